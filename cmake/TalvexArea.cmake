@@ -1,0 +1,62 @@
+# Helpers that turn a source folder into a library and its tests folder
+# (the same path under tests/) into test programs.
+
+# Core area: every .cpp directly in DIR and its subfolders except view/ and
+# main/ folders. Tests: tests/DIR/*_test.cpp, one GoogleTest program.
+function(talvex_core_area name dir deps)
+  file(GLOB_RECURSE sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/${dir}/*.cpp)
+  list(FILTER sources EXCLUDE REGEX "^${CMAKE_SOURCE_DIR}/${dir}/(.*/)?(view|main)/")
+  if(sources)
+    add_library(talvex_${name} STATIC ${sources})
+    target_include_directories(talvex_${name} PUBLIC ${CMAKE_SOURCE_DIR}/src)
+    target_link_libraries(talvex_${name} PUBLIC ${deps})
+  else()
+    add_library(talvex_${name} INTERFACE)
+    target_include_directories(talvex_${name} INTERFACE ${CMAKE_SOURCE_DIR}/src)
+    target_link_libraries(talvex_${name} INTERFACE ${deps})
+  endif()
+
+  file(GLOB tests CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/${dir}/*_test.cpp)
+  if(tests)
+    add_executable(${name}_tests ${tests})
+    target_include_directories(${name}_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests)
+    target_link_libraries(${name}_tests PRIVATE talvex_${name} GTest::gtest GTest::gmock GTest::gtest_main)
+    set_target_properties(${name}_tests PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
+    gtest_discover_tests(${name}_tests
+      WORKING_DIRECTORY ${CMAKE_BINARY_DIR}
+      PROPERTIES ENVIRONMENT "TALVEX_BIN=${CMAKE_BINARY_DIR}/bin;TALVEX_SOURCE=${CMAKE_SOURCE_DIR}")
+  endif()
+endfunction()
+
+# View area: every .cpp and .h in the listed folders (not their subfolders),
+# built with Qt. Tests: tests/<folder>/*_test.cpp, one Qt Test program each,
+# run offscreen.
+function(talvex_view_area name dirs deps)
+  set(sources "")
+  set(test_sources "")
+  foreach(dir ${dirs})
+    file(GLOB found CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/${dir}/*.cpp ${CMAKE_SOURCE_DIR}/${dir}/*.h
+         ${CMAKE_SOURCE_DIR}/${dir}/*.qrc)
+    list(APPEND sources ${found})
+    file(GLOB found_tests CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/${dir}/*_test.cpp)
+    list(APPEND test_sources ${found_tests})
+  endforeach()
+  if(sources)
+    add_library(talvex_${name} STATIC ${sources})
+    target_include_directories(talvex_${name} PUBLIC ${CMAKE_SOURCE_DIR}/src)
+    target_link_libraries(talvex_${name} PUBLIC Qt6::Widgets ${deps})
+  else()
+    add_library(talvex_${name} INTERFACE)
+    target_link_libraries(talvex_${name} INTERFACE Qt6::Widgets ${deps})
+  endif()
+  foreach(test ${test_sources})
+    get_filename_component(test_name ${test} NAME_WE)
+    add_executable(${test_name} ${test})
+    target_include_directories(${test_name} PRIVATE ${CMAKE_SOURCE_DIR}/tests)
+    target_link_libraries(${test_name} PRIVATE talvex_${name} Qt6::Test)
+    set_target_properties(${test_name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
+    add_test(NAME ${test_name} COMMAND ${test_name})
+    set_tests_properties(${test_name} PROPERTIES
+      ENVIRONMENT "QT_QPA_PLATFORM=offscreen;TALVEX_BIN=${CMAKE_BINARY_DIR}/bin;TALVEX_SOURCE=${CMAKE_SOURCE_DIR}")
+  endforeach()
+endfunction()

@@ -1,0 +1,19 @@
+#include <csignal>
+#include <iostream>
+
+#include "cli/cli_command.h"
+
+int main(int argc, char** argv)
+{
+    // A file size limit must make a write fail, not end the program.
+    std::signal(SIGXFSZ, SIG_IGN);
+    std::ios::sync_with_stdio(false);
+    const talvex::cli::Args args(argv + 1, argv + argc);
+    const int status = talvex::cli::RunTalvexCfg(args, std::cout, std::cerr);
+    std::cout.flush();
+    if (!std::cout) {
+        std::cerr << "talvexcfg: cannot write to standard output\n";
+        return talvex::cli::EXIT_WRITE_FAILED;
+    }
+    return status;
+}

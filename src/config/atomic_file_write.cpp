@@ -1,0 +1,179 @@
+#include "config/atomic_file_write.h"
+
+#include <cerrno>
+#include <climits>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#include <vector>
+
+namespace talvex {
+
+namespace {
+
+constexpr int MAX_LINK_DEPTH = 40;
+
+std::string ErrnoText(int error) { return std::strerror(error); }
+
+void SetReason(std::string* reason, std::string text)
+{
+    if (reason)
+        *reason = std::move(text);
+}
+
+std::string DirectoryOf(const std::string& path)
+{
+    const auto slash = path.find_last_of('/');
+    if (slash == std::string::npos)
+        return ".";
+    if (slash == 0)
+        return "/";
+    return path.substr(0, slash);
+}
+
+// Follows symbolic links until the path names no link (or names nothing).
+bool ResolveLinks(std::string& path, std::string* reason)
+{
+    for (int depth = 0; depth < MAX_LINK_DEPTH; ++depth) {
+        struct stat st {};
+        if (::lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode))
+            return true;
+        std::vector<char> buffer(static_cast<std::size_t>(st.st_size > 0 ? st.st_size : PATH_MAX) + 1);
+        const ssize_t n = ::readlink(path.c_str(), buffer.data(), buffer.size());
+        if (n < 0) {
+            SetReason(reason, "cannot follow the link: " + ErrnoText(errno));
+            return false;
+        }
+        std::string target(buffer.data(), static_cast<std::size_t>(n));
+        if (target.empty() || target.front() != '/')
+            target = DirectoryOf(path) + "/" + target;
+        path = std::move(target);
+    }
+    SetReason(reason, ErrnoText(ELOOP));
+    return false;
+}
+
+bool WriteAll(int fd, std::span<const std::uint8_t> bytes, int& error)
+{
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            error = errno;
+            return false;
+        }
+        if (n == 0) {
+            error = ENOSPC;
+            return false;
+        }
+        done += static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
+// The fallback for a directory that refuses new files: truncate and rewrite.
+bool RewriteInPlace(const std::string& path, std::span<const std::uint8_t> bytes,
+                    std::string* reason)
+{
+    const int fd = ::open(path.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC);
+    if (fd < 0) {
+        SetReason(reason, ErrnoText(errno));
+        return false;
+    }
+    int error = 0;
+    bool ok = WriteAll(fd, bytes, error);
+    if (ok && ::fsync(fd) != 0 && errno != EINVAL) {
+        error = errno;
+        ok = false;
+    }
+    if (::close(fd) != 0 && ok) {
+        error = errno;
+        ok = false;
+    }
+    if (!ok)
+        SetReason(reason, ErrnoText(error));
+    return ok;
+}
+
+mode_t NewFileMode()
+{
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return static_cast<mode_t>(0666 & ~mask);
+}
+
+} // namespace
+
+bool WriteFileSafely(const std::string& requested, std::span<const std::uint8_t> bytes,
+                     std::string* reason)
+{
+    if (requested.empty()) {
+        SetReason(reason, "no file name");
+        return false;
+    }
+    std::string path = requested;
+    if (!ResolveLinks(path, reason))
+        return false;
+
+    struct stat existing {};
+    const bool exists = ::stat(path.c_str(), &existing) == 0;
+    if (exists && S_ISDIR(existing.st_mode)) {
+        SetReason(reason, ErrnoText(EISDIR));
+        return false;
+    }
+    if (!exists && errno != ENOENT) {
+        SetReason(reason, ErrnoText(errno));
+        return false;
+    }
+
+    const std::string directory = DirectoryOf(path);
+    std::string temp = directory + "/.talvex-save-XXXXXX";
+    std::vector<char> templ(temp.begin(), temp.end());
+    templ.push_back('\0');
+    const int fd = ::mkstemp(templ.data());
+    if (fd < 0) {
+        const int error = errno;
+        if (exists && (error == EACCES || error == EPERM || error == EROFS)
+            && ::access(path.c_str(), W_OK) == 0)
+            return RewriteInPlace(path, bytes, reason);
+        SetReason(reason, ErrnoText(error));
+        return false;
+    }
+    temp.assign(templ.data());
+
+    int error = 0;
+    bool ok = WriteAll(fd, bytes, error);
+    if (ok && ::fchmod(fd, exists ? (existing.st_mode & 07777) : NewFileMode()) != 0) {
+        error = errno;
+        ok = false;
+    }
+    if (ok && ::fsync(fd) != 0) {
+        error = errno;
+        ok = false;
+    }
+    if (::close(fd) != 0 && ok) {
+        error = errno;
+        ok = false;
+    }
+    if (ok && ::rename(temp.c_str(), path.c_str()) != 0) {
+        error = errno;
+        ok = false;
+    }
+    if (!ok) {
+        ::unlink(temp.c_str());
+        SetReason(reason, ErrnoText(error));
+        return false;
+    }
+    // Make the rename itself durable.
+    const int dirFd = ::open(directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (dirFd >= 0) {
+        ::fsync(dirFd);
+        ::close(dirFd);
+    }
+    return true;
+}
+
+} // namespace talvex

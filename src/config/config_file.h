@@ -1,0 +1,64 @@
+#pragma once
+// Moving the image between its defaults, the disk and the engine's run-time
+// state. The file is the four tables laid one after the other, each followed
+// by a 1024-byte gap that repeats the table's first 1024 bytes; there is no
+// header, the generation is told by the length alone.
+#include <cstddef>
+#include <cstdint>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "config/records.h"
+
+namespace talvex {
+
+constexpr const char* DEFAULT_CONFIG_NAME = "TALVEX.CFG";
+
+constexpr std::size_t RULE_BLOCK_SIZE = RULE_COUNT * RECORD_SIZE;   // 16384
+constexpr std::size_t QOS_BLOCK_SIZE = QOS_COUNT * RECORD_SIZE;     // 4096
+constexpr std::size_t MASK_BLOCK_SIZE = MASK_COUNT * RECORD_SIZE;   // 4096
+constexpr std::size_t PRIQ_BLOCK_SIZE = PRIQ_COUNT * RECORD_SIZE;   // 4096
+constexpr std::size_t GAP_SIZE = 1024;
+
+constexpr std::size_t QOS_BLOCK_OFFSET = RULE_BLOCK_SIZE + GAP_SIZE;           // 17408
+constexpr std::size_t MASK_BLOCK_OFFSET = QOS_BLOCK_OFFSET + QOS_BLOCK_SIZE + GAP_SIZE; // 22528
+constexpr std::size_t PRIQ_BLOCK_OFFSET = MASK_BLOCK_OFFSET + MASK_BLOCK_SIZE + GAP_SIZE; // 27648
+constexpr std::size_t FULL_FILE_SIZE = PRIQ_BLOCK_OFFSET + PRIQ_BLOCK_SIZE + GAP_SIZE;   // 32768
+
+// The shortest file that loads (one byte of the mask block) and the shortest
+// that keeps the priority-queue block.
+constexpr std::size_t MIN_LOADABLE_SIZE = MASK_BLOCK_OFFSET + 1;  // 22529
+constexpr std::size_t MIN_BETA2_SIZE = PRIQ_BLOCK_OFFSET + 1;     // 27649
+
+// Every byte of the four tables to its reset value.
+void ResetTables(ConfigImage& image);
+
+// Reads the file into the tables over what they hold. Sets both absent flags
+// first and clears them as the blocks are found; true when the mask block was
+// reached. On false, `reason` (when given) tells why in a few words.
+bool LoadConfig(ConfigImage& image, const std::string& fileName = DEFAULT_CONFIG_NAME,
+                std::string* reason = nullptr);
+
+// The same load over bytes already in memory.
+bool LoadConfigBytes(ConfigImage& image, std::span<const std::uint8_t> bytes,
+                     std::string* reason = nullptr);
+
+// Zeroes the engine's run-time fields of the rules and QoS nodes.
+void ClearRuntimeFields(ConfigImage& image);
+
+// The bytes SaveConfig writes: rules and QoS always, masks and priority
+// queues when their block is present, each followed by its gap.
+std::vector<std::uint8_t> ConfigFileBytes(const ConfigImage& image);
+
+// Writes ConfigFileBytes to the file without ever leaving a half-written
+// file behind: the bytes go to a new file beside the target, reach the disk,
+// and replace the target by a rename. A symbolic link is followed to its
+// target and an existing file keeps its permission bits. Where the directory
+// refuses a new file but the file itself is writable, the file is rewritten
+// in place. On false the old file is untouched (except after a failed
+// in-place rewrite) and `reason` says why.
+bool SaveConfig(const ConfigImage& image, const std::string& fileName = DEFAULT_CONFIG_NAME,
+                std::string* reason = nullptr);
+
+} // namespace talvex

@@ -1,0 +1,10 @@
+#include "pages/qos/view/qos_page.h"
+
+namespace talvex {
+
+CTalvexConfigQos::CTalvexConfigQos(ShellContext& context, QWidget* parent)
+    : TalvexPage(context, QStringLiteral("Quality of Service (QoS)"), parent)
+{
+}
+
+} // namespace talvex

@@ -1,0 +1,32 @@
+#pragma once
+// The start-up of the manager up to the property sheet, apart from windows:
+// reset, new or load, the damaged name, the run-time fields, and whether the
+// old-format prompt is due.
+#include <string>
+#include <vector>
+
+#include "config/records.h"
+
+namespace talvex {
+
+struct StartupState {
+    std::string fileName;
+    bool newFile = false;
+    bool loadFailed = false;
+    std::string loadFailure;  // why the load failed, for the record
+    bool oldFormatPromptDue = false;
+};
+
+StartupState StartUp(ConfigImage& image, const std::string& commandLineText);
+
+// The answers of the old-format prompt; closing it counts as Retain.
+enum class OldFormatAnswer { Retain, Extend };
+
+void ApplyOldFormatAnswer(ConfigImage& image, OldFormatAnswer answer);
+
+// The sheet's pages in their order; the two optional pages only while their
+// block is present.
+enum class PageKind { Rules, AddressMasks, PriorityQueue, Qos, Verify, Info };
+std::vector<PageKind> SheetPages(const ConfigImage& image);
+
+} // namespace talvex

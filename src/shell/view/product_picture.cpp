@@ -1,0 +1,51 @@
+#include "shell/view/product_picture.h"
+
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPainterPath>
+
+namespace talvex {
+
+QPixmap ProductPicture()
+{
+    constexpr int width = 200;
+    constexpr int height = 300;
+    QPixmap picture(width, height);
+    QPainter p(&picture);
+    p.setRenderHint(QPainter::Antialiasing);
+
+    QLinearGradient sky(0, 0, 0, height);
+    sky.setColorAt(0.0, QColor(12, 36, 74));
+    sky.setColorAt(1.0, QColor(34, 104, 150));
+    p.fillRect(picture.rect(), sky);
+
+    // Three streams of traffic narrowing through a gate: the engine's job.
+    const QColor streams[] = {QColor(250, 190, 60), QColor(120, 220, 160), QColor(240, 110, 90)};
+    for (int i = 0; i < 3; ++i) {
+        QPainterPath path;
+        const double y0 = 70 + i * 40;
+        path.moveTo(0, y0);
+        path.cubicTo(70, y0, 80, 150, 100, 150 + (i - 1) * 8);
+        path.cubicTo(120, 150 + (i - 1) * 8, 140, 190 + i * 12, 200, 190 + i * 12);
+        p.setPen(QPen(streams[i], 6, Qt::SolidLine, Qt::RoundCap));
+        p.drawPath(path);
+    }
+    p.setPen(QPen(QColor(230, 235, 245), 3));
+    p.drawLine(100, 110, 100, 128);
+    p.drawLine(100, 172, 100, 190);
+
+    p.setPen(QColor(245, 245, 250));
+    QFont title(QStringLiteral("Liberation Sans"));
+    title.setPixelSize(34);
+    title.setBold(true);
+    p.setFont(title);
+    p.drawText(QRect(0, 14, width, 44), Qt::AlignCenter, QStringLiteral("TALVEX"));
+    QFont small(QStringLiteral("Liberation Sans"));
+    small.setPixelSize(13);
+    p.setFont(small);
+    p.drawText(QRect(0, 236, width, 20), Qt::AlignCenter, QStringLiteral("Traffic Shaping Engine"));
+    p.drawText(QRect(0, 256, width, 20), Qt::AlignCenter, QStringLiteral("Config Tool"));
+    return picture;
+}
+
+} // namespace talvex

@@ -1,0 +1,100 @@
+#include "shell/view/talvex_app.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+
+#include "config/config_file.h"
+#include "pages/masks/view/masks_page.h"
+#include "pages/priq/view/priq_page.h"
+#include "pages/qos/view/qos_page.h"
+#include "pages/rules/view/rules_page.h"
+#include "shell/shell_names.h"
+#include "shell/shell_texts.h"
+#include "shell/view/info_page.h"
+#include "shell/view/old_format_prompt.h"
+#include "shell/view/splash_window.h"
+#include "verify/view/verify_page.h"
+
+namespace talvex {
+
+namespace {
+
+QFont CourierNew(int pixelSize)
+{
+    QFont font(QStringLiteral("Courier New"));
+    font.setStyleHint(QFont::TypeWriter);
+    font.setPixelSize(pixelSize);
+    return font;
+}
+
+TalvexPage* MakePage(PageKind kind, ShellContext& context)
+{
+    switch (kind) {
+    case PageKind::Rules: return new CTalvexConfigRules(context);
+    case PageKind::AddressMasks: return new CTalvexConfigMasks(context);
+    case PageKind::PriorityQueue: return new CTalvexConfigPriQ(context);
+    case PageKind::Qos: return new CTalvexConfigQos(context);
+    case PageKind::Verify: return new CTalvexVerify(context);
+    case PageKind::Info: return new CTalvexConfigInfo(context);
+    }
+    return nullptr;
+}
+
+} // namespace
+
+TalvexApp::TalvexApp(Options options)
+    : options_(options), image_(std::make_unique<ConfigImage>()),
+      hints_(std::make_unique<HintsWindow>())
+{
+    context_ = std::make_unique<ShellContext>(
+        *image_, modified_, CourierNew(14), CourierNew(16),
+        [hints = hints_.get()](const QString& text) { hints->ShowHint(text); });
+}
+
+TalvexApp::~TalvexApp() = default;
+
+void TalvexApp::StartUp(const std::string& commandLineText)
+{
+    if (options_.splashMs > 0) {
+        SplashWindow splash(options_.splashMs);
+        splash.exec();
+    }
+    state_ = talvex::StartUp(*image_, commandLineText);
+    if (state_.oldFormatPromptDue) {
+        OldFormatPrompt prompt;
+        context_->RunModal(prompt);
+        ApplyOldFormatAnswer(*image_, prompt.answer());
+    }
+    hints_->ShowHint(QString::fromUtf8(PRODUCT_BANNER));
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        hints_->move(screen->availableGeometry().topLeft());
+    hints_->show();
+    hints_->raise();
+    modified_ = false;
+}
+
+std::unique_ptr<PropertySheet> TalvexApp::BuildSheet()
+{
+    std::vector<TalvexPage*> pages;
+    for (PageKind kind : SheetPages(*image_))
+        pages.push_back(MakePage(kind, *context_));
+    const std::string fileName = state_.fileName;
+    auto save = [this, fileName](std::string& reason) {
+        return SaveConfig(*image_, fileName, &reason);
+    };
+    return std::make_unique<PropertySheet>(*context_,
+                                           QString::fromStdString(SheetCaption(fileName)),
+                                           QString::fromStdString(fileName), std::move(pages),
+                                           std::move(save));
+}
+
+int TalvexApp::RunSheet()
+{
+    auto sheet = BuildSheet();
+    context_->RunModal(*sheet);
+    sheet.reset();
+    hints_->close();
+    return 0;
+}
+
+} // namespace talvex

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "tabseed/connection_entry.h"
+#include "tabseed/lcg_random.h"
+
+#include <cstdint>
+
+namespace tabseed {
+
+// Draws entry number `index` from the generator: 30 draws in a fixed order,
+// so a seed always gives the same entries.
+ConnectionEntry DrawEntry(LcgRandom& random, std::uint32_t index);
+
+} // namespace tabseed

@@ -1,5 +1,5 @@
 # Helpers that turn a source folder into a library and its tests folder
-# (the same path under tests/) into test programs.
+# (the same path under tests/, without the leading src/) into test programs.
 
 # Core area: every .cpp directly in DIR and its subfolders except view/ and
 # main/ folders. Tests: tests/DIR/*_test.cpp, one GoogleTest program.
@@ -16,7 +16,8 @@ function(talvex_core_area name dir deps)
     target_link_libraries(talvex_${name} INTERFACE ${deps})
   endif()
 
-  file(GLOB tests CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/${dir}/*_test.cpp)
+  string(REGEX REPLACE "^src/" "" test_dir ${dir})
+  file(GLOB tests CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/${test_dir}/*_test.cpp)
   if(tests)
     add_executable(${name}_tests ${tests})
     target_include_directories(${name}_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests)
@@ -38,7 +39,8 @@ function(talvex_view_area name dirs deps)
     file(GLOB found CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/${dir}/*.cpp ${CMAKE_SOURCE_DIR}/${dir}/*.h
          ${CMAKE_SOURCE_DIR}/${dir}/*.qrc)
     list(APPEND sources ${found})
-    file(GLOB found_tests CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/${dir}/*_test.cpp)
+    string(REGEX REPLACE "^src/" "" test_dir ${dir})
+    file(GLOB found_tests CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/${test_dir}/*_test.cpp)
     list(APPEND test_sources ${found_tests})
   endforeach()
   if(sources)

@@ -150,6 +150,10 @@ bool WriteFileSafely(const std::string& requested, std::span<const std::uint8_t>
         error = errno;
         ok = false;
     }
+    if (ok && exists) {
+        // Keep the owner where we may; an ordinary user cannot, and need not.
+        [[maybe_unused]] const int ignored = ::fchown(fd, existing.st_uid, existing.st_gid);
+    }
     if (ok && ::fsync(fd) != 0) {
         error = errno;
         ok = false;

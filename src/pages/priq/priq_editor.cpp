@@ -1,0 +1,114 @@
+#include "pages/priq/priq_editor.h"
+
+#include <optional>
+#include <stdexcept>
+
+#include "config/number_reads.h"
+#include "pages/priq/priq_structure.h"
+
+namespace talvex {
+
+namespace {
+
+std::string Decimal(std::int64_t value) { return std::to_string(value); }
+
+PriorityQueueEntry& EntryAt(PriQTable& table, int entryNumber)
+{
+    if (entryNumber < 0 || entryNumber >= PRIQ_COUNT)
+        throw std::out_of_range("priority-queue entry number out of range");
+    return table[static_cast<std::size_t>(entryNumber)];
+}
+
+} // namespace
+
+PriQEditorFields DecodePriQEntry(const PriorityQueueEntry& entry, int entryNumber)
+{
+    PriQEditorFields fields;
+    fields.entryNumber = Decimal(entryNumber);
+    fields.qos = Decimal(entry.qosNode.get());
+    fields.metrics = {Decimal(entry.metric1.get()), Decimal(entry.metric2.get()),
+                      Decimal(entry.metric3.get()), Decimal(entry.metric4.get())};
+    fields.startChecked = (entry.flags & PQ_START) != 0;
+    fields.endChecked = (entry.flags & PQ_END) != 0;
+    return fields;
+}
+
+void WriteOpenDefaults(PriQTable& table, int entryNumber)
+{
+    PriorityQueueEntry& entry = EntryAt(table, entryNumber);
+    if (entry.flags == 0)
+        entry.flags = PQ_IN_USE;
+    if (entryNumber == 0 || PositionBits(entry) != 0)
+        return;
+    const std::uint16_t above = PositionBits(table[static_cast<std::size_t>(entryNumber - 1)]);
+    std::uint16_t flags = entry.flags;
+    if ((above & (PQ_START | PQ_MIDDLE)) != 0)
+        flags |= PQ_MIDDLE;
+    if (above == 0)
+        flags |= PQ_START;
+    entry.flags = flags;
+}
+
+std::uint16_t EncodePriQFlags(std::uint16_t oldFlags, bool startChecked, bool endChecked)
+{
+    std::uint16_t flags = static_cast<std::uint16_t>(oldFlags & ~PQ_POSITION_MASK);
+    if (endChecked)
+        flags |= PQ_END;
+    if (startChecked)
+        flags |= PQ_START;
+    if (!startChecked && !endChecked)
+        flags |= PQ_MIDDLE;
+    return static_cast<std::uint16_t>(flags | PQ_IN_USE);
+}
+
+bool EncodePriQEntry(const PriQEditorFields& fields, PriorityQueueEntry& entry)
+{
+    const std::optional<std::uint32_t> qos = ReadUnsigned(fields.qos);
+    std::array<std::uint32_t, 4> metrics{};
+    for (std::size_t i = 0; i < metrics.size(); ++i) {
+        const std::optional<std::uint32_t> metric = ReadUnsigned(fields.metrics[i]);
+        if (!metric)
+            return false;
+        metrics[i] = *metric;
+    }
+    if (!qos)
+        return false;
+
+    entry.flags = EncodePriQFlags(entry.flags, fields.startChecked, fields.endChecked);
+    entry.qosNode = static_cast<std::int32_t>(*qos);
+    entry.metric1 = static_cast<std::uint16_t>(metrics[0]);
+    entry.metric2 = static_cast<std::uint16_t>(metrics[1]);
+    entry.metric3 = static_cast<std::uint16_t>(metrics[2]);
+    entry.metric4 = static_cast<std::uint16_t>(metrics[3]);
+    return true;
+}
+
+PriQEditorSession::PriQEditorSession(PriQTable& table, int entryNumber)
+    : table_(table), entryNumber_(entryNumber), restoreCopy_(EntryAt(table, entryNumber))
+{
+    WriteOpenDefaults(table_, entryNumber_);
+    openingFields_ = DecodePriQEntry(EntryAt(table_, entryNumber_), entryNumber_);
+}
+
+PriQEditorSession::~PriQEditorSession() { Cancel(); }
+
+bool PriQEditorSession::Accept(const PriQEditorFields& fields)
+{
+    if (state_ != State::Open)
+        return false;
+    if (!EncodePriQEntry(fields, EntryAt(table_, entryNumber_)))
+        return false;
+    RunStructurePass(table_);
+    state_ = State::Committed;
+    return true;
+}
+
+void PriQEditorSession::Cancel()
+{
+    if (state_ != State::Open)
+        return;
+    EntryAt(table_, entryNumber_) = restoreCopy_;
+    state_ = State::Restored;
+}
+
+} // namespace talvex

@@ -1,0 +1,76 @@
+#pragma once
+// The logic of the "Edit Address Mask" editor apart from its widgets: the
+// field texts and choices it shows for a record, the two refreshes that the
+// templates box and the lists trigger, which boxes are enabled, and the
+// encoding of the fields back into the record on OK.
+#include <span>
+#include <string>
+
+#include "config/code_tables.h"
+#include "config/records.h"
+
+namespace talvex {
+
+// Everything the editor shows. The two address choices hold key-type codes
+// while `useTemplates` is set and offset-base codes otherwise.
+struct MaskEditorFields {
+    std::string entry;              // "Mask:" box, read-only
+    bool useTemplates = false;      // "Use standard templates to simplify mask creation."
+    int srcChoice = 0;              // "Source Address" list
+    std::string srcOffset;          // its "Offset:" box
+    std::string srcMask;            // its mask box, dotted hexadecimal
+    int dstChoice = 0;              // "Destination Address" list
+    std::string dstOffset;
+    std::string dstMask;
+    std::string ttl;                // seconds
+    std::string qos;
+    bool absoluteTtl = false;
+    bool bidirectionalQos = false;
+    bool useKeyGroup = false;
+    std::string keyGroup;
+    bool auditConnections = false;
+    int defaultAction = 0;          // "Default Action:" list
+    std::string defaultParam;
+};
+
+struct MaskEditorEnabling {
+    bool offsetsAndMasks;           // the two offset and the two mask boxes
+    bool keyGroup;
+    bool defaultParam;
+};
+
+// The table the two address lists hold: key types with templates, offset
+// bases without.
+std::span<const CodeEntry> AddressListTable(bool useTemplates);
+
+// Opening the editor on a record: returns the restore copy of the whole
+// record and marks an empty record as in use with bidirectional QoS (0x0003).
+AddressMask OpenMaskRecord(AddressMask& record);
+
+// The fields shown right after opening on this record (entry `entry`).
+MaskEditorFields DecodeMaskFields(const AddressMask& record, int entry);
+
+// Run when the templates box or "Use Key Group" is clicked or the default
+// action changes: both address choices are taken again from the stored
+// record for the current mode, then the field refresh runs. Unsaved choices,
+// and without templates unsaved offsets and masks, are dropped.
+void ModeRefresh(const AddressMask& record, MaskEditorFields& fields);
+
+// Run when an address choice changes while templates are on (and by the mode
+// refresh): with templates the offsets and masks come from the template rows
+// of the two choices, without them from the stored record.
+void FieldRefresh(const AddressMask& record, MaskEditorFields& fields);
+
+MaskEditorEnabling MaskEnablingFor(const MaskEditorFields& fields);
+
+// OK: when every number converts, each mask text is empty or yields at least
+// one byte, and the two masks together hold at least one byte, writes the
+// fields into the record and returns true. Otherwise returns false and the
+// record is untouched. Bits and bytes the editor does not own keep their
+// value. The caller sets `modified` on true.
+bool AcceptMaskFields(const MaskEditorFields& fields, AddressMask& record);
+
+// Cancel, Escape or closing the window: the record becomes the restore copy.
+void RestoreMaskRecord(AddressMask& record, const AddressMask& restoreCopy);
+
+} // namespace talvex

@@ -31,7 +31,7 @@ int CmdList(const Args& args, std::ostream& out, std::ostream& err)
         table.list(*image, out);
         return EXIT_OK;
     }
-    err << "talvexcfg: unknown table '" << args[0] << "' (rules, masks, priq or qos)\n";
+    err << "talvexcfg: unknown table '" << args[0] << "' (rules, masks, priq or qos)\n" << UsageText();
     return EXIT_LOAD_OR_USAGE;
 }
 

@@ -1,0 +1,212 @@
+// The manager's start-up and sheet, driven offscreen through the modal seam.
+#include <QDialog>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QMessageBox>
+#include <QtTest>
+
+#include <filesystem>
+
+#include "config/config_file.h"
+#include "shell/view/talvex_app.h"
+#include "support/temp_dir.h"
+
+using namespace talvex;
+using talvex::testing::PatternBytes;
+using talvex::testing::ReadBytes;
+using talvex::testing::TempDir;
+using talvex::testing::WriteBytes;
+
+namespace {
+
+QStringList TabCaptions(const PropertySheet& sheet)
+{
+    QStringList captions;
+    for (int i = 0; i < sheet.tabs()->count(); ++i)
+        captions << sheet.tabs()->tabText(i);
+    return captions;
+}
+
+// Answers the old-format prompt with the named button and counts prompts.
+struct PromptAnswerer {
+    QString button;
+    int prompts = 0;
+    int operator()(QDialog& dialog)
+    {
+        ++prompts;
+        for (QPushButton* b : dialog.findChildren<QPushButton*>())
+            if (b->text() == button)
+                b->click();
+        return dialog.result();
+    }
+};
+
+const QStringList kAllPages{"Rules", "Address Masks", "Priority Queue",
+                            "Quality of Service (QoS)", "Verify Configuration", "Info"};
+
+} // namespace
+
+class ShellStartupTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void newConfigurationShowsAllPagesWithoutPrompt()
+    {
+        TalvexApp app({0});
+        int prompts = 0;
+        app.context().setModalRunner([&](QDialog&) { return ++prompts, 0; });
+        app.StartUp("");
+        auto sheet = app.BuildSheet();
+        QCOMPARE(sheet->windowTitle(), QString("TALVEX Manager - \"New TALVEX.CFG\""));
+        QCOMPARE(TabCaptions(*sheet), kAllPages);
+        QCOMPARE(prompts, 0);
+        QVERIFY(app.hints().text().startsWith("Zorvanthis TSE Beta 1"));
+        QCOMPARE(app.hints().windowTitle(), QString("Talvex Config Tool Hints"));
+    }
+
+    void newGenerationFileOpensWithoutPrompt()
+    {
+        TempDir dir;
+        WriteBytes(dir.file("b2.cfg"), PatternBytes(32768));
+        TalvexApp app({0});
+        PromptAnswerer answer{"Retain Old Format"};
+        app.context().setModalRunner(std::ref(answer));
+        app.StartUp(dir.file("b2.cfg"));
+        QCOMPARE(answer.prompts, 0);
+        QCOMPARE(TabCaptions(*app.BuildSheet()), kAllPages);
+    }
+
+    void oldFileRetainedSavesThreeBlocksAfterAChange()
+    {
+        TempDir dir;
+        WriteBytes(dir.file("b1.cfg"), PatternBytes(27648));
+        TalvexApp app({0});
+        PromptAnswerer answer{"Retain Old Format"};
+        app.context().setModalRunner(std::ref(answer));
+        app.StartUp(dir.file("b1.cfg"));
+        QCOMPARE(answer.prompts, 1);
+        auto sheet = app.BuildSheet();
+        QVERIFY(!TabCaptions(*sheet).contains("Priority Queue"));
+        QCOMPARE(TabCaptions(*sheet).size(), 5);
+        app.context().setModified();
+        sheet->accept();
+        QCOMPARE(sheet->result(), int(QDialog::Accepted));
+        QCOMPARE(ReadBytes(dir.file("b1.cfg")).size(), size_t(27648));
+    }
+
+    void oldFileExtendedWritesNothingWithoutAChange()
+    {
+        TempDir dir;
+        const auto bytes = PatternBytes(27648);
+        WriteBytes(dir.file("b1.cfg"), bytes);
+        TalvexApp app({0});
+        PromptAnswerer answer{"Extend To New Format"};
+        app.context().setModalRunner(std::ref(answer));
+        app.StartUp(dir.file("b1.cfg"));
+        auto sheet = app.BuildSheet();
+        QCOMPARE(TabCaptions(*sheet), kAllPages);
+        QVERIFY(!app.modified());
+        sheet->accept();
+        QCOMPARE(ReadBytes(dir.file("b1.cfg")), bytes);
+        // With a change, all four blocks are written.
+        auto again = app.BuildSheet();
+        app.context().setModified();
+        again->accept();
+        QCOMPARE(ReadBytes(dir.file("b1.cfg")).size(), size_t(32768));
+    }
+
+    void closingThePromptRetains()
+    {
+        TempDir dir;
+        WriteBytes(dir.file("b1.cfg"), PatternBytes(27648));
+        TalvexApp app({0});
+        app.context().setModalRunner([](QDialog& d) {
+            d.reject();
+            return d.result();
+        });
+        app.StartUp(dir.file("b1.cfg"));
+        QCOMPARE(TabCaptions(*app.BuildSheet()).size(), 5);
+    }
+
+    void damagedFileIsSavedBesideItUnderThePrefixedName()
+    {
+        TempDir dir;
+        const auto bytes = PatternBytes(1000);
+        WriteBytes(dir.file("net.cfg"), bytes);
+        TalvexApp app({0});
+        PromptAnswerer answer{"Retain Old Format"};
+        app.context().setModalRunner(std::ref(answer));
+        app.StartUp(dir.file("net.cfg"));
+        QCOMPARE(answer.prompts, 1);
+        auto sheet = app.BuildSheet();
+        const QString damaged = QString::fromStdString(dir.file("Damaged net.cfg"));
+        QCOMPARE(sheet->windowTitle(), "TALVEX Manager - \"" + damaged + "\"");
+        QCOMPARE(TabCaptions(*sheet).size(), 4);
+        app.context().setModified();
+        sheet->accept();
+        QCOMPARE(ReadBytes(damaged.toStdString()).size(), size_t(22528));
+        QCOMPARE(ReadBytes(dir.file("net.cfg")), bytes);
+    }
+
+    void quotedNameStaysPartOfTheName()
+    {
+        TalvexApp app({0});
+        app.context().setModalRunner([](QDialog& d) { return d.result(); });
+        app.StartUp("\"no such.cfg\"");
+        QCOMPARE(app.BuildSheet()->windowTitle(),
+                 QString("TALVEX Manager - \"Damaged \"no such.cfg\"\""));
+    }
+
+    void cancelWritesNothing()
+    {
+        TempDir dir;
+        const auto bytes = PatternBytes(32768);
+        WriteBytes(dir.file("b2.cfg"), bytes);
+        TalvexApp app({0});
+        app.StartUp(dir.file("b2.cfg"));
+        auto sheet = app.BuildSheet();
+        app.context().setModified();
+        sheet->reject();
+        QCOMPARE(ReadBytes(dir.file("b2.cfg")), bytes);
+    }
+
+    void failedSaveSaysWhyAndKeepsTheSheetOpen()
+    {
+        TempDir dir;
+        // The damaged name of a missing file is taken by a directory.
+        std::filesystem::create_directory(dir.file("Damaged x.cfg"));
+        TalvexApp app({0});
+        QString message;
+        app.context().setModalRunner([&](QDialog& d) {
+            if (auto* box = qobject_cast<QMessageBox*>(&d))
+                message = box->text();
+            return int(QDialog::Rejected);
+        });
+        app.StartUp(dir.file("x.cfg"));
+        auto sheet = app.BuildSheet();
+        sheet->show();
+        app.context().setModified();
+        sheet->accept();
+        QVERIFY(sheet->isVisible());
+        QVERIFY2(message.contains(QString::fromStdString(dir.file("Damaged x.cfg"))),
+                 qPrintable(message));
+        QVERIFY2(message.contains("Is a directory"), qPrintable(message));
+    }
+
+    void pagesOpenWhenFirstShown()
+    {
+        TalvexApp app({0});
+        app.StartUp("");
+        auto sheet = app.BuildSheet();
+        for (TalvexPage* page : sheet->pages())
+            QVERIFY(!page->hasOpened());
+        sheet->show();
+        QVERIFY(sheet->pages().front()->hasOpened());
+        QVERIFY(!sheet->pages().back()->hasOpened());
+        sheet->tabs()->setCurrentIndex(sheet->tabs()->count() - 1);
+        QVERIFY(sheet->pages().back()->hasOpened());
+    }
+};
+
+QTEST_MAIN(ShellStartupTest)
+#include "shell_startup_test.moc"

@@ -1,0 +1,57 @@
+#pragma once
+// The logic of the "Quality of Service" editor, apart from its widgets: what
+// it writes into the node when it opens, what it shows, and what OK stores.
+#include <cstdint>
+#include <string>
+
+#include "config/records.h"
+
+namespace talvex {
+
+// The flag bits the editor owns; every other bit of `flags` is carried over.
+constexpr std::uint16_t QOS_EDITOR_BITS = QOS_IMMORTAL | QOS_FIXED_DELAY | QOS_BY_BYTES
+    | QOS_BY_FRAMES | QOS_THRESHOLDS | QOS_ABSOLUTE | QOS_BANKING;  // 0x017D
+
+// The flags a node gets when the editor opens it empty: frames, immortal.
+constexpr std::uint16_t QOS_NEW_NODE_FLAGS = QOS_BY_FRAMES | QOS_IMMORTAL;  // 0x0011
+
+// The editor's field texts and the states of its check boxes and radio buttons.
+struct QosEditorFields {
+    std::string index;    // "QoS:", read-only
+    std::string rate;     // per second
+    std::string seconds;  // "Seconds Per Sample"
+    std::string low;      // per second
+    std::string high;     // per second
+    bool bytes = false;
+    bool frames = false;
+    bool thresholds = false;
+    bool absolute = false;
+    bool fixedDelay = false;
+    bool banking = false;
+    bool immortal = false;
+};
+
+// Takes the restore copy of the node, then writes the defaults where a value
+// is missing (flags 0x0011, rate interval 1000, sample period 1000000).
+// Returns the copy, for CancelQosEditor.
+QosNode OpenQosEditor(QosNode& node);
+
+// What the editor shows for the node (after OpenQosEditor) at this index.
+QosEditorFields DecodeQosEditor(const QosNode& node, int index);
+
+// The Low and High fields and "Use Absolute Thresholds" are usable only while
+// "Enable Thresholds" is checked.
+inline bool ThresholdControlsEnabled(bool thresholdsChecked) { return thresholdsChecked; }
+
+// The node's flags with the editor's seven bits taken from the fields.
+std::uint16_t EncodeQosFlags(std::uint16_t oldFlags, const QosEditorFields& fields);
+
+// Reads rate, seconds, low and high; when all four are valid, stores rate
+// interval, thresholds, sample period and flags and returns true. Otherwise
+// returns false and leaves the node untouched.
+bool AcceptQosEditor(const QosEditorFields& fields, QosNode& node);
+
+// Writes the copy taken at opening back over the node.
+inline void CancelQosEditor(const QosNode& copy, QosNode& node) { node = copy; }
+
+} // namespace talvex

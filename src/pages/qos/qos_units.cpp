@@ -1,0 +1,91 @@
+#include "pages/qos/qos_units.h"
+
+#include <cmath>
+
+#include "config/number_reads.h"
+#include "pages/qos/fixed_text.h"
+
+namespace talvex {
+
+namespace {
+
+constexpr double NANOSECONDS_PER_SECOND = 1000000000.0;
+constexpr double MICROSECONDS_PER_SECOND = 1000000.0;
+constexpr double TWO_TO_32 = 4294967296.0;
+constexpr double MIN_SAMPLE_PERIOD_EXCLUSIVE = 10000.0;
+constexpr double MAX_SAMPLE_PERIOD_EXCLUSIVE = 1000000000.0;
+constexpr float MAX_RATE_EXCLUSIVE = 1000000000.0f;
+
+// The low 32 bits of a non-negative whole number held in a double.
+std::uint32_t LowWord(double whole)
+{
+    return static_cast<std::uint32_t>(std::fmod(whole, TWO_TO_32));
+}
+
+// True when the decimal number at the start of the text (after white space
+// and one sign) fits in 32 bits; "%u" would silently keep only its low bits.
+bool FitsInWord(std::string_view text)
+{
+    std::size_t pos = text.find_first_not_of(" \t\n\v\f\r");
+    if (pos == std::string_view::npos)
+        return false;
+    if (text[pos] == '+' || text[pos] == '-')
+        ++pos;
+    return ReadNumberInRange(text.substr(pos), 0, 0xFFFFFFFFu).has_value();
+}
+
+} // namespace
+
+std::string RateText(std::uint32_t rateInterval)
+{
+    return FixedText(NANOSECONDS_PER_SECOND / rateInterval, 0);
+}
+
+std::string SecondsText(std::uint32_t samplePeriod)
+{
+    return FixedText(static_cast<double>(samplePeriod) * static_cast<double>(MICROSECOND_FACTOR), 6);
+}
+
+float SampleSeconds(std::uint32_t samplePeriod)
+{
+    return static_cast<float>(static_cast<double>(samplePeriod)
+                              * static_cast<double>(MICROSECOND_FACTOR));
+}
+
+std::string PerSecondText(std::uint32_t threshold, float sampleSeconds)
+{
+    return FixedText(static_cast<double>(threshold) / static_cast<double>(sampleSeconds), 0);
+}
+
+std::optional<std::uint32_t> RateIntervalFromText(std::string_view text)
+{
+    const std::optional<float> rate = ReadFloat(text);
+    if (!rate || !(*rate > 0.0f && *rate < MAX_RATE_EXCLUSIVE))
+        return std::nullopt;
+    return LowWord(std::trunc(NANOSECONDS_PER_SECOND / static_cast<double>(*rate)));
+}
+
+std::optional<SamplePeriodRead> SamplePeriodFromText(std::string_view text)
+{
+    const std::optional<float> seconds = ReadFloat(text);
+    if (!seconds)
+        return std::nullopt;
+    const double micro = std::trunc(static_cast<double>(*seconds) * MICROSECONDS_PER_SECOND);
+    if (!(micro > MIN_SAMPLE_PERIOD_EXCLUSIVE && micro < MAX_SAMPLE_PERIOD_EXCLUSIVE))
+        return std::nullopt;
+    return SamplePeriodRead{*seconds, static_cast<std::uint32_t>(micro)};
+}
+
+std::optional<std::uint32_t> ThresholdFromText(std::string_view text, float sampleSeconds)
+{
+    const std::optional<std::uint32_t> perSecond = ReadUnsigned(text);
+    if (!perSecond || !FitsInWord(text))
+        return std::nullopt;
+    const double units =
+        std::trunc(static_cast<double>(*perSecond) * static_cast<double>(sampleSeconds));
+    if (!(units >= 0.0 && units < TWO_TO_32))
+        return std::nullopt;
+    return static_cast<std::uint32_t>(units);
+}
+
+} // namespace talvex

@@ -1,0 +1,392 @@
+#include <gtest/gtest.h>
+
+#include <clocale>
+#include <cstring>
+#include <optional>
+#include <string>
+
+#include "pages/qos/qos_editor.h"
+#include "pages/qos/qos_hints.h"
+
+namespace talvex {
+namespace {
+
+QosNode EmptyNode()
+{
+    QosNode node{};
+    node.samplePeriod = 1000000;
+    return node;
+}
+
+// A used node with every engine byte set, so stray writes show.
+QosNode BusyNode(std::uint16_t flags)
+{
+    QosNode node;
+    auto bytes = RecordBytes(node);
+    for (std::size_t i = 0; i < bytes.size(); ++i)
+        bytes[i] = static_cast<std::uint8_t>(0xA0 + i);
+    node.flags = flags;
+    node.rateInterval = 1000;
+    node.samplePeriod = 1000000;
+    node.lowThreshold = 0;
+    node.highThreshold = 0;
+    return node;
+}
+
+bool SameBytes(const QosNode& a, const QosNode& b)
+{
+    return std::memcmp(&a, &b, sizeof(QosNode)) == 0;
+}
+
+// Opens the editor on the node, lets `edit` change the fields and presses OK.
+template <typename Edit>
+bool OpenEditAccept(QosNode& node, Edit edit)
+{
+    OpenQosEditor(node);
+    QosEditorFields fields = DecodeQosEditor(node, 0);
+    edit(fields);
+    return AcceptQosEditor(fields, node);
+}
+
+TEST(QosEditorOpen, EmptyEntryGetsDefaultsAndShowsThem)
+{
+    QosNode node = EmptyNode();
+    node.samplePeriod = 0;
+    const QosNode before = node;
+    const QosNode copy = OpenQosEditor(node);
+    EXPECT_TRUE(SameBytes(copy, before));
+    EXPECT_EQ(node.flags, 0x0011);
+    EXPECT_EQ(node.rateInterval, 1000u);
+    EXPECT_EQ(node.samplePeriod, 1000000u);
+
+    const QosEditorFields fields = DecodeQosEditor(node, 17);
+    EXPECT_EQ(fields.index, "17");
+    EXPECT_EQ(fields.rate, "1000000");
+    EXPECT_EQ(fields.seconds, "1.000000");
+    EXPECT_EQ(fields.low, "0");
+    EXPECT_EQ(fields.high, "0");
+    EXPECT_TRUE(fields.frames);
+    EXPECT_TRUE(fields.immortal);
+    EXPECT_FALSE(fields.bytes || fields.thresholds || fields.absolute || fields.fixedDelay
+                 || fields.banking);
+    EXPECT_FALSE(ThresholdControlsEnabled(fields.thresholds));
+
+    CancelQosEditor(copy, node);
+    EXPECT_TRUE(SameBytes(node, before));
+    EXPECT_EQ(node.flags, 0);
+}
+
+TEST(QosEditorOpen, ExistingValuesAreKeptAndShownInOperatorUnits)
+{
+    QosNode node = BusyNode(QOS_BY_BYTES | QOS_THRESHOLDS | QOS_ABSOLUTE | QOS_BANKING
+                            | QOS_FIXED_DELAY);
+    node.rateInterval = 333333333;
+    node.samplePeriod = 699999;
+    node.lowThreshold = 6;
+    node.highThreshold = 699999;
+    const QosNode before = node;
+    OpenQosEditor(node);
+    EXPECT_TRUE(SameBytes(node, before));
+
+    const QosEditorFields fields = DecodeQosEditor(node, 5);
+    EXPECT_EQ(fields.rate, "3");
+    EXPECT_EQ(fields.seconds, "0.699999");
+    EXPECT_EQ(fields.low, "9");       // 6 / 0.69999897...
+    EXPECT_EQ(fields.high, "1000000");
+    EXPECT_TRUE(fields.bytes && fields.thresholds && fields.absolute && fields.banking
+                && fields.fixedDelay);
+    EXPECT_FALSE(fields.frames || fields.immortal);
+    EXPECT_TRUE(ThresholdControlsEnabled(fields.thresholds));
+}
+
+TEST(QosEditorAccept, RateAndSecondsConvertToNanosecondsAndMicroseconds)
+{
+    QosNode node = EmptyNode();
+    ASSERT_TRUE(OpenEditAccept(node, [](QosEditorFields& f) {
+        f.rate = "1000";
+        f.seconds = "1.0";
+    }));
+    EXPECT_EQ(node.rateInterval, 1000000u);
+    EXPECT_EQ(node.samplePeriod, 1000000u);
+    EXPECT_EQ(node.flags, 0x0011);
+}
+
+TEST(QosEditorAccept, SecondsAreReadInSinglePrecisionAndTruncated)
+{
+    struct Case {
+        const char* seconds;
+        std::optional<std::uint32_t> samplePeriod;
+    };
+    const Case cases[] = {
+        {"0.01", std::nullopt},       // 9999 microseconds
+        {"0.010001", 10001u},
+        {"0.7", 699999u},             // not 700000: the float is just below 0.7
+        {"999.9999", 999999877u},
+        {"1000", std::nullopt},
+        {"4096", std::nullopt},
+        {"-1", std::nullopt},
+        {"", std::nullopt},
+        {"abc", std::nullopt},
+        {"2.5 s", 2500000u},          // text after the number is ignored
+        {"1e2", 100000000u},
+    };
+    for (const Case& c : cases) {
+        QosNode node = EmptyNode();
+        const bool accepted =
+            OpenEditAccept(node, [&](QosEditorFields& f) { f.seconds = c.seconds; });
+        EXPECT_EQ(accepted, c.samplePeriod.has_value()) << c.seconds;
+        if (c.samplePeriod) {
+            EXPECT_EQ(node.samplePeriod, *c.samplePeriod) << c.seconds;
+        }
+    }
+}
+
+TEST(QosEditorAccept, SevenTenthsOfASecondReopensAsStored)
+{
+    QosNode node = EmptyNode();
+    ASSERT_TRUE(OpenEditAccept(node, [](QosEditorFields& f) { f.seconds = "0.7"; }));
+    OpenQosEditor(node);
+    EXPECT_EQ(DecodeQosEditor(node, 0).seconds, "0.699999");
+}
+
+TEST(QosEditorAccept, RateMustLieStrictlyBetweenZeroAndOneBillionInSinglePrecision)
+{
+    struct Case {
+        const char* rate;
+        std::optional<std::uint32_t> rateInterval;
+    };
+    const Case cases[] = {
+        {"0", std::nullopt},
+        {"-5", std::nullopt},
+        {"", std::nullopt},
+        {"999999999", std::nullopt},  // rounds to 1000000000 as a float
+        {"1000000000", std::nullopt},
+        {"999999936", 1u},            // the largest float below 1000000000
+        {"3", 333333333u},
+        {"1", 1000000000u},
+        {"1000000", 1000u},
+        {"12abc", 83333333u},
+    };
+    for (const Case& c : cases) {
+        QosNode node = EmptyNode();
+        const bool accepted = OpenEditAccept(node, [&](QosEditorFields& f) { f.rate = c.rate; });
+        EXPECT_EQ(accepted, c.rateInterval.has_value()) << c.rate;
+        if (c.rateInterval) {
+            EXPECT_EQ(node.rateInterval, *c.rateInterval) << c.rate;
+        }
+    }
+}
+
+TEST(QosEditorAccept, RateThreeReopensAsThree)
+{
+    QosNode node = EmptyNode();
+    ASSERT_TRUE(OpenEditAccept(node, [](QosEditorFields& f) { f.rate = "3"; }));
+    EXPECT_EQ(node.rateInterval, 333333333u);
+    OpenQosEditor(node);
+    EXPECT_EQ(DecodeQosEditor(node, 0).rate, "3");
+}
+
+TEST(QosEditorAccept, ThresholdsScaleWithTheTypedSeconds)
+{
+    struct Case {
+        const char* seconds;
+        const char* low;
+        const char* high;
+        std::uint32_t lowThreshold;
+        std::uint32_t highThreshold;
+    };
+    const Case cases[] = {
+        {"0.7", "10", "1000", 6u, 699u},  // 0.69999998807907... not the stored 0.699999
+        {"1.0", "10", "1000", 10u, 1000u},
+        {"0.3", "7", "7", 2u, 2u},  // 2.1000001 truncated
+    };
+    for (const Case& c : cases) {
+        QosNode node = EmptyNode();
+        ASSERT_TRUE(OpenEditAccept(node, [&](QosEditorFields& f) {
+            f.seconds = c.seconds;
+            f.low = c.low;
+            f.high = c.high;
+        })) << c.seconds;
+        EXPECT_EQ(node.lowThreshold, c.lowThreshold) << c.seconds;
+        EXPECT_EQ(node.highThreshold, c.highThreshold) << c.seconds;
+    }
+}
+
+TEST(QosEditorAccept, ThresholdsThatDoNotFitThirtyTwoBitsAreRefused)
+{
+    struct Case {
+        const char* seconds;
+        const char* low;
+        const char* high;
+        bool accepted;
+    };
+    const Case cases[] = {
+        // 10000000 per second over 500 s would store 705032704 if cut to 32 bits.
+        {"500", "10000000", "0", false},
+        {"500", "0", "10000000", false},
+        {"1", "4294967295", "4294967295", true},
+        {"1.5", "4294967295", "0", false},
+        {"0.5", "4294967295", "0", true},  // 2147483647.5 fits
+        {"1", "4294967296", "0", false},   // "%u" alone would read 0
+        {"0.5", "5000000000", "0", false},
+        {"1", "", "0", false},
+        {"1", "0", "x", false},
+    };
+    for (const Case& c : cases) {
+        QosNode node = BusyNode(QOS_BY_FRAMES);
+        const QosNode before = node;
+        const bool accepted = OpenEditAccept(node, [&](QosEditorFields& f) {
+            f.seconds = c.seconds;
+            f.low = c.low;
+            f.high = c.high;
+        });
+        EXPECT_EQ(accepted, c.accepted) << c.seconds << " " << c.low << " " << c.high;
+        if (!accepted) {
+            EXPECT_TRUE(SameBytes(node, before)) << "refused input changed the node";
+        }
+    }
+}
+
+TEST(QosEditorAccept, ThresholdsAreCheckedEvenWhenDisabled)
+{
+    QosNode node = EmptyNode();
+    EXPECT_FALSE(OpenEditAccept(node, [](QosEditorFields& f) {
+        f.thresholds = false;
+        f.low = "";
+    }));
+}
+
+TEST(QosEditorAccept, InvalidInputStoresNothing)
+{
+    QosNode node = BusyNode(QOS_BY_BYTES | 0x0002);
+    OpenQosEditor(node);
+    const QosNode before = node;
+    QosEditorFields fields = DecodeQosEditor(node, 0);
+    fields.rate = "500";
+    fields.seconds = "2";
+    fields.low = "7";
+    fields.high = "-";  // the last read fails
+    fields.frames = true;
+    EXPECT_FALSE(AcceptQosEditor(fields, node));
+    EXPECT_TRUE(SameBytes(node, before));
+}
+
+TEST(QosEditorAccept, OnlyTheSevenOwnedFlagBitsChange)
+{
+    struct Case {
+        std::uint16_t before;
+        void (*edit)(QosEditorFields&);
+        std::uint16_t after;
+    };
+    const Case cases[] = {
+        {0x0013, [](QosEditorFields&) {}, 0x0013},  // bit 0x0002 kept
+        {0x0001, [](QosEditorFields&) {}, 0x0001},  // neither Bytes nor Frames: stays so
+        {0x0018, [](QosEditorFields&) {}, 0x0018},  // both: stays so
+        {0x0020, [](QosEditorFields& f) { f.thresholds = false; }, 0x0000},
+        {0xFE82, [](QosEditorFields& f) {
+             f.bytes = f.frames = f.thresholds = f.absolute = f.fixedDelay = f.banking =
+                 f.immortal = true;
+         }, 0xFFFF},
+        {0xFFFF, [](QosEditorFields& f) {
+             f.bytes = f.frames = f.thresholds = f.absolute = f.fixedDelay = f.banking =
+                 f.immortal = false;
+         }, 0xFE82},
+    };
+    for (const Case& c : cases) {
+        QosNode node = BusyNode(c.before);
+        ASSERT_TRUE(OpenEditAccept(node, c.edit)) << std::hex << c.before;
+        EXPECT_EQ(node.flags, c.after) << std::hex << c.before;
+    }
+}
+
+TEST(QosEditorAccept, ThresholdsOnlyEntryClearedBecomesEmptyButKeepsItsNewValues)
+{
+    QosNode node = BusyNode(QOS_THRESHOLDS);
+    ASSERT_TRUE(OpenEditAccept(node, [](QosEditorFields& f) {
+        f.thresholds = false;
+        f.rate = "250";
+        f.seconds = "2";
+        f.low = "5";
+        f.high = "8";
+    }));
+    EXPECT_EQ(node.flags, 0);
+    EXPECT_FALSE(node.isUsed());
+    EXPECT_EQ(node.rateInterval, 4000000u);
+    EXPECT_EQ(node.samplePeriod, 2000000u);
+    EXPECT_EQ(node.lowThreshold, 10u);
+    EXPECT_EQ(node.highThreshold, 16u);
+}
+
+TEST(QosEditorAccept, OnlyTheEditedFieldsOfTheRecordChange)
+{
+    QosNode node = BusyNode(QOS_BY_FRAMES);
+    const QosNode before = node;
+    ASSERT_TRUE(OpenEditAccept(node, [](QosEditorFields& f) { f.rate = "10"; }));
+    EXPECT_EQ(node.rateInterval, 100000000u);
+    const auto now = RecordBytes(node);
+    const auto was = RecordBytes(before);
+    for (std::size_t i = 0; i < 64; ++i) {
+        const bool editorField = (i >= 12 && i < 14) || (i >= 36 && i < 52);
+        if (!editorField) {
+            EXPECT_EQ(now[i], was[i]) << "byte " << i;
+        }
+    }
+}
+
+TEST(QosEditorConversions, DoNotDependOnTheProcessLocale)
+{
+    const std::string previous = std::setlocale(LC_ALL, nullptr);
+    if (std::setlocale(LC_ALL, "de_DE.utf8") == nullptr)
+        GTEST_SKIP() << "no locale with a decimal comma installed";
+    QosNode node = EmptyNode();
+    const bool accepted = OpenEditAccept(node, [](QosEditorFields& f) {
+        f.seconds = "0.7";
+        f.low = "10";
+    });
+    OpenQosEditor(node);
+    const std::string shown = DecodeQosEditor(node, 0).seconds;
+    std::setlocale(LC_ALL, previous.c_str());
+    EXPECT_TRUE(accepted);
+    EXPECT_EQ(node.samplePeriod, 699999u);
+    EXPECT_EQ(node.lowThreshold, 6u);
+    EXPECT_EQ(shown, "0.699999");
+}
+
+TEST(QosHints, TopicsStartWithTheirTitleAndUseDoubleLineBreaks)
+{
+    struct Topic {
+        const char* text;
+        const char* title;
+    };
+    const Topic topics[] = {
+        {QOS_LIST_HINT, "Quality of Service ( QoS )"},
+        {QOS_RATE_HINT, "Desired Data Rate"},
+        {QOS_SAMPLE_HINT, "Sample Period"},
+        {QOS_LOW_HINT, "Low Threshold"},
+        {QOS_HIGH_HINT, "High Threhsold"},
+        {QOS_BYTES_HINT, "Bytes Per Second"},
+        {QOS_FRAMES_HINT, "Frames Per Second"},
+        {QOS_ABSOLUTE_HINT, "Absolute Thresholds"},
+        {QOS_FIXED_DELAY_HINT, "Fixed Delay"},
+        {QOS_BANKING_HINT, "Bandwidth Banking"},
+        {QOS_IMMORTAL_HINT, "Create Immortal Nodes"},
+    };
+    for (const Topic& topic : topics) {
+        const std::string text = topic.text;
+        EXPECT_EQ(text.rfind(std::string(topic.title) + "\r\n\r\n", 0), 0u) << topic.title;
+        EXPECT_NE(text.back(), '\n') << topic.title;
+        // Every line break is part of a paragraph break.
+        std::size_t breaks = 0;
+        for (std::size_t at = text.find('\n'); at != std::string::npos; at = text.find('\n', at + 1))
+            ++breaks;
+        std::size_t paragraphBreaks = 0;
+        for (std::size_t at = text.find("\r\n\r\n"); at != std::string::npos;
+             at = text.find("\r\n\r\n", at + 4))
+            ++paragraphBreaks;
+        EXPECT_EQ(breaks, 2 * paragraphBreaks) << topic.title;
+    }
+    EXPECT_STREQ(QOS_THRESHOLDS_HINT, "Enables or disables thresholds.");
+}
+
+} // namespace
+} // namespace talvex

@@ -18,7 +18,8 @@ std::optional<std::uint32_t> ReadSignedDecimal(std::string_view text);
 std::optional<std::uint32_t> ReadUnsigned(std::string_view text);
 
 // The "%f" read into a single-precision number. Nothing when no number is
-// found at the start of the text (after white space).
+// found at the start of the text (after white space). A number too large for
+// a float also gives nothing (never an infinity); one too small reads as 0.
 std::optional<float> ReadFloat(std::string_view text);
 
 // IP wizard number field: after optional spaces an optionally signed decimal

@@ -10,8 +10,8 @@ constexpr const char* PRODUCT_BANNER =
     "\r\n"
     "TALVEX Traffic Shaping Engine configuration manager.\r\n"
     "\r\n"
-    "Move through the pages and their fields; this window explains each one as it\r\n"
-    "gets the focus.";
+    "Move through the pages and their fields; this window explains each one as it gets the "
+    "focus.";
 
 constexpr const char* OLD_FORMAT_TITLE = "Config Tool - Old Config File Info";
 constexpr const char* OLD_FORMAT_TEXT_1 =

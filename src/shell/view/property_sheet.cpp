@@ -23,6 +23,7 @@ PropertySheet::PropertySheet(ShellContext& context, const QString& caption,
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(tabs_);
     layout->addWidget(buttons);
+    resize(820, 600);
     connect(buttons, &QDialogButtonBox::accepted, this, &PropertySheet::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &PropertySheet::reject);
     connect(tabs_, &QTabWidget::currentChanged, this, [this] {

@@ -1,5 +1,6 @@
 #include "shell/view/splash_window.h"
 
+#include <QEventLoop>
 #include <QLabel>
 #include <QScreen>
 #include <QTimer>
@@ -10,8 +11,9 @@
 namespace talvex {
 
 SplashWindow::SplashWindow(int showMs, QWidget* parent)
-    : QDialog(parent, Qt::SplashScreen | Qt::FramelessWindowHint)
+    : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint), showMs_(showMs)
 {
+    setWindowModality(Qt::ApplicationModal);
     auto* picture = new QLabel(this);
     picture->setPixmap(ProductPicture());
     picture->setAccessibleName(QStringLiteral("TALVEX"));
@@ -21,12 +23,29 @@ SplashWindow::SplashWindow(int showMs, QWidget* parent)
     setFixedSize(200, 300);
     if (const QScreen* screen = this->screen())
         move(screen->geometry().center() - rect().center());
-    QTimer::singleShot(showMs, this, &QDialog::accept);
+}
+
+void SplashWindow::run()
+{
+    // Showing the window may already run the event loop for a moment, so the
+    // end may come before the loop below starts; `done` remembers it.
+    QEventLoop loop;
+    bool done = false;
+    auto finish = [&] {
+        done = true;
+        loop.quit();
+    };
+    QTimer::singleShot(showMs_, &loop, finish);
+    connect(this, &SplashWindow::clicked, &loop, finish);
+    show();
+    if (!done)
+        loop.exec();
+    hide();
 }
 
 void SplashWindow::mousePressEvent(QMouseEvent* /*event*/)
 {
-    accept();
+    emit clicked();
 }
 
 } // namespace talvex

@@ -57,7 +57,7 @@ void TalvexApp::StartUp(const std::string& commandLineText)
 {
     if (options_.splashMs > 0) {
         SplashWindow splash(options_.splashMs);
-        splash.exec();
+        splash.run();
     }
     state_ = talvex::StartUp(*image_, commandLineText);
     if (state_.oldFormatPromptDue) {

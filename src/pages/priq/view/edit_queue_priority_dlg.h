@@ -1,0 +1,44 @@
+#pragma once
+// The "Edit Queue Priority" editor: one priority-queue entry of the live
+// table, its place in a queue, the QoS node of a queue and four metrics.
+#include <QDialog>
+#include <array>
+
+#include "pages/priq/priq_editor.h"
+#include "shell/view/kit/shell_context.h"
+
+class QCheckBox;
+class QComboBox;
+class QLineEdit;
+class QPushButton;
+
+namespace talvex {
+
+class CEditQueuePriorityDlg : public QDialog {
+    Q_OBJECT
+public:
+    // Opens the editor on entry `entryNumber` (0 to 63): the entry's restore
+    // copy is taken and its defaults are written at once.
+    CEditQueuePriorityDlg(ShellContext& context, int entryNumber, QWidget* parent = nullptr);
+
+    // OK (also Enter): stores the fields when every number reads; otherwise
+    // does nothing and the editor stays open.
+    void accept() override;
+    // Cancel, Escape and closing the window: the entry is restored.
+    void reject() override;
+
+private:
+    PriQEditorFields fieldsShown() const;
+
+    ShellContext& context_;
+    PriQEditorSession session_;
+    QLineEdit* entryBox_ = nullptr;
+    QLineEdit* qosBox_ = nullptr;
+    std::array<QLineEdit*, 4> metricBoxes_{};
+    QCheckBox* startBox_ = nullptr;
+    QCheckBox* endBox_ = nullptr;
+    QComboBox* algorithmList_ = nullptr;
+    QPushButton* okButton_ = nullptr;
+};
+
+} // namespace talvex

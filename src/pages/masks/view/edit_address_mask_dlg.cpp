@@ -1,0 +1,305 @@
+#include "pages/masks/view/edit_address_mask_dlg.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "config/code_tables.h"
+#include "config/view/choice_list.h"
+#include "pages/masks/mask_hints.h"
+#include "pages/masks/view/focus_hint_filter.h"
+#include "shell/view/kit/shell_context.h"
+
+namespace talvex {
+
+namespace {
+
+std::string Text(const QLineEdit* box) { return box->text().toStdString(); }
+
+void SetText(QLineEdit* box, const std::string& text) { box->setText(QString::fromStdString(text)); }
+
+QLineEdit* NumberBox(QWidget* parent, const char* name, int widthInDigits)
+{
+    auto* box = new QLineEdit(parent);
+    box->setObjectName(QString::fromLatin1(name));
+    box->setMaximumWidth(box->fontMetrics().horizontalAdvance(QLatin1Char('0')) * widthInDigits
+                         + 16);
+    return box;
+}
+
+QLabel* BuddyLabel(const QString& text, QWidget* buddy, QWidget* parent)
+{
+    auto* label = new QLabel(text, parent);
+    label->setBuddy(buddy);
+    return label;
+}
+
+} // namespace
+
+CEditAddressMaskDlg::CEditAddressMaskDlg(ShellContext& context, int entry, QWidget* parent)
+    : QDialog(parent), context_(context),
+      record_(context.image().maskTable.at(static_cast<std::size_t>(entry))),
+      restoreCopy_(OpenMaskRecord(record_))
+{
+    setWindowTitle(QStringLiteral("Edit Address Mask"));
+    buildWidgets();
+
+    const MaskEditorFields fields = DecodeMaskFields(record_, entry);
+    updating_ = true;
+    SetText(entryBox_, fields.entry);
+    templatesBox_->setChecked(fields.useTemplates);
+    bidirectionalBox_->setChecked(fields.bidirectionalQos);
+    absoluteTtlBox_->setChecked(fields.absoluteTtl);
+    keyGroupCheck_->setChecked(fields.useKeyGroup);
+    auditBox_->setChecked(fields.auditConnections);
+    FillChoiceList(*actionList_, DefaultActionTable());
+    SelectChoiceByCode(*actionList_, static_cast<std::uint32_t>(fields.defaultAction));
+    SetText(keyGroupBox_, fields.keyGroup);
+    SetText(paramBox_, fields.defaultParam);
+    SetText(qosBox_, fields.qos);
+    SetText(ttlBox_, fields.ttl);
+    updating_ = false;
+    showModeRefresh(fields);
+}
+
+void CEditAddressMaskDlg::buildWidgets()
+{
+    hints_ = new FocusHintFilter(context_, this);
+
+    // Top line: entry number and the templates switch.
+    entryBox_ = NumberBox(this, "entryBox", 3);
+    entryBox_->setReadOnly(true);
+    templatesBox_ =
+        new QCheckBox(QStringLiteral("Use standard templates to simplify mask creation."), this);
+    templatesBox_->setObjectName(QStringLiteral("templatesBox"));
+    auto* top = new QHBoxLayout;
+    top->addWidget(BuddyLabel(QStringLiteral("Mask:"), entryBox_, this));
+    top->addWidget(entryBox_);
+    top->addSpacing(12);
+    top->addWidget(templatesBox_);
+    top->addStretch();
+
+    // One group per address side: list, offset, mask.
+    const auto addressGroup = [this](const QString& title, const char* side, QComboBox*& list,
+                                     QLineEdit*& offset, QLineEdit*& mask) {
+        auto* group = new QGroupBox(title, this);
+        list = new QComboBox(group);
+        list->setObjectName(QString::fromLatin1(side) + QStringLiteral("List"));
+        list->setAccessibleName(title);
+        list->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+        offset = NumberBox(group, "", 5);
+        offset->setObjectName(QString::fromLatin1(side) + QStringLiteral("OffsetBox"));
+        mask = new QLineEdit(group);
+        mask->setObjectName(QString::fromLatin1(side) + QStringLiteral("MaskBox"));
+        mask->setFont(context_.dataFont());
+        mask->setMinimumWidth(QFontMetrics(context_.dataFont()).horizontalAdvance(
+                                  QStringLiteral("FF.FF.FF.FF.FF.FF.FF.FF.FF.FF.FF.FF"))
+                              + 12);
+        auto* offsetLabel = BuddyLabel(QStringLiteral("Offset:"), offset, group);
+        auto* grid = new QGridLayout(group);
+        grid->addWidget(list, 0, 0, 1, 3);
+        grid->addWidget(offsetLabel, 1, 0);
+        grid->addWidget(offset, 1, 1);
+        grid->setColumnStretch(2, 1);
+        grid->addWidget(mask, 2, 0, 1, 3);
+        return group;
+    };
+    auto* srcGroup = addressGroup(QStringLiteral("Source Address"), "src", srcList_,
+                                  srcOffsetBox_, srcMaskBox_);
+    srcOffsetBox_->setAccessibleName(QStringLiteral("Source Offset:"));
+    srcMaskBox_->setAccessibleName(QStringLiteral("Source Mask"));
+    auto* dstGroup = addressGroup(QStringLiteral("Destination Address"), "dst", dstList_,
+                                  dstOffsetBox_, dstMaskBox_);
+    dstOffsetBox_->setAccessibleName(QStringLiteral("Destination Offset:"));
+    dstMaskBox_->setAccessibleName(QStringLiteral("Destination Mask"));
+    auto* groups = new QHBoxLayout;
+    groups->addWidget(srcGroup);
+    groups->addWidget(dstGroup);
+
+    // Connection lifetime and QoS template.
+    ttlBox_ = NumberBox(this, "ttlBox", 11);
+    qosBox_ = NumberBox(this, "qosBox", 6);
+    auto* numbers = new QHBoxLayout;
+    numbers->addWidget(BuddyLabel(QStringLiteral("TTL"), ttlBox_, this));
+    numbers->addWidget(ttlBox_);
+    numbers->addWidget(new QLabel(QStringLiteral("Sec."), this));
+    numbers->addSpacing(16);
+    numbers->addWidget(BuddyLabel(QStringLiteral("QoS"), qosBox_, this));
+    numbers->addWidget(qosBox_);
+    numbers->addStretch();
+
+    // The flag boxes.
+    absoluteTtlBox_ = new QCheckBox(QStringLiteral("Absolute TTL"), this);
+    absoluteTtlBox_->setObjectName(QStringLiteral("absoluteTtlBox"));
+    bidirectionalBox_ = new QCheckBox(QStringLiteral("Bidirectional QoS"), this);
+    bidirectionalBox_->setObjectName(QStringLiteral("bidirectionalBox"));
+    keyGroupCheck_ = new QCheckBox(QStringLiteral("Use Key Group"), this);
+    keyGroupCheck_->setObjectName(QStringLiteral("keyGroupCheck"));
+    keyGroupBox_ = NumberBox(this, "keyGroupBox", 5);
+    keyGroupBox_->setAccessibleName(QStringLiteral("Key Group"));
+    auditBox_ = new QCheckBox(QStringLiteral("Audit Connections"), this);
+    auditBox_->setObjectName(QStringLiteral("auditBox"));
+    auto* flags = new QGridLayout;
+    flags->addWidget(absoluteTtlBox_, 0, 0);
+    flags->addWidget(bidirectionalBox_, 0, 1, 1, 2);
+    flags->addWidget(keyGroupCheck_, 1, 0);
+    auto* keyGroupRow = new QHBoxLayout;
+    keyGroupRow->addWidget(keyGroupBox_);
+    keyGroupRow->addStretch();
+    flags->addLayout(keyGroupRow, 1, 1);
+    flags->addWidget(auditBox_, 1, 2);
+    flags->setColumnStretch(3, 1);
+
+    // Default action and its parameter.
+    actionList_ = new QComboBox(this);
+    actionList_->setObjectName(QStringLiteral("actionList"));
+    actionList_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    paramBox_ = NumberBox(this, "paramBox", 6);
+    paramBox_->setAccessibleName(QStringLiteral("Default Action Parameter"));
+    auto* action = new QHBoxLayout;
+    action->addWidget(BuddyLabel(QStringLiteral("Default Action:"), actionList_, this));
+    action->addWidget(actionList_);
+    action->addWidget(paramBox_);
+    action->addStretch();
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    okButton_ = buttons->button(QDialogButtonBox::Ok);
+    okButton_->setObjectName(QStringLiteral("okButton"));
+    okButton_->setAccessibleName(QStringLiteral("OK"));
+    okButton_->setDefault(true);
+    cancelButton_ = buttons->button(QDialogButtonBox::Cancel);
+    cancelButton_->setObjectName(QStringLiteral("cancelButton"));
+    cancelButton_->setAccessibleName(QStringLiteral("Cancel"));
+    connect(buttons, &QDialogButtonBox::accepted, this, &CEditAddressMaskDlg::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &CEditAddressMaskDlg::reject);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(top);
+    layout->addLayout(groups);
+    layout->addLayout(numbers);
+    layout->addLayout(flags);
+    layout->addLayout(action);
+    layout->addWidget(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    // Keyboard order follows the visual order.
+    QWidget* order[] = {entryBox_,      templatesBox_,    srcList_,      srcOffsetBox_,
+                        srcMaskBox_,    dstList_,         dstOffsetBox_, dstMaskBox_,
+                        ttlBox_,        qosBox_,          absoluteTtlBox_, bidirectionalBox_,
+                        keyGroupCheck_, keyGroupBox_,     auditBox_,     actionList_,
+                        paramBox_,      okButton_,        cancelButton_};
+    for (std::size_t i = 1; i < std::size(order); ++i)
+        setTabOrder(order[i - 1], order[i]);
+
+    hints_->watch(srcList_, MASK_SOURCE_FROM_HINT);
+    hints_->watch(srcOffsetBox_, MASK_SOURCE_OFFSET_HINT);
+    hints_->watch(srcMaskBox_, MASK_SOURCE_MASK_HINT);
+    hints_->watch(dstList_, MASK_DESTINATION_FROM_HINT);
+    hints_->watch(dstOffsetBox_, MASK_DESTINATION_OFFSET_HINT);
+    hints_->watch(dstMaskBox_, MASK_DESTINATION_MASK_HINT);
+    hints_->watch(ttlBox_, MASK_TTL_HINT);
+    hints_->watch(qosBox_, MASK_QOS_HINT);
+    connect(absoluteTtlBox_, &QCheckBox::clicked, this,
+            [this] { context_.ShowHint(MASK_ABSOLUTE_TTL_HINT); });
+    connect(bidirectionalBox_, &QCheckBox::clicked, this,
+            [this] { context_.ShowHint(MASK_BIDIRECTIONAL_HINT); });
+
+    connect(templatesBox_, &QCheckBox::clicked, this, &CEditAddressMaskDlg::runModeRefresh);
+    connect(keyGroupCheck_, &QCheckBox::clicked, this, &CEditAddressMaskDlg::runModeRefresh);
+    connect(actionList_, &QComboBox::currentIndexChanged, this,
+            &CEditAddressMaskDlg::runModeRefresh);
+    connect(srcList_, &QComboBox::currentIndexChanged, this, &CEditAddressMaskDlg::runFieldRefresh);
+    connect(dstList_, &QComboBox::currentIndexChanged, this, &CEditAddressMaskDlg::runFieldRefresh);
+}
+
+MaskEditorFields CEditAddressMaskDlg::readFields() const
+{
+    MaskEditorFields f;
+    f.entry = Text(entryBox_);
+    f.useTemplates = templatesBox_->isChecked();
+    f.srcChoice = SelectedChoiceCode(*srcList_);
+    f.srcOffset = Text(srcOffsetBox_);
+    f.srcMask = Text(srcMaskBox_);
+    f.dstChoice = SelectedChoiceCode(*dstList_);
+    f.dstOffset = Text(dstOffsetBox_);
+    f.dstMask = Text(dstMaskBox_);
+    f.ttl = Text(ttlBox_);
+    f.qos = Text(qosBox_);
+    f.absoluteTtl = absoluteTtlBox_->isChecked();
+    f.bidirectionalQos = bidirectionalBox_->isChecked();
+    f.useKeyGroup = keyGroupCheck_->isChecked();
+    f.keyGroup = Text(keyGroupBox_);
+    f.auditConnections = auditBox_->isChecked();
+    f.defaultAction = SelectedChoiceCode(*actionList_);
+    f.defaultParam = Text(paramBox_);
+    return f;
+}
+
+void CEditAddressMaskDlg::showModeRefresh(const MaskEditorFields& fields)
+{
+    updating_ = true;
+    const auto table = AddressListTable(fields.useTemplates);
+    FillChoiceList(*srcList_, table);
+    SelectChoiceByCode(*srcList_, static_cast<std::uint32_t>(fields.srcChoice));
+    FillChoiceList(*dstList_, table);
+    SelectChoiceByCode(*dstList_, static_cast<std::uint32_t>(fields.dstChoice));
+    updating_ = false;
+    showFieldTexts(fields);
+}
+
+void CEditAddressMaskDlg::showFieldTexts(const MaskEditorFields& fields)
+{
+    SetText(srcOffsetBox_, fields.srcOffset);
+    SetText(srcMaskBox_, fields.srcMask);
+    SetText(dstOffsetBox_, fields.dstOffset);
+    SetText(dstMaskBox_, fields.dstMask);
+    const MaskEditorEnabling enabling = MaskEnablingFor(fields);
+    for (QLineEdit* box : {srcOffsetBox_, srcMaskBox_, dstOffsetBox_, dstMaskBox_})
+        box->setEnabled(enabling.offsetsAndMasks);
+    keyGroupBox_->setEnabled(enabling.keyGroup);
+    paramBox_->setEnabled(enabling.defaultParam);
+}
+
+void CEditAddressMaskDlg::runModeRefresh()
+{
+    if (updating_)
+        return;
+    MaskEditorFields fields = readFields();
+    ModeRefresh(record_, fields);
+    showModeRefresh(fields);
+}
+
+void CEditAddressMaskDlg::runFieldRefresh()
+{
+    if (updating_ || !templatesBox_->isChecked())
+        return;
+    MaskEditorFields fields = readFields();
+    FieldRefresh(record_, fields);
+    showFieldTexts(fields);
+}
+
+void CEditAddressMaskDlg::accept()
+{
+    if (!AcceptMaskFields(readFields(), record_))
+        return;
+    committed_ = true;
+    context_.setModified();
+    QDialog::accept();
+}
+
+void CEditAddressMaskDlg::reject()
+{
+    // A committed entry stays committed whatever closes the window later.
+    if (!committed_)
+        RestoreMaskRecord(record_, restoreCopy_);
+    QDialog::reject();
+}
+
+} // namespace talvex

@@ -1,0 +1,328 @@
+// The Address Masks page and its editor driven as an operator would, with the
+// editor answered through the shell's modal seam.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFocusEvent>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <functional>
+#include <memory>
+
+#include "config/view/choice_list.h"
+#include "pages/masks/mask_hints.h"
+#include "pages/masks/view/edit_address_mask_dlg.h"
+#include "pages/masks/view/masks_page.h"
+#include "shell/view/kit/shell_context.h"
+
+using namespace talvex;
+
+namespace {
+
+template <typename T>
+T* Child(QWidget& parent, const char* name)
+{
+    T* child = parent.findChild<T*>(QString::fromLatin1(name));
+    if (child == nullptr)
+        qFatal("no child %s", name);
+    return child;
+}
+
+void Focus(QWidget* widget)
+{
+    QFocusEvent event(QEvent::FocusIn, Qt::TabFocusReason);
+    QCoreApplication::sendEvent(widget, &event);
+}
+
+void Choose(QComboBox* list, const char* text)
+{
+    const int index = list->findText(QString::fromLatin1(text));
+    QVERIFY2(index >= 0, text);
+    list->setCurrentIndex(index);
+}
+
+struct Harness {
+    std::unique_ptr<ConfigImage> image = std::make_unique<ConfigImage>();
+    bool modified = false;
+    QString hint;
+    int editorRuns = 0;
+    std::function<void(CEditAddressMaskDlg&)> operatorAction;
+    ShellContext context{*image, modified, QFont(QStringLiteral("Courier New")),
+                         QFont(QStringLiteral("Courier New")),
+                         [this](const QString& text) { hint = text; }};
+    CTalvexConfigMasks page{context};
+    QListWidget* list = nullptr;
+
+    explicit Harness(const std::function<void(ConfigImage&)>& prepare = {})
+    {
+        if (prepare)
+            prepare(*image);
+        context.setModalRunner([this](QDialog& dialog) {
+            ++editorRuns;
+            auto* editor = dynamic_cast<CEditAddressMaskDlg*>(&dialog);
+            if (editor == nullptr)
+                qFatal("not the address mask editor");
+            if (operatorAction)
+                operatorAction(*editor);
+            return dialog.result();
+        });
+        page.activate();
+        list = Child<QListWidget>(page, "maskList");
+    }
+    void click(const char* button) { Child<QPushButton>(page, button)->click(); }
+    QString line(int i) const { return list->item(i)->text(); }
+    QList<int> selectedLines() const
+    {
+        QList<int> lines;
+        for (int i = 0; i < list->count(); ++i) {
+            if (list->item(i)->isSelected())
+                lines.append(i);
+        }
+        return lines;
+    }
+};
+
+} // namespace
+
+class MasksPageTest : public QObject {
+    Q_OBJECT
+private slots:
+    void opensWithSixtyFourLinesAndShowsTheListHint();
+    void addEditsTheLowestUnusedEntryAndSelectsIt();
+    void invalidInputKeepsTheEditorOpenAndCancelRestores();
+    void escapeOrClosingTheWindowCountsAsCancel();
+    void templatesFillTheDisabledBoxesAndAreStored();
+    void editorShowsItsHints();
+    void editWithSeveralSelectedLinesOpensNoEditor();
+    void deleteAndMoveUpdateLinesSelectionAndRules();
+};
+
+void MasksPageTest::opensWithSixtyFourLinesAndShowsTheListHint()
+{
+    Harness h;
+    QCOMPARE(h.list->count(), 64);
+    QCOMPARE(h.line(0), QStringLiteral("{Unused} #00"));
+    QCOMPARE(h.line(63), QStringLiteral("{Unused} #63"));
+    QCOMPARE(h.list->selectionMode(), QAbstractItemView::ExtendedSelection);
+    Focus(h.list);
+    QCOMPARE(h.hint, QString::fromUtf8(MASK_LIST_HINT));
+}
+
+void MasksPageTest::addEditsTheLowestUnusedEntryAndSelectsIt()
+{
+    Harness h;
+    for (int i = 0; i < 5; ++i)
+        h.image->maskTable[i].flags = MASK_IN_USE;
+    h.list->setCurrentRow(40);
+    h.operatorAction = [](CEditAddressMaskDlg& d) {
+        QCOMPARE(Child<QLineEdit>(d, "entryBox")->text(), QStringLiteral("5"));
+        QVERIFY(Child<QCheckBox>(d, "bidirectionalBox")->isChecked());
+        QVERIFY(!Child<QLineEdit>(d, "keyGroupBox")->isEnabled());
+        QVERIFY(!Child<QLineEdit>(d, "paramBox")->isEnabled());
+        QCOMPARE(Child<QComboBox>(d, "srcList")->currentText(), QStringLiteral("RAW"));
+        QCOMPARE(Child<QComboBox>(d, "actionList")->currentText(),
+                 QStringLiteral("<No Action Selected>"));
+        // A new action reloads the stored offsets and masks, so it comes first.
+        Child<QLineEdit>(d, "srcMaskBox")->setText(QStringLiteral("01"));
+        Choose(Child<QComboBox>(d, "actionList"), "Goto Rule...");
+        QVERIFY(Child<QLineEdit>(d, "paramBox")->isEnabled());
+        QCOMPARE(Child<QLineEdit>(d, "srcMaskBox")->text(), QString());
+        Child<QLineEdit>(d, "srcMaskBox")->setText(QStringLiteral("FF.FF.FF.FF"));
+        Child<QLineEdit>(d, "ttlBox")->setText(QStringLiteral("120"));
+        Child<QLineEdit>(d, "paramBox")->setText(QStringLiteral("9"));
+        Child<QPushButton>(d, "okButton")->click();
+    };
+    h.click("addButton");
+    QCOMPARE(h.editorRuns, 1);
+    QCOMPARE(h.line(5), QStringLiteral("Mask #05: ..."));
+    QCOMPARE(h.selectedLines(), QList<int>{5});
+    QCOMPARE(h.list->currentRow(), 5);
+    QVERIFY(h.modified);
+    const AddressMask& mask = h.image->maskTable[5];
+    QCOMPARE(int(mask.flags), 0x0003);
+    QCOMPARE(int(mask.srcLength), 4);
+    QCOMPARE(mask.ttlTicks.get(), 2160u);
+    QCOMPARE(int(mask.defaultAction), 0x05);
+    QCOMPARE(int(mask.defaultParam), 9);
+
+    // A full table: Add opens nothing and changes nothing.
+    for (auto& m : h.image->maskTable)
+        m.flags = m.flags == 0 ? 0x0100 : m.flags;
+    h.modified = false;
+    h.click("addButton");
+    QCOMPARE(h.editorRuns, 1);
+    QVERIFY(!h.modified);
+}
+
+void MasksPageTest::invalidInputKeepsTheEditorOpenAndCancelRestores()
+{
+    Harness h;
+    h.list->setCurrentRow(7);
+    h.operatorAction = [&h](CEditAddressMaskDlg& d) {
+        QCOMPARE(int(h.image->maskTable[7].flags), 0x0003);  // written at once
+        Child<QLineEdit>(d, "qosBox")->setText(QStringLiteral("12"));
+        Child<QPushButton>(d, "okButton")->click();  // both masks empty
+        QCOMPARE(d.result(), int(QDialog::Rejected));
+        QCOMPARE(int(h.image->maskTable[7].qosNode), 0);
+        Child<QPushButton>(d, "cancelButton")->click();
+    };
+    h.click("editButton");
+    QCOMPARE(h.editorRuns, 1);
+    QCOMPARE(int(h.image->maskTable[7].flags), 0);
+    QCOMPARE(h.line(7), QStringLiteral("{Unused} #07"));
+    QVERIFY(!h.modified);
+}
+
+void MasksPageTest::escapeOrClosingTheWindowCountsAsCancel()
+{
+    for (bool escape : {true, false}) {
+        Harness h;
+        h.image->maskTable[2].flags = 0x0100;
+        h.image->maskTable[2].srcLength = 1;
+        h.list->setCurrentRow(2);
+        h.operatorAction = [escape](CEditAddressMaskDlg& d) {
+            d.show();
+            Child<QCheckBox>(d, "auditBox")->setChecked(true);
+            Child<QLineEdit>(d, "srcMaskBox")->setText(QStringLiteral("01.02"));
+            if (escape)
+                QTest::keyClick(&d, Qt::Key_Escape);
+            else
+                d.close();
+        };
+        h.click("editButton");
+        QCOMPARE(int(h.image->maskTable[2].flags), 0x0100);
+        QCOMPARE(int(h.image->maskTable[2].srcLength), 1);
+        QVERIFY(!h.modified);
+    }
+}
+
+void MasksPageTest::templatesFillTheDisabledBoxesAndAreStored()
+{
+    Harness h;
+    h.image->maskTable[0].flags = MASK_IN_USE;
+    h.image->maskTable[0].srcOffset = 33;
+    h.list->setCurrentRow(0);
+    h.operatorAction = [](CEditAddressMaskDlg& d) {
+        auto* src = Child<QComboBox>(d, "srcList");
+        auto* dst = Child<QComboBox>(d, "dstList");
+        Child<QCheckBox>(d, "templatesBox")->click();
+        QCOMPARE(src->currentText(), QStringLiteral("<Don't Care>"));
+        QVERIFY(!Child<QLineEdit>(d, "srcOffsetBox")->isEnabled());
+        Choose(src, "IP addr+port");
+        Choose(dst, "IP addr+port");
+        QCOMPARE(Child<QLineEdit>(d, "srcOffsetBox")->text(), QStringLiteral("12"));
+        QCOMPARE(Child<QLineEdit>(d, "dstOffsetBox")->text(), QStringLiteral("16"));
+        QCOMPARE(Child<QLineEdit>(d, "dstMaskBox")->text(),
+                 QStringLiteral("FF.FF.FF.FF.00.00.FF.FF"));
+
+        // Off again: the stored values come back; on again: from the record.
+        Child<QCheckBox>(d, "templatesBox")->click();
+        QCOMPARE(src->currentText(), QStringLiteral("RAW"));
+        QCOMPARE(Child<QLineEdit>(d, "srcOffsetBox")->text(), QStringLiteral("33"));
+        QVERIFY(Child<QLineEdit>(d, "srcOffsetBox")->isEnabled());
+        Child<QCheckBox>(d, "templatesBox")->click();
+        Choose(src, "IP addr+port");
+        Choose(dst, "IP addr+port");
+        Child<QPushButton>(d, "okButton")->click();
+    };
+    h.click("editButton");
+    const AddressMask& mask = h.image->maskTable[0];
+    QCOMPARE(int(mask.srcKeyType), 7);
+    QCOMPARE(int(mask.dstKeyType), 7);
+    QCOMPARE(int(mask.srcBase), 0x40);
+    QCOMPARE(int(mask.srcOffset), 12);
+    QCOMPARE(int(mask.srcLength), 10);
+    QCOMPARE(int(mask.dstOffset), 16);
+    QCOMPARE(int(mask.dstLength), 8);
+    QVERIFY(h.modified);
+}
+
+void MasksPageTest::editorShowsItsHints()
+{
+    Harness h;
+    CEditAddressMaskDlg d(h.context, 3, &h.page);
+    const struct {
+        const char* box;
+        const char* hint;
+    } focusHints[] = {
+        {"srcList", MASK_SOURCE_FROM_HINT},       {"srcOffsetBox", MASK_SOURCE_OFFSET_HINT},
+        {"srcMaskBox", MASK_SOURCE_MASK_HINT},    {"dstList", MASK_DESTINATION_FROM_HINT},
+        {"dstOffsetBox", MASK_DESTINATION_OFFSET_HINT},
+        {"dstMaskBox", MASK_DESTINATION_MASK_HINT}, {"ttlBox", MASK_TTL_HINT},
+        {"qosBox", MASK_QOS_HINT},
+    };
+    for (const auto& expected : focusHints) {
+        Focus(Child<QWidget>(d, expected.box));
+        QCOMPARE(h.hint, QString::fromUtf8(expected.hint));
+    }
+    Child<QCheckBox>(d, "absoluteTtlBox")->click();
+    QCOMPARE(h.hint, QString::fromUtf8(MASK_ABSOLUTE_TTL_HINT));
+    Child<QCheckBox>(d, "bidirectionalBox")->click();
+    QCOMPARE(h.hint, QString::fromUtf8(MASK_BIDIRECTIONAL_HINT));
+    QCOMPARE(Child<QLineEdit>(d, "srcMaskBox")->font().family(), QStringLiteral("Courier New"));
+    d.reject();
+    QCOMPARE(int(h.image->maskTable[3].flags), 0);
+}
+
+void MasksPageTest::editWithSeveralSelectedLinesOpensNoEditor()
+{
+    Harness h;
+    h.list->item(3)->setSelected(true);
+    h.list->item(9)->setSelected(true);
+    h.list->setCurrentRow(9, QItemSelectionModel::NoUpdate);
+    h.click("editButton");
+    QCOMPARE(h.editorRuns, 0);
+    QCOMPARE(h.selectedLines(), QList<int>{9});
+}
+
+void MasksPageTest::deleteAndMoveUpdateLinesSelectionAndRules()
+{
+    Harness h([](ConfigImage& image) {
+        for (int i = 0; i < 8; ++i) {
+            image.maskTable[i].flags = MASK_IN_USE;
+            image.maskTable[i].qosNode = static_cast<std::int16_t>(i + 20);
+        }
+    });
+    QCOMPARE(h.line(7), QStringLiteral("Mask #07: ..."));
+    QCOMPARE(h.line(8), QStringLiteral("{Unused} #08"));
+
+    h.list->item(2)->setSelected(true);
+    h.list->item(4)->setSelected(true);
+    h.click("deleteButton");
+    QCOMPARE(h.line(2), QStringLiteral("{Unused} #02"));
+    QCOMPARE(h.line(4), QStringLiteral("{Unused} #04"));
+    QCOMPARE(h.line(3), QStringLiteral("Mask #03: ..."));
+    QCOMPARE(h.selectedLines(), QList<int>{3});
+    QCOMPARE(int(h.image->maskTable[4].qosNode), 24);
+    QVERIFY(h.modified);
+
+    h.list->clearSelection();
+    h.click("deleteButton");  // nothing selected: line 0, still modified
+    QCOMPARE(h.selectedLines(), QList<int>{0});
+
+    h.image->ruleTable[10].thenAction = 0x12;
+    h.image->ruleTable[10].thenParam = 4;
+    h.image->ruleTable[11].elseAction = 0x17;
+    h.image->ruleTable[11].elseParam = 5;
+    h.list->setCurrentRow(4);
+    h.modified = false;
+    h.click("downButton");
+    QCOMPARE(int(h.image->ruleTable[10].thenParam), 5);
+    QCOMPARE(int(h.image->ruleTable[11].elseParam), 4);
+    QCOMPARE(h.line(4), QStringLiteral("Mask #04: ..."));
+    QCOMPARE(h.line(5), QStringLiteral("{Unused} #05"));
+    QCOMPARE(h.selectedLines(), QList<int>{5});
+    QCOMPARE(h.list->currentRow(), 5);
+    QVERIFY(h.modified);
+
+    h.list->setCurrentRow(63);
+    h.modified = false;
+    h.click("downButton");
+    QVERIFY(!h.modified);
+}
+
+QTEST_MAIN(MasksPageTest)
+#include "masks_page_test.moc"

@@ -1,0 +1,62 @@
+#pragma once
+// The "Quality of Service" editor: one QoS node in the units an operator
+// thinks in. Works on the live node; OK stores through the core, every other
+// way of closing puts the node back as it was.
+#include <QDialog>
+
+#include "config/records.h"
+#include "pages/qos/qos_editor.h"
+
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+namespace talvex {
+
+class ShellContext;
+
+class CEditQosDlg : public QDialog {
+    Q_OBJECT
+public:
+    CEditQosDlg(ShellContext& context, int entry, QWidget* parent = nullptr);
+    ~CEditQosDlg() override;
+
+    void accept() override;
+    void reject() override;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildWidgets();
+    void showFields(const QosEditorFields& fields);
+    QosEditorFields readFields() const;
+    void enableThresholdControls(bool enabled);
+    void chooseUnit(QRadioButton* chosen, QRadioButton* other, const char* hint);
+
+    ShellContext& context_;
+    QosNode& node_;
+    const QosNode restoreCopy_;
+    bool finished_ = false;  // closed by OK or by a cancel that restored the node
+
+    QLineEdit* indexBox_ = nullptr;
+    QLineEdit* rateBox_ = nullptr;
+    QRadioButton* bytesButton_ = nullptr;
+    QRadioButton* framesButton_ = nullptr;
+    QLineEdit* secondsBox_ = nullptr;
+    QCheckBox* thresholdsBox_ = nullptr;
+    QLabel* lowLabel_ = nullptr;
+    QLineEdit* lowBox_ = nullptr;
+    QLabel* highLabel_ = nullptr;
+    QLineEdit* highBox_ = nullptr;
+    QCheckBox* absoluteBox_ = nullptr;
+    QCheckBox* fixedDelayBox_ = nullptr;
+    QCheckBox* bankingBox_ = nullptr;
+    QCheckBox* immortalBox_ = nullptr;
+    QPushButton* okButton_ = nullptr;
+    QPushButton* cancelButton_ = nullptr;
+};
+
+} // namespace talvex

@@ -1,0 +1,403 @@
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QtTest>
+
+#include <cstring>
+#include <functional>
+#include <memory>
+
+#include "config/config_file.h"
+#include "pages/qos/qos_hints.h"
+#include "pages/qos/view/edit_qos_dlg.h"
+#include "pages/qos/view/qos_page.h"
+
+using namespace talvex;
+
+namespace {
+
+// One page on its own image, with the hints and the editors it opens recorded.
+struct PageFixture {
+    std::unique_ptr<ConfigImage> imageOwner = std::make_unique<ConfigImage>();
+    ConfigImage& image = *imageOwner;
+    bool modified = false;
+    QString hint;
+    int editorsOpened = 0;
+    std::function<void(QDialog&)> answer;
+    ShellContext context{image, modified, QFont(QStringLiteral("Courier New"), 10),
+                         QFont(QStringLiteral("Courier New"), 12),
+                         [this](const QString& text) { hint = text; }};
+    std::unique_ptr<CTalvexConfigQos> page;
+
+    PageFixture()
+    {
+        ResetTables(image);
+        context.setModalRunner([this](QDialog& dialog) {
+            ++editorsOpened;
+            if (answer)
+                answer(dialog);
+            return dialog.result();
+        });
+    }
+    void open()
+    {
+        page = std::make_unique<CTalvexConfigQos>(context);
+        page->activate();
+    }
+    QListWidget& list() const { return *page->findChild<QListWidget*>(QStringLiteral("qosList")); }
+    QPushButton& button(const char* name) const
+    {
+        return *page->findChild<QPushButton*>(QString::fromLatin1(name));
+    }
+    QList<int> selectedLines() const
+    {
+        QList<int> lines;
+        for (int i = 0; i < list().count(); ++i)
+            if (list().item(i)->isSelected())
+                lines << i;
+        return lines;
+    }
+    void select(const QList<int>& lines, int caret)
+    {
+        list().clearSelection();
+        for (int line : lines)
+            list().item(line)->setSelected(true);
+        list().setCurrentRow(caret, QItemSelectionModel::NoUpdate);
+    }
+};
+
+template <typename T>
+T& Child(QDialog& dialog, const char* name)
+{
+    T* child = dialog.findChild<T*>(QString::fromLatin1(name));
+    if (child == nullptr)
+        qFatal("missing child %s", name);
+    return *child;
+}
+
+void SetField(QDialog& dialog, const char* name, const char* text)
+{
+    Child<QLineEdit>(dialog, name).setText(QString::fromLatin1(text));
+}
+
+// Clicks a check box or radio button on its indicator, as the operator does.
+void ClickBox(QAbstractButton& box)
+{
+    QTest::mouseClick(&box, Qt::LeftButton, {}, QPoint(6, box.height() / 2));
+}
+
+QByteArray NodeBytes(const QosNode& node)
+{
+    return QByteArray(reinterpret_cast<const char*>(&node), sizeof node);
+}
+
+} // namespace
+
+class QosPageTest : public QObject {
+    Q_OBJECT
+private slots:
+    void freshPageListsSixtyFourUnusedLinesAndShowsItsHint();
+    void addEditsTheLowestEmptyEntryAndStoresWhatTheOperatorTyped();
+    void invalidOkKeepsTheEditorOpenAndCancelRestoresTheEntry();
+    void escapeAndWindowCloseRestoreTheEntryToo();
+    void editorShowsBothUnitsAsStoredUntilOneIsChosen();
+    void thresholdSwitchEnablesItsGroupAndEveryControlHintsOrIsNamed();
+    void editWithSeveralLinesSelectedOnlyNarrowsTheSelection();
+    void deleteEmptiesSelectedLinesAndSelectsTheLineAfterTheLowest();
+    void movingDownExchangesLinesAndKeepsTheMovedEntrySelected();
+};
+
+void QosPageTest::freshPageListsSixtyFourUnusedLinesAndShowsItsHint()
+{
+    PageFixture f;
+    f.open();
+    QCOMPARE(f.list().count(), 64);
+    QCOMPARE(f.list().item(0)->text(), QStringLiteral("{Unused} #00"));
+    QCOMPARE(f.list().item(63)->text(), QStringLiteral("{Unused} #63"));
+    QCOMPARE(f.list().font().family(), QStringLiteral("Courier New"));
+    QCOMPARE(f.list().selectionMode(), QAbstractItemView::ExtendedSelection);
+
+    f.page->show();
+    f.list().setFocus();
+    QVERIFY(QTest::qWaitFor([&] { return !f.hint.isEmpty(); }));
+    QCOMPARE(f.hint, QString::fromUtf8(QOS_LIST_HINT));
+    QVERIFY(!f.modified);
+}
+
+void QosPageTest::addEditsTheLowestEmptyEntryAndStoresWhatTheOperatorTyped()
+{
+    PageFixture f;
+    f.image.qosTable[0].flags = QOS_BY_FRAMES;
+    f.image.qosTable[1].flags = QOS_BY_BYTES;
+    f.open();
+    f.select({5}, 5);
+
+    QString shownIndex;
+    f.answer = [&](QDialog& dialog) {
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("Quality of Service"));
+        shownIndex = Child<QLineEdit>(dialog, "qosIndexBox").text();
+        QCOMPARE(Child<QLineEdit>(dialog, "rateBox").text(), QStringLiteral("1000000"));
+        QCOMPARE(Child<QLineEdit>(dialog, "secondsBox").text(), QStringLiteral("1.000000"));
+        SetField(dialog, "rateBox", "1000");
+        SetField(dialog, "secondsBox", "0.7");
+        SetField(dialog, "lowBox", "10");
+        QTest::mouseClick(&Child<QPushButton>(dialog, "okButton"), Qt::LeftButton);
+    };
+    f.button("addButton").click();
+
+    QCOMPARE(f.editorsOpened, 1);
+    QCOMPARE(shownIndex, QStringLiteral("2"));
+    QVERIFY(f.modified);
+    const QosNode& node = f.image.qosTable[2];
+    QCOMPARE(node.flags.get(), std::uint16_t{0x0011});
+    QCOMPARE(node.rateInterval.get(), 1000000u);
+    QCOMPARE(node.samplePeriod.get(), 699999u);
+    QCOMPARE(node.lowThreshold.get(), 6u);
+    QCOMPARE(f.list().item(2)->text(),
+             QStringLiteral("QoS #02: [--bFI---] Rate=1000000    Sample=699999     On=0          Off=6         "));
+    QCOMPARE(f.selectedLines(), QList<int>{2});
+    QCOMPARE(f.list().currentRow(), 2);
+
+    // A full table opens nothing.
+    for (QosNode& n : f.image.qosTable)
+        n.flags = QOS_IMMORTAL;
+    f.button("addButton").click();
+    QCOMPARE(f.editorsOpened, 1);
+}
+
+void QosPageTest::invalidOkKeepsTheEditorOpenAndCancelRestoresTheEntry()
+{
+    PageFixture f;
+    f.open();
+    f.select({7}, 7);
+    const QByteArray before = NodeBytes(f.image.qosTable[7]);
+    bool acceptedAfterInvalidOk = true;
+    f.answer = [&](QDialog& dialog) {
+        SetField(dialog, "secondsBox", "0.01");  // 9999 microseconds: refused
+        Child<QPushButton>(dialog, "okButton").click();
+        acceptedAfterInvalidOk = dialog.result() == QDialog::Accepted;
+        SetField(dialog, "secondsBox", "500");
+        SetField(dialog, "highBox", "10000000");  // 5e9 units per period: refused
+        Child<QPushButton>(dialog, "okButton").click();
+        acceptedAfterInvalidOk = acceptedAfterInvalidOk || dialog.result() == QDialog::Accepted;
+        Child<QPushButton>(dialog, "cancelButton").click();
+    };
+    f.button("editButton").click();
+
+    QCOMPARE(f.editorsOpened, 1);
+    QVERIFY(!acceptedAfterInvalidOk);
+    QCOMPARE(NodeBytes(f.image.qosTable[7]), before);  // defaults undone, flags 0 again
+    QVERIFY(!f.modified);
+    QCOMPARE(f.list().item(7)->text(), QStringLiteral("{Unused} #07"));
+}
+
+void QosPageTest::escapeAndWindowCloseRestoreTheEntryToo()
+{
+    PageFixture f;
+    f.image.qosTable[3].flags = QOS_BY_BYTES;
+    f.image.qosTable[3].rateInterval = 0;  // the editor writes its default
+    const QByteArray before = NodeBytes(f.image.qosTable[3]);
+    f.open();
+
+    {
+        CEditQosDlg dialog(f.context, 3, f.page.get());
+        QCOMPARE(f.image.qosTable[3].rateInterval.get(), 1000u);
+        dialog.show();
+        QTest::keyClick(&dialog, Qt::Key_Escape);
+        QCOMPARE(dialog.result(), int(QDialog::Rejected));
+        QCOMPARE(NodeBytes(f.image.qosTable[3]), before);
+    }
+    {
+        CEditQosDlg dialog(f.context, 3, f.page.get());
+        dialog.show();
+        QVERIFY(dialog.close());
+        QCOMPARE(NodeBytes(f.image.qosTable[3]), before);
+    }
+    {
+        // Torn down without any command: nothing stays behind either.
+        CEditQosDlg dialog(f.context, 3, f.page.get());
+    }
+    QCOMPARE(NodeBytes(f.image.qosTable[3]), before);
+    QVERIFY(!f.modified);
+}
+
+void QosPageTest::editorShowsBothUnitsAsStoredUntilOneIsChosen()
+{
+    PageFixture f;
+    f.image.qosTable[4].flags = QOS_BY_BYTES | QOS_BY_FRAMES | 0x0002;
+    f.image.qosTable[4].rateInterval = 333333333;
+    f.open();
+    CEditQosDlg dialog(f.context, 4, f.page.get());
+    auto& bytes = Child<QRadioButton>(dialog, "bytesButton");
+    auto& frames = Child<QRadioButton>(dialog, "framesButton");
+    QVERIFY(bytes.isChecked() && frames.isChecked());
+    QCOMPARE(Child<QLineEdit>(dialog, "rateBox").text(), QStringLiteral("3"));
+
+    ClickBox(bytes);
+    QVERIFY(bytes.isChecked() && !frames.isChecked());
+    QCOMPARE(f.hint, QString::fromUtf8(QOS_BYTES_HINT));
+    ClickBox(bytes);  // choosing it again keeps it
+    QVERIFY(bytes.isChecked() && !frames.isChecked());
+    ClickBox(frames);
+    QVERIFY(!bytes.isChecked() && frames.isChecked());
+    QCOMPARE(f.hint, QString::fromUtf8(QOS_FRAMES_HINT));
+
+    // Digits only in the rate.
+    auto& rate = Child<QLineEdit>(dialog, "rateBox");
+    rate.clear();
+    QTest::keyClicks(&rate, "12a.5-");
+    QCOMPARE(rate.text(), QStringLiteral("125"));
+
+    dialog.accept();
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    QCOMPARE(f.image.qosTable[4].flags.get(), std::uint16_t{QOS_BY_FRAMES | 0x0002});
+    QCOMPARE(f.image.qosTable[4].rateInterval.get(), 8000000u);
+    QVERIFY(f.modified);
+}
+
+void QosPageTest::thresholdSwitchEnablesItsGroupAndEveryControlHintsOrIsNamed()
+{
+    PageFixture f;
+    f.open();
+    CEditQosDlg dialog(f.context, 0, f.page.get());
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+
+    auto& low = Child<QLineEdit>(dialog, "lowBox");
+    auto& high = Child<QLineEdit>(dialog, "highBox");
+    auto& absolute = Child<QCheckBox>(dialog, "absoluteBox");
+    auto& thresholds = Child<QCheckBox>(dialog, "thresholdsBox");
+    QVERIFY(!low.isEnabled() && !high.isEnabled() && !absolute.isEnabled());
+    ClickBox(thresholds);
+    QVERIFY(low.isEnabled() && high.isEnabled() && absolute.isEnabled());
+    QCOMPARE(f.hint, QStringLiteral("Enables or disables thresholds."));
+    ClickBox(thresholds);
+    QVERIFY(!low.isEnabled() && !high.isEnabled() && !absolute.isEnabled());
+    ClickBox(thresholds);
+
+    const struct {
+        const char* name;
+        const char* hint;
+    } focusHints[] = {{"rateBox", QOS_RATE_HINT},
+                      {"secondsBox", QOS_SAMPLE_HINT},
+                      {"lowBox", QOS_LOW_HINT},
+                      {"highBox", QOS_HIGH_HINT}};
+    for (const auto& topic : focusHints) {
+        auto& box = Child<QLineEdit>(dialog, topic.name);
+        box.setFocus();
+        QVERIFY(QTest::qWaitFor([&] { return f.hint == QString::fromUtf8(topic.hint); }));
+    }
+    const struct {
+        const char* name;
+        const char* label;
+        const char* hint;
+    } clickHints[] = {{"absoluteBox", "Use Absolute Thresholds", QOS_ABSOLUTE_HINT},
+                      {"fixedDelayBox", "Fixed Delay", QOS_FIXED_DELAY_HINT},
+                      {"bankingBox", "Allow Banking ", QOS_BANKING_HINT},
+                      {"immortalBox", "Create Imortal Nodes", QOS_IMMORTAL_HINT}};
+    for (const auto& topic : clickHints) {
+        auto& box = Child<QCheckBox>(dialog, topic.name);
+        QCOMPARE(box.text(), QString::fromLatin1(topic.label));
+        ClickBox(box);
+        QCOMPARE(f.hint, QString::fromUtf8(topic.hint));
+    }
+
+    // Every field carries the text of the label beside it.
+    const struct {
+        const char* name;
+        const char* label;
+    } named[] = {{"qosIndexBox", "QoS:"},   {"rateBox", "Per Second"},
+                 {"secondsBox", "Seconds Per Sample"}, {"lowBox", "Low:"}, {"highBox", "High:"}};
+    for (const auto& field : named) {
+        auto& box = Child<QLineEdit>(dialog, field.name);
+        QCOMPARE(box.accessibleName(), QString::fromLatin1(field.label));
+        bool hasBuddy = false;
+        for (QLabel* label : dialog.findChildren<QLabel*>())
+            hasBuddy = hasBuddy || (label->buddy() == &box && label->text() == field.label);
+        QVERIFY2(hasBuddy, field.name);
+    }
+    QVERIFY(Child<QLineEdit>(dialog, "qosIndexBox").isReadOnly());
+    QVERIFY(Child<QPushButton>(dialog, "okButton").isDefault());
+    for (QWidget* w : dialog.findChildren<QWidget*>()) {
+        if (qobject_cast<QLineEdit*>(w) || qobject_cast<QAbstractButton*>(w))
+            QVERIFY2(w->focusPolicy() & Qt::TabFocus, qPrintable(w->objectName()));
+    }
+    dialog.reject();
+}
+
+void QosPageTest::editWithSeveralLinesSelectedOnlyNarrowsTheSelection()
+{
+    PageFixture f;
+    f.open();
+    f.select({1, 4, 9}, 4);
+    f.button("editButton").click();
+    QCOMPARE(f.editorsOpened, 0);
+    QCOMPARE(f.selectedLines(), QList<int>{4});
+
+    // Double-click is Edit: the editor opens on the clicked line.
+    f.answer = [](QDialog& dialog) { Child<QPushButton>(dialog, "okButton").click(); };
+    emit f.list().itemDoubleClicked(f.list().item(4));
+    QCOMPARE(f.editorsOpened, 1);
+    QVERIFY(f.image.qosTable[4].isUsed());
+    QVERIFY(f.list().item(4)->text().startsWith(QStringLiteral("QoS #04: [--bFI---] Rate=1000 ")));
+}
+
+void QosPageTest::deleteEmptiesSelectedLinesAndSelectsTheLineAfterTheLowest()
+{
+    PageFixture f;
+    for (QosNode& node : f.image.qosTable)
+        node.flags = QOS_BY_FRAMES;
+    f.image.qosTable[5].engineReserved = {1, 2, 3, 4};
+    f.open();
+    f.select({5, 9}, 9);
+    f.button("deleteButton").click();
+    QCOMPARE(f.list().item(5)->text(), QStringLiteral("{Unused} #05"));
+    QCOMPARE(f.list().item(9)->text(), QStringLiteral("{Unused} #09"));
+    QVERIFY(f.image.qosTable[6].isUsed());
+    QCOMPARE(f.image.qosTable[5].samplePeriod.get(), 1000000u);
+    QCOMPARE(f.image.qosTable[5].engineReserved[3], std::uint8_t{4});
+    QCOMPARE(f.selectedLines(), QList<int>{6});
+    QVERIFY(f.modified);
+
+    PageFixture g;
+    g.open();
+    g.list().clearSelection();
+    g.button("deleteButton").click();
+    QCOMPARE(g.selectedLines(), QList<int>{0});
+    QVERIFY(g.modified);
+}
+
+void QosPageTest::movingDownExchangesLinesAndKeepsTheMovedEntrySelected()
+{
+    PageFixture f;
+    f.image.qosTable[4].flags = QOS_BY_BYTES;
+    f.image.qosTable[4].rateInterval = 44;
+    f.image.ruleTable[0].thenAction = ACTION_QOS;
+    f.image.ruleTable[0].thenParam = 4;
+    f.image.maskTable[0].qosNode = 5;
+    f.open();
+    const QString line4 = f.list().item(4)->text();
+    f.select({}, 4);
+    f.button("downButton").click();
+    QCOMPARE(f.list().item(4)->text(), QStringLiteral("{Unused} #04"));
+    QCOMPARE(f.list().item(5)->text(), QString(line4).replace(QStringLiteral("#04"), QStringLiteral("#05")));
+    QCOMPARE(f.image.ruleTable[0].thenParam.get(), std::int16_t{5});
+    QCOMPARE(f.image.maskTable[0].qosNode.get(), std::int16_t{4});
+    QCOMPARE(f.selectedLines(), QList<int>{5});
+    QCOMPARE(f.list().currentRow(), 5);
+    QVERIFY(f.modified);
+
+    // At the ends nothing moves.
+    f.modified = false;
+    f.select({0}, 0);
+    f.button("upButton").click();
+    f.select({63}, 63);
+    f.button("downButton").click();
+    QVERIFY(!f.modified);
+}
+
+QTEST_MAIN(QosPageTest)
+#include "qos_page_test.moc"

@@ -1,0 +1,26 @@
+#pragma once
+// What the parameter rows of the rule editor show for each condition kind.
+#include <array>
+#include <cstdint>
+#include <string_view>
+
+namespace talvex {
+
+struct ConditionParamDescription {
+    std::string_view label;   // empty for a row the condition does not use
+    std::uint32_t minimum;    // declared range, shown in the help only
+    std::uint32_t maximum;
+};
+
+struct ConditionParams {
+    int count;                                  // rows in use, 0 to 4
+    std::array<ConditionParamDescription, 4> params;
+};
+
+constexpr int CONDITION_PARAM_ROWS = 4;
+
+// The row for a condition-table ordinal (0 to 6); any other ordinal gives the
+// row of "Comparison" (no parameters).
+const ConditionParams& ConditionParamsFor(std::uint32_t conditionOrdinal);
+
+} // namespace talvex

@@ -1,0 +1,62 @@
+#pragma once
+// The rule editor apart from its widgets: a rule record decoded into the
+// texts and choice codes of the "Edit Rule..." dialog, the enabling of its
+// fields, and OK's check and encoding back into the record.
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "config/records.h"
+
+namespace talvex {
+
+struct RuleEditorFields {
+    std::string rule;                 // "Rule:", the slot number (read-only)
+    std::uint32_t ruleType = 0;       // RuleTypeTable code
+    std::uint32_t condition = 0;      // ConditionTable code
+    std::string offset;               // "Offset:"
+    std::string length;               // "Len:"
+    std::uint32_t base = 0;           // "From:", OffsetBaseTable code
+    std::uint32_t comparison = 0;     // OperatorTable code
+    std::string patternData;          // dotted hexadecimal
+    std::string patternMask;          // "Mask:", dotted hexadecimal
+    std::uint32_t thenAction = 0;     // ActionTable code
+    std::string thenParam;
+    std::uint32_t elseAction = 0;
+    std::string elseParam;
+    std::array<std::string, 4> params;  // "Parameter 1:" to "Parameter 4:"
+};
+
+// Opening the editor on a record: returns the 64-byte copy that Cancel puts
+// back, and turns an unused record (bytes 4 to 7 zero) into a new rule by
+// writing NEW_RULE_DEFAULT there.
+RuleRecord OpenRuleEditor(RuleRecord& record);
+
+// The fields the editor shows for the record in `slot`. A code without a row
+// in its table shows as the table's first row.
+RuleEditorFields DecodeRuleEditor(const RuleRecord& record, int slot);
+
+// Which fields are usable for the selected choices.
+struct RuleEditorEnabling {
+    bool thenParamEnabled = false;
+    bool elseParamEnabled = false;
+    bool comparisonShown = false;   // Offset, Len, From, operator, pattern, Mask, wizards
+    bool parametersShown = false;   // the four parameter rows
+    std::array<std::string_view, 4> parameterLabels{};
+    std::array<bool, 4> parameterEnabled{};
+};
+RuleEditorEnabling RuleEditorEnablingFor(std::uint32_t condition, std::uint32_t thenAction,
+                                         std::uint32_t elseAction);
+
+// OK: checks the fields and, when they are valid, encodes them into the
+// record and returns true. Invalid fields (a number missing from any of the
+// eight number fields, or a non-empty mask whose byte count differs from the
+// data's) return false and leave the record untouched. Every bit the editor
+// does not own is kept.
+bool AcceptRuleEditor(const RuleEditorFields& fields, RuleRecord& record);
+
+// Cancel: the record gets back the copy taken at open.
+void CancelRuleEditor(const RuleRecord& copy, RuleRecord& record);
+
+} // namespace talvex

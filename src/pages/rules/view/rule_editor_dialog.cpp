@@ -1,0 +1,320 @@
+#include "pages/rules/view/rule_editor_dialog.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QEvent>
+#include <QFontMetrics>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QVBoxLayout>
+
+#include "config/code_tables.h"
+#include "config/view/choice_list.h"
+#include "pages/rules/rule_hints.h"
+#include "pages/rules/view/view_text.h"
+
+namespace talvex {
+
+namespace {
+
+// Pages of the area below the condition choice.
+constexpr int AREA_COMPARISON = 0;
+constexpr int AREA_PARAMETERS = 1;
+constexpr int AREA_NONE = 2;
+
+// Enough room for sixteen dotted bytes.
+constexpr int PATTERN_CHARS = 48;
+constexpr int NUMBER_CHARS = 11;
+
+QLabel* LabelFor(const QString& text, QWidget* field, QWidget* parent)
+{
+    auto* label = new QLabel(text, parent);
+    label->setBuddy(field);
+    QString name = text;
+    if (name.endsWith(QLatin1Char(':')))
+        name.chop(1);
+    field->setAccessibleName(name);
+    return label;
+}
+
+QLineEdit* NumberField(QWidget* parent)
+{
+    auto* field = new QLineEdit(parent);
+    field->setMaximumWidth(field->fontMetrics().horizontalAdvance(QLatin1Char('0')) * NUMBER_CHARS
+                           + 12);
+    return field;
+}
+
+std::uint32_t ChoiceCode(const QComboBox& list)
+{
+    return static_cast<std::uint32_t>(SelectedChoiceCode(list));
+}
+
+} // namespace
+
+RuleEditorDialog::RuleEditorDialog(ShellContext& context, int slot, QWidget* parent)
+    : QDialog(parent), context_(context), slot_(slot)
+{
+    setWindowTitle(QStringLiteral("Edit Rule..."));
+    RuleRecord& record = context_.image().ruleTable[static_cast<std::size_t>(slot_)];
+    copy_ = OpenRuleEditor(record);
+    buildWidgets();
+    showFields(DecodeRuleEditor(record, slot_));
+    patternData_->setFont(context_.dataFont());
+    patternMask_->setFont(context_.dataFont());
+    applyEnabling();
+    for (QComboBox* choice : {ruleType_, condition_, operator_, thenAction_, elseAction_})
+        connect(choice, &QComboBox::currentIndexChanged, this, &RuleEditorDialog::applyEnabling);
+}
+
+void RuleEditorDialog::buildWidgets()
+{
+    // Rule number, rule type and condition.
+    rule_ = new QLineEdit(this);
+    rule_->setReadOnly(true);
+    rule_->setMaximumWidth(rule_->fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 16);
+    auto* ruleLabel = LabelFor(QStringLiteral("Rule:"), rule_, this);
+    ruleType_ = new QComboBox(this);
+    ruleType_->setAccessibleName(QStringLiteral("Rule Type"));
+    condition_ = new QComboBox(this);
+    condition_->setAccessibleName(QStringLiteral("Condition"));
+    FillChoiceList(*ruleType_, RuleTypeTable());
+    FillChoiceList(*condition_, ConditionTable());
+
+    auto* head = new QHBoxLayout;
+    head->addWidget(ruleLabel);
+    head->addWidget(rule_);
+    head->addSpacing(8);
+    head->addWidget(ruleType_);
+    head->addWidget(condition_, 1);
+
+    // The comparison group.
+    comparisonGroup_ = new QGroupBox(QStringLiteral("Comparison"));
+    offset_ = NumberField(comparisonGroup_);
+    auto* offsetLabel = LabelFor(QStringLiteral("Offset:"), offset_, comparisonGroup_);
+    length_ = NumberField(comparisonGroup_);
+    auto* lengthLabel = LabelFor(QStringLiteral("Len:"), length_, comparisonGroup_);
+    base_ = new QComboBox(comparisonGroup_);
+    auto* baseLabel = LabelFor(QStringLiteral("From:"), base_, comparisonGroup_);
+    FillChoiceList(*base_, OffsetBaseTable());
+    operator_ = new QComboBox(comparisonGroup_);
+    operator_->setAccessibleName(QStringLiteral("Operator"));
+    FillChoiceList(*operator_, OperatorTable());
+    patternData_ = new QLineEdit(comparisonGroup_);
+    patternData_->setAccessibleName(QStringLiteral("Pattern Data"));
+    patternMask_ = new QLineEdit(comparisonGroup_);
+    auto* maskLabel = LabelFor(QStringLiteral("Mask:"), patternMask_, comparisonGroup_);
+    const QFontMetrics dataMetrics(context_.dataFont());
+    const int patternWidth = dataMetrics.horizontalAdvance(QLatin1Char('F')) * PATTERN_CHARS + 12;
+    patternData_->setMinimumWidth(patternWidth);
+    patternMask_->setMinimumWidth(patternWidth);
+    tcpip_ = new QPushButton(QStringLiteral("TCPIP"), comparisonGroup_);
+    tcpip_->setAccessibleName(QStringLiteral("TCPIP"));
+    tcpip_->setAutoDefault(false);
+    ecb_ = new QPushButton(QStringLiteral("ECB"), comparisonGroup_);
+    ecb_->setAccessibleName(QStringLiteral("ECB"));
+    ecb_->setAutoDefault(false);
+
+    auto* placeRow = new QHBoxLayout;
+    placeRow->addWidget(offsetLabel);
+    placeRow->addWidget(offset_);
+    placeRow->addSpacing(8);
+    placeRow->addWidget(lengthLabel);
+    placeRow->addWidget(length_);
+    placeRow->addSpacing(8);
+    placeRow->addWidget(baseLabel);
+    placeRow->addWidget(base_);
+    placeRow->addStretch(1);
+    placeRow->addWidget(tcpip_);
+    placeRow->addWidget(ecb_);
+    auto* patternGrid = new QGridLayout;
+    patternGrid->addWidget(operator_, 0, 0);
+    patternGrid->addWidget(patternData_, 0, 1);
+    patternGrid->addWidget(maskLabel, 1, 0, Qt::AlignRight);
+    patternGrid->addWidget(patternMask_, 1, 1);
+    patternGrid->setColumnStretch(1, 1);
+    auto* comparisonLayout = new QVBoxLayout(comparisonGroup_);
+    comparisonLayout->addLayout(placeRow);
+    comparisonLayout->addLayout(patternGrid);
+
+    // The parameter rows of the other condition kinds.
+    parameterGroup_ = new QGroupBox(QStringLiteral("Parameters"));
+    auto* parameterGrid = new QGridLayout(parameterGroup_);
+    for (int k = 0; k < 4; ++k) {
+        const auto i = static_cast<std::size_t>(k);
+        params_[i] = NumberField(parameterGroup_);
+        params_[i]->setMaximumWidth(QWIDGETSIZE_MAX);
+        paramLabels_[i] =
+            LabelFor(QStringLiteral("Parameter %1:").arg(k + 1), params_[i], parameterGroup_);
+        parameterGrid->addWidget(paramLabels_[i], k, 0);
+        parameterGrid->addWidget(params_[i], k, 1);
+    }
+    parameterGrid->setColumnStretch(1, 1);
+
+    conditionArea_ = new QStackedWidget(this);
+    conditionArea_->insertWidget(AREA_COMPARISON, comparisonGroup_);
+    conditionArea_->insertWidget(AREA_PARAMETERS, parameterGroup_);
+    conditionArea_->insertWidget(AREA_NONE, new QWidget);
+
+    // Then and Else.
+    thenAction_ = new QComboBox(this);
+    auto* thenLabel = LabelFor(QStringLiteral("Then"), thenAction_, this);
+    thenParam_ = NumberField(this);
+    thenParam_->setAccessibleName(QStringLiteral("Then Parameter"));
+    elseAction_ = new QComboBox(this);
+    auto* elseLabel = LabelFor(QStringLiteral("Else"), elseAction_, this);
+    elseParam_ = NumberField(this);
+    elseParam_->setAccessibleName(QStringLiteral("Else Parameter"));
+    FillChoiceList(*thenAction_, ActionTable());
+    FillChoiceList(*elseAction_, ActionTable());
+    auto* actionGrid = new QGridLayout;
+    actionGrid->addWidget(thenLabel, 0, 0);
+    actionGrid->addWidget(thenAction_, 0, 1);
+    actionGrid->addWidget(thenParam_, 0, 2);
+    actionGrid->addWidget(elseLabel, 1, 0);
+    actionGrid->addWidget(elseAction_, 1, 1);
+    actionGrid->addWidget(elseParam_, 1, 2);
+    actionGrid->setColumnStretch(1, 1);
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    for (QAbstractButton* button : buttons->buttons())
+        button->setAccessibleName(button->text().remove(QLatin1Char('&')));
+    buttons->button(QDialogButtonBox::Ok)->setDefault(true);
+    connect(buttons, &QDialogButtonBox::accepted, this, &RuleEditorDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &RuleEditorDialog::reject);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(head);
+    layout->addWidget(conditionArea_);
+    layout->addLayout(actionGrid);
+    layout->addWidget(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    // Keyboard order follows the reading order of the dialog.
+    QWidget* order[] = {rule_,       ruleType_,  condition_,  offset_,     length_,
+                        base_,       tcpip_,     ecb_,        operator_,   patternData_,
+                        patternMask_, params_[0], params_[1], params_[2],  params_[3],
+                        thenAction_, thenParam_, elseAction_, elseParam_};
+    for (std::size_t i = 1; i < std::size(order); ++i)
+        setTabOrder(order[i - 1], order[i]);
+    setTabOrder(elseParam_, buttons);
+
+    watchFocus(patternData_, PATTERN_DATA_HINT);
+    watchFocus(patternMask_, PATTERN_MASK_HINT);
+    watchFocus(operator_, OPERATOR_HINT);
+    watchFocus(base_, OFFSET_BASE_HINT);
+    watchFocus(offset_, OFFSET_HINT);
+    watchFocus(thenAction_, THEN_ACTION_HINT);
+    watchFocus(elseAction_, ELSE_ACTION_HINT);
+    watchFocus(thenParam_, THEN_PARAM_HINT);
+    watchFocus(elseParam_, ELSE_PARAM_HINT);
+    watchFocus(length_, LENGTH_HINT);
+    watchFocus(ruleType_, RULE_TYPE_HINT);
+    watchFocus(condition_, CONDITION_HINT);
+}
+
+void RuleEditorDialog::watchFocus(QWidget* field, std::string_view hint)
+{
+    hints_.insert(field, hint);
+    field->installEventFilter(this);
+}
+
+bool RuleEditorDialog::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::FocusIn) {
+        const auto hint = hints_.constFind(watched);
+        if (hint != hints_.constEnd())
+            context_.ShowHint(ToQString(*hint));
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void RuleEditorDialog::showFields(const RuleEditorFields& fields)
+{
+    rule_->setText(ToQString(fields.rule));
+    SelectChoiceByCode(*ruleType_, fields.ruleType);
+    SelectChoiceByCode(*condition_, fields.condition);
+    offset_->setText(ToQString(fields.offset));
+    length_->setText(ToQString(fields.length));
+    SelectChoiceByCode(*base_, fields.base);
+    SelectChoiceByCode(*operator_, fields.comparison);
+    patternData_->setText(ToQString(fields.patternData));
+    patternMask_->setText(ToQString(fields.patternMask));
+    SelectChoiceByCode(*thenAction_, fields.thenAction);
+    thenParam_->setText(ToQString(fields.thenParam));
+    SelectChoiceByCode(*elseAction_, fields.elseAction);
+    elseParam_->setText(ToQString(fields.elseParam));
+    for (std::size_t i = 0; i < params_.size(); ++i)
+        params_[i]->setText(ToQString(fields.params[i]));
+}
+
+RuleEditorFields RuleEditorDialog::fields() const
+{
+    RuleEditorFields fields;
+    fields.rule = ToStdString(rule_->text());
+    fields.ruleType = ChoiceCode(*ruleType_);
+    fields.condition = ChoiceCode(*condition_);
+    fields.offset = ToStdString(offset_->text());
+    fields.length = ToStdString(length_->text());
+    fields.base = ChoiceCode(*base_);
+    fields.comparison = ChoiceCode(*operator_);
+    fields.patternData = ToStdString(patternData_->text());
+    fields.patternMask = ToStdString(patternMask_->text());
+    fields.thenAction = ChoiceCode(*thenAction_);
+    fields.thenParam = ToStdString(thenParam_->text());
+    fields.elseAction = ChoiceCode(*elseAction_);
+    fields.elseParam = ToStdString(elseParam_->text());
+    for (std::size_t i = 0; i < params_.size(); ++i)
+        fields.params[i] = ToStdString(params_[i]->text());
+    return fields;
+}
+
+void RuleEditorDialog::applyEnabling()
+{
+    const RuleEditorEnabling enabling =
+        RuleEditorEnablingFor(ChoiceCode(*condition_), ChoiceCode(*thenAction_),
+                              ChoiceCode(*elseAction_));
+    thenParam_->setEnabled(enabling.thenParamEnabled);
+    elseParam_->setEnabled(enabling.elseParamEnabled);
+    comparisonGroup_->setEnabled(enabling.comparisonShown);
+    // The pattern wizards are not available yet.
+    tcpip_->setEnabled(false);
+    ecb_->setEnabled(false);
+    for (std::size_t i = 0; i < params_.size(); ++i) {
+        const QString label = ToQString(enabling.parameterLabels[i]);
+        paramLabels_[i]->setText(label);
+        params_[i]->setAccessibleName(label.isEmpty()
+                                          ? QStringLiteral("Parameter %1").arg(i + 1)
+                                          : label.chopped(label.endsWith(QLatin1Char(':')) ? 1 : 0));
+        paramLabels_[i]->setEnabled(enabling.parameterEnabled[i]);
+        params_[i]->setEnabled(enabling.parameterEnabled[i]);
+    }
+    if (enabling.comparisonShown)
+        conditionArea_->setCurrentIndex(AREA_COMPARISON);
+    else if (enabling.parametersShown)
+        conditionArea_->setCurrentIndex(AREA_PARAMETERS);
+    else
+        conditionArea_->setCurrentIndex(AREA_NONE);
+}
+
+void RuleEditorDialog::accept()
+{
+    RuleRecord& record = context_.image().ruleTable[static_cast<std::size_t>(slot_)];
+    if (!AcceptRuleEditor(fields(), record))
+        return;
+    context_.setModified();
+    QDialog::accept();
+}
+
+void RuleEditorDialog::reject()
+{
+    CancelRuleEditor(copy_, context_.image().ruleTable[static_cast<std::size_t>(slot_)]);
+    QDialog::reject();
+}
+
+} // namespace talvex

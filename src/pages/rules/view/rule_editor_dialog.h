@@ -1,0 +1,72 @@
+#pragma once
+// The "Edit Rule..." dialog: edits one slot of the rule table in place. The
+// record is opened (copy taken, new-rule default written) when the dialog is
+// built; OK encodes the fields through the core and sets `modified`, every
+// other way of closing puts the copy back.
+#include <QDialog>
+#include <QHash>
+#include <array>
+#include <string_view>
+
+#include "config/records.h"
+#include "pages/rules/rule_editor.h"
+#include "shell/view/kit/shell_context.h"
+
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QStackedWidget;
+
+namespace talvex {
+
+class RuleEditorDialog : public QDialog {
+    Q_OBJECT
+public:
+    RuleEditorDialog(ShellContext& context, int slot, QWidget* parent = nullptr);
+
+    // The fields as the dialog shows them now.
+    RuleEditorFields fields() const;
+
+public slots:
+    void accept() override;
+    void reject() override;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildWidgets();
+    void showFields(const RuleEditorFields& fields);
+    void applyEnabling();
+    void watchFocus(QWidget* field, std::string_view hint);
+
+    ShellContext& context_;
+    int slot_;
+    RuleRecord copy_;
+
+    QLineEdit* rule_ = nullptr;
+    QComboBox* ruleType_ = nullptr;
+    QComboBox* condition_ = nullptr;
+    QStackedWidget* conditionArea_ = nullptr;
+    QGroupBox* comparisonGroup_ = nullptr;
+    QLineEdit* offset_ = nullptr;
+    QLineEdit* length_ = nullptr;
+    QComboBox* base_ = nullptr;
+    QComboBox* operator_ = nullptr;
+    QLineEdit* patternData_ = nullptr;
+    QLineEdit* patternMask_ = nullptr;
+    QPushButton* tcpip_ = nullptr;
+    QPushButton* ecb_ = nullptr;
+    QGroupBox* parameterGroup_ = nullptr;
+    std::array<QLabel*, 4> paramLabels_{};
+    std::array<QLineEdit*, 4> params_{};
+    QComboBox* thenAction_ = nullptr;
+    QLineEdit* thenParam_ = nullptr;
+    QComboBox* elseAction_ = nullptr;
+    QLineEdit* elseParam_ = nullptr;
+    QHash<QObject*, std::string_view> hints_;
+};
+
+} // namespace talvex

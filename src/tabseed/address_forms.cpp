@@ -45,23 +45,13 @@ constexpr int kSocketBytes = 2;
 
 int AddressAdvance(AddressForm form, AddressSide side)
 {
-    switch (form) {
-    case AddressForm::Any: return 0;
-    case AddressForm::IpNet8: return 1;
-    case AddressForm::IpNet16: return 2;
-    case AddressForm::IpNet24: return 3;
-    case AddressForm::IpHost: return 4;
-    case AddressForm::IpPort: return 2;
-    case AddressForm::IpHostPort: return side == AddressSide::Source ? 10 : 8;
-    case AddressForm::IpxNet: return 4;
-    case AddressForm::IpxNode: return 6;
-    case AddressForm::IpxSocket: return 2;
-    case AddressForm::IpxNetNode: return 10;
-    case AddressForm::IpxNodeSocket: return 8;
-    case AddressForm::IpxNetSocket: return 12;
-    case AddressForm::IpxNetNodeSocket: return 12;
+    // Indexed by form; the host-and-port form is the only one whose advance
+    // depends on the side.
+    static constexpr int kAdvance[kAddressFormCount + 1] = {0, 0, 1, 2, 3, 4, 2, 10, 4, 6, 2, 10, 8, 12, 12};
+    if (form == AddressForm::IpHostPort && side == AddressSide::Destination) {
+        return 8;
     }
-    return 0;
+    return kAdvance[static_cast<int>(form)];
 }
 
 char* FormatAddress(AddressForm form, AddressSide side, const std::uint8_t* v, char* out)

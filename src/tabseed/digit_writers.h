@@ -1,6 +1,8 @@
 #pragma once
 
+#include <algorithm>
 #include <array>
+#include <bit>
 #include <cstdint>
 #include <cstring>
 
@@ -56,6 +58,48 @@ inline char* Decimal(char* out, std::uint32_t value)
     return out + length;
 }
 
+// The eight decimal digits of a value below 100000000, zero-filled, as the
+// bytes 0 to 9 of one word, the first digit in the lowest byte: the value
+// is split in halves of four digits, those in pairs, those in digits, each
+// step done on all lanes of the word at once.
+inline std::uint64_t EightDigitValues(std::uint32_t value)
+{
+    const std::uint64_t upper = value / 10000;
+    const std::uint64_t lower = value % 10000;
+    std::uint64_t lanes = upper | (lower << 32);                                // two lanes of 0..9999
+    const std::uint64_t hundreds = ((lanes * 10486) >> 20) & 0x0000007F0000007FULL; // lane / 100
+    lanes = hundreds | ((lanes - hundreds * 100) << 16);                        // four lanes of 0..99
+    const std::uint64_t tens = ((lanes * 103) >> 10) & 0x000F000F000F000FULL;   // lane / 10
+    return tens | ((lanes - tens * 10) << 8);                                   // eight lanes of 0..9
+}
+
+inline constexpr std::uint64_t kAsciiZeros = 0x3030303030303030ULL;
+inline constexpr std::uint64_t kAsciiSpaces = 0x2020202020202020ULL;
+
+// Eight characters: the value (below 100000000) right-aligned, led by
+// spaces. `keepAll` keeps the leading zeros instead, for when more digits
+// come in front.
+inline std::uint64_t EightDigitsRightAligned(std::uint32_t value, bool keepAll)
+{
+    static_assert(std::endian::native == std::endian::little);
+    const std::uint64_t digitValues = EightDigitValues(value);
+    // The last digit always shows; the first non-zero digit ends the blanks.
+    const std::uint64_t shown = digitValues | (1ULL << 56) | static_cast<std::uint64_t>(keepAll);
+    const int blanks = std::countr_zero(shown) / 8;
+    const std::uint64_t blankMask = (1ULL << (8 * blanks)) - 1;
+    return ((digitValues + kAsciiZeros) & ~blankMask) | (kAsciiSpaces & blankMask);
+}
+
+// Two characters for 0 to 99: blank for 0, a space and the digit below 10.
+inline constexpr std::array<std::array<char, 2>, 100> kLeadingPairs = [] {
+    std::array<std::array<char, 2>, 100> pairs{};
+    for (std::size_t value = 0; value < 100; ++value) {
+        pairs[value] = {value >= 10 ? static_cast<char>('0' + value / 10) : ' ',
+                        value >= 1 ? static_cast<char>('0' + value % 10) : ' '};
+    }
+    return pairs;
+}();
+
 // "%<Width>u": right-aligned in Width characters; a longer number is
 // printed whole.
 template <int Width>
@@ -67,8 +111,21 @@ inline char* DecimalRight(char* out, std::uint32_t value)
             return Decimal(out, value);
         }
     }
-    std::memset(out, ' ', Width);
-    DecimalBackwards(value, out + Width);
+    if constexpr (Width <= 8) {
+        const std::uint64_t text = EightDigitsRightAligned(value, false);
+        char field[8];
+        std::memcpy(field, &text, 8);
+        std::memcpy(out, field + 8 - Width, Width);
+    } else {
+        // Up to 42 in front of eight digits.
+        constexpr std::uint32_t kEightDigits = 100000000;
+        const std::uint32_t front = value / kEightDigits;
+        const std::uint64_t text = EightDigitsRightAligned(value - front * kEightDigits, front != 0);
+        char field[10];
+        std::memcpy(field, kLeadingPairs[front].data(), 2);
+        std::memcpy(field + 2, &text, 8);
+        std::memcpy(out, field + 10 - Width, Width);
+    }
     return out + Width;
 }
 
@@ -119,28 +176,28 @@ inline char* HexByte(char* out, std::uint8_t value)
     return out + 2;
 }
 
-// "%<Digits>.<Digits>X": at least Digits upper-case digits, zero-filled.
-inline char* HexPadded(char* out, std::uint32_t value, int minDigits)
+// "%<Digits>.<Digits>X": at least minDigits upper-case digits, zero-filled.
+constexpr char* HexPadded(char* out, std::uint32_t value, int minDigits)
 {
-    char digits[8];
-    char* first = digits + 8;
+    char digits[8] = {};
+    int length = 0;
     do {
-        *--first = kHexDigits[value & 0x0F];
+        digits[length++] = kHexDigits[value & 0x0F];
         value >>= 4;
     } while (value != 0);
-    while (digits + 8 - first < minDigits) {
-        *--first = '0';
+    while (length < minDigits) {
+        digits[length++] = '0';
     }
-    const auto length = static_cast<std::size_t>(digits + 8 - first);
-    std::memcpy(out, first, length);
-    return out + length;
+    while (length > 0) {
+        *out++ = digits[--length];
+    }
+    return out;
 }
 
 template <std::size_t N>
-inline char* Text(char* out, const char (&text)[N])
+constexpr char* Text(char* out, const char (&text)[N])
 {
-    std::memcpy(out, text, N - 1);
-    return out + (N - 1);
+    return std::copy_n(text, N - 1, out);
 }
 
 } // namespace tabseed::digits

@@ -20,8 +20,8 @@ enum Draw : int {
     kLowMillionsDraw = 27,
     kTenThousandsDraw = 28,
     kMarkerDraw = 29,
-    kDrawsPerEntry = 30
 };
+static_assert(kMarkerDraw + 1 == kDrawsPerEntry);
 
 constexpr int kDrawnValueRounds = 8;
 

@@ -7,6 +7,9 @@
 
 namespace tabseed {
 
+// Draws made for every entry.
+inline constexpr int kDrawsPerEntry = 30;
+
 // Draws entry number `index` from the generator: 30 draws in a fixed order,
 // so a seed always gives the same entries.
 ConnectionEntry DrawEntry(LcgRandom& random, std::uint32_t index);

@@ -2,6 +2,9 @@
 
 #include "tabseed/digit_writers.h"
 
+#include <array>
+#include <cstring>
+
 namespace tabseed {
 
 namespace {
@@ -15,6 +18,17 @@ char* Separator(char* out)
     return Text(out, ", ");
 }
 
+// Columns 8 and 9 never change: ", A017, 19".
+constexpr std::array<char, 10> kFixedColumnsText = [] {
+    std::array<char, 10> text{};
+    char* out = text.data();
+    out = Text(out, ", ");
+    out = HexPadded(out, kFixedWordColumn, 4);
+    out = Text(out, ", ");
+    HexPadded(out, kFixedByteColumn, 2);
+    return text;
+}();
+
 } // namespace
 
 char* FormatNumericColumns(const ConnectionEntry& entry, char* out)
@@ -26,8 +40,8 @@ char* FormatNumericColumns(const ConnectionEntry& entry, char* out)
     out = DecimalRight<10>(Separator(out), entry.highMillions);
     out = DecimalRight<10>(Separator(out), entry.midMillions);
     out = DecimalRight<10>(Separator(out), entry.wideMillions);
-    out = HexPadded(Separator(out), kFixedWordColumn, 4);
-    out = HexPadded(Separator(out), kFixedByteColumn, 2);
+    std::memcpy(out, kFixedColumnsText.data(), kFixedColumnsText.size());
+    out += kFixedColumnsText.size();
     for (const std::uint32_t product : entry.products) {
         out = DecimalRight<10>(Separator(out), product);
     }

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <utility>
 
 namespace tabseed {
 
@@ -30,12 +31,27 @@ public:
     std::array<std::uint32_t, N> DrawMany()
     {
         static constexpr Steps<N> steps = MakeSteps<N>();
-        std::array<std::uint32_t, N> draws;
-        for (std::size_t k = 0; k < N; ++k) {
-            draws[k] = DrawOf(steps.multiplier[k] * state_ + steps.increment[k]);
+        const std::uint32_t state = state_;
+        state_ = steps.multiplier[N - 1] * state + steps.increment[N - 1];
+        return [state]<std::size_t... K>(std::index_sequence<K...>) {
+            return std::array<std::uint32_t, N>{DrawOf(steps.multiplier[K] * state + steps.increment[K])...};
+        }(std::make_index_sequence<N>());
+    }
+
+    // Moves the generator on by `draws` draws without making them, as
+    // state = a^n * state + c_n, with a^n and c_n built by squaring.
+    void Skip(std::uint64_t draws)
+    {
+        std::uint32_t stepMultiplier = kMultiplier;
+        std::uint32_t stepIncrement = kIncrement;
+        while (draws != 0) {
+            if ((draws & 1) != 0) {
+                state_ = state_ * stepMultiplier + stepIncrement;
+            }
+            stepIncrement = stepIncrement * stepMultiplier + stepIncrement;
+            stepMultiplier = stepMultiplier * stepMultiplier;
+            draws >>= 1;
         }
-        state_ = steps.multiplier[N - 1] * state_ + steps.increment[N - 1];
-        return draws;
     }
 
 private:

@@ -1,8 +1,7 @@
 #include "tabseed/tabseed_run.h"
 
 #include "tabseed/entry_format.h"
-#include "tabseed/entry_writer.h"
-#include "tabseed/lcg_random.h"
+#include "tabseed/entry_pipeline.h"
 #include "tabseed/messages.h"
 #include "tabseed/option_match.h"
 #include "tabseed/output_channel.h"
@@ -23,7 +22,6 @@ void Say(std::FILE* errors, const std::string& text)
 
 int RunTabseed(std::vector<std::string> arguments, std::uint32_t seed, StandardStreams streams)
 {
-    LcgRandom random(seed);
     std::uint32_t count = 5;
     bool stop = false;
     bool openFailed = false;
@@ -67,7 +65,7 @@ int RunTabseed(std::vector<std::string> arguments, std::uint32_t seed, StandardS
     }
 
     if (!stop) {
-        WriteEntries(*output, random, count);
+        WriteEntries(seed, count, [output](std::string_view bytes) { return output->Write(bytes); });
     }
 
     bool writeFailed = false;

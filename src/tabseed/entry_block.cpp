@@ -1,0 +1,19 @@
+#include "tabseed/entry_block.h"
+
+#include "tabseed/entry_draw.h"
+#include "tabseed/lcg_random.h"
+
+namespace tabseed {
+
+std::size_t FormatEntryBlock(std::uint32_t seed, std::uint32_t firstIndex, std::uint32_t entryCount, char* out)
+{
+    LcgRandom random(seed);
+    random.Skip(static_cast<std::uint64_t>(firstIndex) * kDrawsPerEntry);
+    char* at = out;
+    for (std::uint32_t k = 0; k < entryCount; ++k) {
+        at = FormatEntry(DrawEntry(random, firstIndex + k), at);
+    }
+    return static_cast<std::size_t>(at - out);
+}
+
+} // namespace tabseed

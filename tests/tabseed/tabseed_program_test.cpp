@@ -1,0 +1,84 @@
+// Runs the built program itself, for what only the whole process shows:
+// the seed taken from the C library's clock, the exit status, and a
+// standard output that was closed before the start.
+#include "tabseed_test_support.h"
+
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <string>
+
+namespace tabseed {
+namespace {
+
+using testing::Entries;
+using testing::FileText;
+using testing::Header;
+
+class TabseedProgram : public testing::InTempDirectory {
+protected:
+    void SetUp() override
+    {
+        InTempDirectory::SetUp();
+        const char* bin = std::getenv("TALVEX_BIN");
+        if (bin == nullptr) {
+            GTEST_SKIP() << "TALVEX_BIN is not set";
+        }
+        program_ = std::string(bin) + "/tabseed";
+    }
+
+    // Runs a shell command line with "TABSEED" standing for the program;
+    // returns the exit status.
+    int Shell(const std::string& line)
+    {
+        std::string command = line;
+        command.replace(command.find("TABSEED"), 7, "'" + program_ + "'");
+        const int status = std::system(command.c_str());
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
+
+private:
+    std::string program_;
+};
+
+TEST_F(TabseedProgram, SeedsTheGeneratorFromTheCalendarClock)
+{
+    if (std::system("command -v faketime >/dev/null 2>&1") != 0) {
+        GTEST_SKIP() << "faketime is not installed";
+    }
+    const struct {
+        const char* clock;
+        std::uint32_t seconds;
+    } clocks[] = {{"2021-03-04 05:06:07", 1614834367u}, {"1999-12-31 23:59:59", 946684799u}};
+    for (const auto& clock : clocks) {
+        const int status =
+            Shell(std::string("TZ=UTC faketime '") + clock.clock + "' TABSEED -count=3000 -file=out.txt 2>ERR.TXT");
+        EXPECT_EQ(status, 0);
+        EXPECT_EQ(FileText("OUT.TXT"), Header() + Entries(clock.seconds, 3000)) << clock.clock;
+        EXPECT_EQ(FileText("ERR.TXT"), "\nTALVEX - Export Process Is Adding To OUT.TXT ");
+        std::filesystem::remove("OUT.TXT");
+    }
+}
+
+TEST_F(TabseedProgram, ExitStatusTellsWhetherAllWentWell)
+{
+    EXPECT_EQ(Shell("TABSEED -COUNT=2 >OUT.TXT 2>ERR.TXT"), 0);
+    EXPECT_EQ(Shell("TABSEED -COUNT=1000001 >OUT.TXT 2>ERR.TXT"), 1);
+    EXPECT_EQ(Shell("TABSEED -COUNT=-5 >OUT.TXT 2>ERR.TXT"), 1);
+    EXPECT_EQ(Shell("TABSEED -FILE=. >OUT.TXT 2>ERR.TXT"), 1);
+    EXPECT_EQ(FileText("ERR.TXT"), "\nTABSEED - Could Not Open . ");
+}
+
+TEST_F(TabseedProgram, AClosedStandardOutputIsReported)
+{
+    EXPECT_EQ(Shell("TABSEED -COUNT=3 >&- 2>ERR.TXT"), 1);
+    EXPECT_EQ(FileText("ERR.TXT"), "\nTABSEED - Could Not Write STDOUT ");
+    // Nothing to write: nothing to report.
+    EXPECT_EQ(Shell("TABSEED -COUNT=0 >&- 2>ERR.TXT"), 0);
+    EXPECT_EQ(FileText("ERR.TXT"), "");
+}
+
+} // namespace
+} // namespace tabseed

@@ -1,5 +1,6 @@
 #include "pages/masks/mask_editor.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cstdint>
@@ -209,6 +210,16 @@ bool AcceptMaskFields(const MaskEditorFields& fields, AddressMask& record)
     record.srcMask = src.bytes;
     record.dstMask = dst.bytes;
     return true;
+}
+
+std::string StepOffsetText(std::string_view text, int delta)
+{
+    constexpr std::int64_t HIGHEST_OFFSET = 255;
+    // A number above the range (also "-1", which reads as 4294967295) first
+    // comes back to 255, so Down always moves into the range.
+    const std::int64_t start =
+        std::min<std::int64_t>(ReadUnsigned(text).value_or(0), HIGHEST_OFFSET);
+    return DecimalText(std::clamp<std::int64_t>(start + delta, 0, HIGHEST_OFFSET));
 }
 
 void RestoreMaskRecord(AddressMask& record, const AddressMask& restoreCopy)

@@ -5,6 +5,7 @@
 // encoding of the fields back into the record on OK.
 #include <span>
 #include <string>
+#include <string_view>
 
 #include "config/code_tables.h"
 #include "config/records.h"
@@ -69,6 +70,10 @@ MaskEditorEnabling MaskEnablingFor(const MaskEditorFields& fields);
 // record is untouched. Bits and bytes the editor does not own keep their
 // value. The caller sets `modified` on true.
 bool AcceptMaskFields(const MaskEditorFields& fields, AddressMask& record);
+
+// The up-down arrows beside an offset box: the box's number moved by `delta`
+// and kept within 0 to 255. A box without a number counts as 0.
+std::string StepOffsetText(std::string_view text, int delta);
 
 // Cancel, Escape or closing the window: the record becomes the restore copy.
 void RestoreMaskRecord(AddressMask& record, const AddressMask& restoreCopy);

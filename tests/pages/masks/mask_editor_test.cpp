@@ -411,5 +411,20 @@ TEST(MaskEditorEnabling, ParameterBoxFollowsTheActionsArgument)
     EXPECT_TRUE(MaskEnablingFor(f).keyGroup);
 }
 
+TEST(StepOffsetText, StepsWithinTheByteRange)
+{
+    struct Case {
+        const char* text;
+        int delta;
+        const char* expected;
+    };
+    const Case cases[] = {
+        {"12", 1, "13"}, {"12", -1, "11"}, {"0", -1, "0"}, {"255", 1, "255"},
+        {"300", 1, "255"}, {"300", -1, "254"}, {"", 1, "1"}, {"abc", -1, "0"}, {"-1", -1, "254"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(StepOffsetText(c.text, c.delta), c.expected) << c.text << " " << c.delta;
+}
+
 } // namespace
 } // namespace talvex

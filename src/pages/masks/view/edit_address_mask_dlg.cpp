@@ -6,9 +6,11 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 #include "config/code_tables.h"
@@ -88,7 +90,7 @@ void CEditAddressMaskDlg::buildWidgets()
 
     // One group per address side: list, offset, mask.
     const auto addressGroup = [this](const QString& title, const char* side, QComboBox*& list,
-                                     QLineEdit*& offset, QLineEdit*& mask) {
+                                     QLineEdit*& offset, QWidget*& arrows, QLineEdit*& mask) {
         auto* group = new QGroupBox(title, this);
         list = new QComboBox(group);
         list->setObjectName(QString::fromLatin1(side) + QStringLiteral("List"));
@@ -103,20 +105,22 @@ void CEditAddressMaskDlg::buildWidgets()
                                   QStringLiteral("FF.FF.FF.FF.FF.FF.FF.FF.FF.FF.FF.FF"))
                               + 12);
         auto* offsetLabel = BuddyLabel(QStringLiteral("Offset:"), offset, group);
+        arrows = offsetArrows(offset, title);
         auto* grid = new QGridLayout(group);
-        grid->addWidget(list, 0, 0, 1, 3);
+        grid->addWidget(list, 0, 0, 1, 4);
         grid->addWidget(offsetLabel, 1, 0);
         grid->addWidget(offset, 1, 1);
-        grid->setColumnStretch(2, 1);
-        grid->addWidget(mask, 2, 0, 1, 3);
+        grid->addWidget(arrows, 1, 2);
+        grid->setColumnStretch(3, 1);
+        grid->addWidget(mask, 2, 0, 1, 4);
         return group;
     };
     auto* srcGroup = addressGroup(QStringLiteral("Source Address"), "src", srcList_,
-                                  srcOffsetBox_, srcMaskBox_);
+                                  srcOffsetBox_, srcArrows_, srcMaskBox_);
     srcOffsetBox_->setAccessibleName(QStringLiteral("Source Offset:"));
     srcMaskBox_->setAccessibleName(QStringLiteral("Source Mask"));
     auto* dstGroup = addressGroup(QStringLiteral("Destination Address"), "dst", dstList_,
-                                  dstOffsetBox_, dstMaskBox_);
+                                  dstOffsetBox_, dstArrows_, dstMaskBox_);
     dstOffsetBox_->setAccessibleName(QStringLiteral("Destination Offset:"));
     dstMaskBox_->setAccessibleName(QStringLiteral("Destination Mask"));
     auto* groups = new QHBoxLayout;
@@ -219,6 +223,47 @@ void CEditAddressMaskDlg::buildWidgets()
     connect(dstList_, &QComboBox::currentIndexChanged, this, &CEditAddressMaskDlg::runFieldRefresh);
 }
 
+QWidget* CEditAddressMaskDlg::offsetArrows(QLineEdit* box, const QString& name)
+{
+    // Like the arrows of a spin box they take no focus; Up and Down in the
+    // box do the same from the keyboard.
+    auto* arrows = new QWidget(box->parentWidget());
+    auto* column = new QVBoxLayout(arrows);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    for (const int delta : {1, -1}) {
+        auto* arrow = new QToolButton(arrows);
+        arrow->setArrowType(delta > 0 ? Qt::UpArrow : Qt::DownArrow);
+        arrow->setAutoRepeat(true);
+        arrow->setFocusPolicy(Qt::NoFocus);
+        arrow->setFixedSize(16, 11);
+        arrow->setObjectName(box->objectName() + (delta > 0 ? QStringLiteral("Up")
+                                                            : QStringLiteral("Down")));
+        arrow->setAccessibleName(name + (delta > 0 ? QStringLiteral(" offset up")
+                                                   : QStringLiteral(" offset down")));
+        connect(arrow, &QToolButton::clicked, box, [box, delta] {
+            SetText(box, StepOffsetText(Text(box), delta));
+        });
+        column->addWidget(arrow);
+    }
+    box->installEventFilter(this);
+    return arrows;
+}
+
+bool CEditAddressMaskDlg::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress
+        && (watched == srcOffsetBox_ || watched == dstOffsetBox_)) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Up || key == Qt::Key_Down) {
+            auto* box = static_cast<QLineEdit*>(watched);
+            SetText(box, StepOffsetText(Text(box), key == Qt::Key_Up ? 1 : -1));
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
 MaskEditorFields CEditAddressMaskDlg::readFields() const
 {
     MaskEditorFields f;
@@ -261,7 +306,9 @@ void CEditAddressMaskDlg::showFieldTexts(const MaskEditorFields& fields)
     SetText(dstOffsetBox_, fields.dstOffset);
     SetText(dstMaskBox_, fields.dstMask);
     const MaskEditorEnabling enabling = MaskEnablingFor(fields);
-    for (QLineEdit* box : {srcOffsetBox_, srcMaskBox_, dstOffsetBox_, dstMaskBox_})
+    for (QWidget* box : {static_cast<QWidget*>(srcOffsetBox_), srcArrows_,
+                         static_cast<QWidget*>(srcMaskBox_), static_cast<QWidget*>(dstOffsetBox_),
+                         dstArrows_, static_cast<QWidget*>(dstMaskBox_)})
         box->setEnabled(enabling.offsetsAndMasks);
     keyGroupBox_->setEnabled(enabling.keyGroup);
     paramBox_->setEnabled(enabling.defaultParam);

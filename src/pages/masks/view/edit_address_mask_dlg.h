@@ -26,7 +26,12 @@ public:
     void accept() override;
     void reject() override;
 
+protected:
+    // Up and Down in an offset box step it like its arrows.
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    QWidget* offsetArrows(QLineEdit* box, const QString& name);
     void buildWidgets();
     MaskEditorFields readFields() const;
     // The lists refilled for the current mode, then the field texts.
@@ -46,9 +51,11 @@ private:
     QCheckBox* templatesBox_ = nullptr;
     QComboBox* srcList_ = nullptr;
     QLineEdit* srcOffsetBox_ = nullptr;
+    QWidget* srcArrows_ = nullptr;
     QLineEdit* srcMaskBox_ = nullptr;
     QComboBox* dstList_ = nullptr;
     QLineEdit* dstOffsetBox_ = nullptr;
+    QWidget* dstArrows_ = nullptr;
     QLineEdit* dstMaskBox_ = nullptr;
     QLineEdit* ttlBox_ = nullptr;
     QLineEdit* qosBox_ = nullptr;

@@ -96,6 +96,7 @@ private slots:
     void escapeOrClosingTheWindowCountsAsCancel();
     void templatesFillTheDisabledBoxesAndAreStored();
     void editorShowsItsHints();
+    void offsetArrowsAndKeysStepWithinTheByteRange();
     void editWithSeveralSelectedLinesOpensNoEditor();
     void deleteAndMoveUpdateLinesSelectionAndRules();
 };
@@ -265,6 +266,25 @@ void MasksPageTest::editorShowsItsHints()
     QCOMPARE(Child<QLineEdit>(d, "srcMaskBox")->font().family(), QStringLiteral("Courier New"));
     d.reject();
     QCOMPARE(int(h.image->maskTable[3].flags), 0);
+}
+
+void MasksPageTest::offsetArrowsAndKeysStepWithinTheByteRange()
+{
+    Harness h;
+    h.image->maskTable[1].srcOffset = 254;
+    CEditAddressMaskDlg d(h.context, 1, &h.page);
+    auto* box = Child<QLineEdit>(d, "srcOffsetBox");
+    Child<QAbstractButton>(d, "srcOffsetBoxUp")->click();
+    Child<QAbstractButton>(d, "srcOffsetBoxUp")->click();
+    QCOMPARE(box->text(), QStringLiteral("255"));
+    QTest::keyClick(box, Qt::Key_Down);
+    QCOMPARE(box->text(), QStringLiteral("254"));
+    QTest::keyClick(Child<QLineEdit>(d, "dstOffsetBox"), Qt::Key_Up);
+    QCOMPARE(Child<QLineEdit>(d, "dstOffsetBox")->text(), QStringLiteral("1"));
+    QCOMPARE(int(h.image->maskTable[1].srcOffset), 254);  // only the box changed
+    Child<QCheckBox>(d, "templatesBox")->click();
+    QVERIFY(!Child<QAbstractButton>(d, "srcOffsetBoxDown")->isEnabled());
+    d.reject();
 }
 
 void MasksPageTest::editWithSeveralSelectedLinesOpensNoEditor()

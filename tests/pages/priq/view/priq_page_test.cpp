@@ -95,7 +95,6 @@ private slots:
     void editorRefusesTextWithoutADigitAndRestoresOnEscape();
     void editWithSeveralLinesSelectedOnlyReducesTheSelection();
     void deleteClearsTheSelectedEntriesAndSetsModified();
-    void addOnAFullTableOpensNothing();
 };
 
 void PriQPageTest::openingDrawsTheQueuesWithoutSettingModified()
@@ -185,11 +184,9 @@ void PriQPageTest::editorShowsItsFieldsAndKeepsTheQosBoxAsOpened()
 {
     PageFixture f;
     f.image.priQTable[7].flags = 0x0041;
-    f.image.priQTable[7].metric1 = 65535;
     CEditQueuePriorityDlg dialog(f.context, 7);
 
     QCOMPARE(dialog.windowTitle(), QString("Edit Queue Priority"));
-    QCOMPARE(Child<QLineEdit>(dialog, "metric1Box").text(), QString("65535"));
     QVERIFY(Child<QLineEdit>(dialog, "priqBox").isReadOnly());
     QLineEdit& qos = Child<QLineEdit>(dialog, "qosBox");
     QVERIFY(!qos.isEnabled());
@@ -280,17 +277,6 @@ void PriQPageTest::deleteClearsTheSelectedEntriesAndSetsModified()
     QVERIFY(f.modified);
     QCOMPARE(t[0].flags.get(), std::uint16_t{0x0011});
     QCOMPARE(f.selectedLines(), QStringList{"0"});
-}
-
-void PriQPageTest::addOnAFullTableOpensNothing()
-{
-    PageFixture f;
-    for (auto& entry : f.image.priQTable)
-        entry.flags = 0x0021;
-    f.open();
-    f.button("Add...").click();
-    QCOMPARE(f.editorsOpened, 0);
-    QVERIFY(!f.modified);
 }
 
 QTEST_MAIN(PriQPageTest)

@@ -58,10 +58,10 @@ inline char* Decimal(char* out, std::uint32_t value)
     return out + length;
 }
 
-// The eight decimal digits of a value below 100000000, zero-filled, as the
-// bytes 0 to 9 of one word, the first digit in the lowest byte: the value
-// is split in halves of four digits, those in pairs, those in digits, each
-// step done on all lanes of the word at once.
+// The eight decimal digits of a value below 100000000, zero-filled, one
+// digit (0 to 9) in each byte of a word, the first digit in the lowest
+// byte: the value is split in halves of four digits, those in pairs, those
+// in digits, each step done on all lanes of the word at once.
 inline std::uint64_t EightDigitValues(std::uint32_t value)
 {
     const std::uint64_t upper = value / 10000;
@@ -90,15 +90,55 @@ inline std::uint64_t EightDigitsRightAligned(std::uint32_t value, bool keepAll)
     return ((digitValues + kAsciiZeros) & ~blankMask) | (kAsciiSpaces & blankMask);
 }
 
-// Two characters for 0 to 99: blank for 0, a space and the digit below 10.
-inline constexpr std::array<std::array<char, 2>, 100> kLeadingPairs = [] {
+// Four characters: the value (below 10000) right-aligned, led by spaces.
+inline std::uint32_t FourDigitsRightAligned(std::uint32_t value)
+{
+    static_assert(std::endian::native == std::endian::little);
+    std::uint32_t lanes = (value / 100) | ((value % 100) << 16);      // two lanes of 0..99
+    const std::uint32_t tens = ((lanes * 103) >> 10) & 0x000F000Fu;  // lane / 10
+    const std::uint32_t digitValues = tens | ((lanes - tens * 10) << 8);
+    const int blanks = std::countr_zero(digitValues | (1u << 24)) / 8;
+    const std::uint32_t blankMask = (1u << (8 * blanks)) - 1;
+    return ((digitValues + 0x30303030u) & ~blankMask) | (0x20202020u & blankMask);
+}
+
+// Two characters for 0 to 99 in a field of two: a space before one digit.
+inline constexpr std::array<std::array<char, 2>, 100> kRightAlignedPairs = [] {
     std::array<std::array<char, 2>, 100> pairs{};
     for (std::size_t value = 0; value < 100; ++value) {
-        pairs[value] = {value >= 10 ? static_cast<char>('0' + value / 10) : ' ',
-                        value >= 1 ? static_cast<char>('0' + value % 10) : ' '};
+        pairs[value] = {value >= 10 ? static_cast<char>('0' + value / 10) : ' ', static_cast<char>('0' + value % 10)};
     }
     return pairs;
 }();
+
+// Two characters for 0 to 99 in front of more digits: blank for 0.
+inline constexpr std::array<std::array<char, 2>, 100> kLeadingPairs = [] {
+    std::array<std::array<char, 2>, 100> pairs = kRightAlignedPairs;
+    pairs[0] = {' ', ' '};
+    return pairs;
+}();
+
+// Ten characters: the value right-aligned, led by spaces.
+inline void TenDigitsRightAligned(std::uint32_t value, char* out)
+{
+    constexpr std::uint32_t kFourZeros = 10000;
+    constexpr std::uint32_t kEightDigits = 100000000;
+    const std::uint32_t tenThousands = value / kFourZeros;
+    if (tenThousands * kFourZeros == value && tenThousands - 1 < kFourZeros - 1) {
+        // Round numbers such as 1300000: six characters for the leading
+        // digits, then the four zeros.
+        const std::uint32_t leading = FourDigitsRightAligned(tenThousands);
+        std::memcpy(out, "  ", 2);
+        std::memcpy(out + 2, &leading, 4);
+        std::memcpy(out + 6, "0000", 4);
+        return;
+    }
+    // Up to 42 in front of eight digits.
+    const std::uint32_t front = value / kEightDigits;
+    const std::uint64_t text = EightDigitsRightAligned(value - front * kEightDigits, front != 0);
+    std::memcpy(out, kLeadingPairs[front].data(), 2);
+    std::memcpy(out + 2, &text, 8);
+}
 
 // "%<Width>u": right-aligned in Width characters; a longer number is
 // printed whole.
@@ -111,19 +151,21 @@ inline char* DecimalRight(char* out, std::uint32_t value)
             return Decimal(out, value);
         }
     }
-    if constexpr (Width <= 8) {
+    if constexpr (Width == 2) {
+        std::memcpy(out, kRightAlignedPairs[value].data(), 2);
+    } else if constexpr (Width <= 4) {
+        const std::uint32_t text = FourDigitsRightAligned(value);
+        char field[4];
+        std::memcpy(field, &text, 4);
+        std::memcpy(out, field + 4 - Width, Width);
+    } else if constexpr (Width <= 8) {
         const std::uint64_t text = EightDigitsRightAligned(value, false);
         char field[8];
         std::memcpy(field, &text, 8);
         std::memcpy(out, field + 8 - Width, Width);
     } else {
-        // Up to 42 in front of eight digits.
-        constexpr std::uint32_t kEightDigits = 100000000;
-        const std::uint32_t front = value / kEightDigits;
-        const std::uint64_t text = EightDigitsRightAligned(value - front * kEightDigits, front != 0);
         char field[10];
-        std::memcpy(field, kLeadingPairs[front].data(), 2);
-        std::memcpy(field + 2, &text, 8);
+        TenDigitsRightAligned(value, field);
         std::memcpy(out, field + 10 - Width, Width);
     }
     return out + Width;

@@ -49,6 +49,9 @@ std::vector<std::uint32_t> SampleNumbers()
         numbers.push_back(static_cast<std::uint32_t>(power));
         numbers.push_back(static_cast<std::uint32_t>(power + 1));
     }
+    for (std::uint32_t multiple = 0; multiple < 2000000000; multiple += 37 * 10000) {
+        numbers.push_back(multiple); // the round numbers have a way of their own
+    }
     std::mt19937 random(20240611);
     for (int k = 0; k < 20000; ++k) {
         const int bits = 1 + k % 32;
@@ -66,6 +69,8 @@ TEST(FastFormatter, DecimalFieldsMatchPrintf)
         ASSERT_EQ(Written([&](char* out) { return digits::DecimalRight<5>(out, n); }), Printf("% 5u", n));
         ASSERT_EQ(Written([&](char* out) { return digits::DecimalRight<6>(out, n); }), Printf("% 6u", n));
         ASSERT_EQ(Written([&](char* out) { return digits::DecimalRight<8>(out, n); }), Printf("%8u", n));
+        ASSERT_EQ(Written([&](char* out) { return digits::DecimalRight<1>(out, n); }), Printf("%1u", n));
+        ASSERT_EQ(Written([&](char* out) { return digits::DecimalRight<3>(out, n); }), Printf("%3u", n));
         ASSERT_EQ(Written([&](char* out) { return digits::DecimalRight<9>(out, n); }), Printf("%9u", n));
         ASSERT_EQ(Written([&](char* out) { return digits::DecimalRight<10>(out, n); }), Printf("% 10u", n));
         ASSERT_EQ(Written([&](char* out) { return digits::HexPadded(out, n, 4); }), Printf("%4.4X", n));

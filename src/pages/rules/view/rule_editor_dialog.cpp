@@ -16,6 +16,8 @@
 #include "config/code_tables.h"
 #include "config/view/choice_list.h"
 #include "pages/rules/rule_hints.h"
+#include "pages/rules/view/ecb_wizard_dialog.h"
+#include "pages/rules/view/ip_wizard_dialog.h"
 #include "pages/rules/view/view_text.h"
 
 namespace talvex {
@@ -185,6 +187,8 @@ void RuleEditorDialog::buildWidgets()
     for (QAbstractButton* button : buttons->buttons())
         button->setAccessibleName(button->text().remove(QLatin1Char('&')));
     buttons->button(QDialogButtonBox::Ok)->setDefault(true);
+    connect(tcpip_, &QPushButton::clicked, this, &RuleEditorDialog::runIpWizard);
+    connect(ecb_, &QPushButton::clicked, this, &RuleEditorDialog::runEcbWizard);
     connect(buttons, &QDialogButtonBox::accepted, this, &RuleEditorDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &RuleEditorDialog::reject);
 
@@ -282,9 +286,6 @@ void RuleEditorDialog::applyEnabling()
     thenParam_->setEnabled(enabling.thenParamEnabled);
     elseParam_->setEnabled(enabling.elseParamEnabled);
     comparisonGroup_->setEnabled(enabling.comparisonShown);
-    // The pattern wizards are not available yet.
-    tcpip_->setEnabled(false);
-    ecb_->setEnabled(false);
     for (std::size_t i = 0; i < params_.size(); ++i) {
         const QString label = ToQString(enabling.parameterLabels[i]);
         paramLabels_[i]->setText(label);
@@ -300,6 +301,39 @@ void RuleEditorDialog::applyEnabling()
         conditionArea_->setCurrentIndex(AREA_PARAMETERS);
     else
         conditionArea_->setCurrentIndex(AREA_NONE);
+}
+
+PatternTexts RuleEditorDialog::patternTexts() const
+{
+    return {ToStdString(patternData_->text()), ToStdString(patternMask_->text()),
+            ToStdString(offset_->text())};
+}
+
+// A wizard's results reach only the fields; the record changes on OK.
+void RuleEditorDialog::takePatternTexts(const PatternTexts& texts, std::uint32_t base)
+{
+    patternData_->setText(ToQString(texts.data));
+    patternMask_->setText(ToQString(texts.mask));
+    offset_->setText(ToQString(texts.offset));
+    SelectChoiceByCode(*base_, base);
+}
+
+void RuleEditorDialog::runIpWizard()
+{
+    tcpip_->setEnabled(false);
+    IpWizardDialog wizard(context_, patternTexts(), this);
+    if (context_.RunModal(wizard) == QDialog::Accepted)
+        takePatternTexts(wizard.results(), BASE_FRAGS);
+    tcpip_->setEnabled(true);
+}
+
+void RuleEditorDialog::runEcbWizard()
+{
+    ecb_->setEnabled(false);
+    EcbWizardDialog wizard(context_, patternTexts(), this);
+    if (context_.RunModal(wizard) == QDialog::Accepted)
+        takePatternTexts(wizard.results(), BASE_ECB);
+    ecb_->setEnabled(true);
 }
 
 void RuleEditorDialog::accept()

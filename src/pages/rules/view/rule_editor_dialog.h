@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "config/records.h"
+#include "pages/rules/pattern_wizard.h"
 #include "pages/rules/rule_editor.h"
 #include "shell/view/kit/shell_context.h"
 
@@ -41,6 +42,10 @@ private:
     void showFields(const RuleEditorFields& fields);
     void applyEnabling();
     void watchFocus(QWidget* field, std::string_view hint);
+    PatternTexts patternTexts() const;
+    void takePatternTexts(const PatternTexts& texts, std::uint32_t base);
+    void runIpWizard();
+    void runEcbWizard();
 
     ShellContext& context_;
     int slot_;

@@ -1,0 +1,251 @@
+// OK pressed in each editor with arbitrary field texts and choices on an
+// arbitrary record. An editor that refuses its fields must leave the record
+// as it was; one that accepts them must keep every byte and bit it does not
+// own and store lengths that fit the record.
+#include <cstdint>
+#include <cstring>
+#include <fuzzer/FuzzedDataProvider.h>
+#include <memory>
+#include <span>
+#include <stdexcept>
+#include <string>
+
+#include "config/code_tables.h"
+#include "config/records.h"
+#include "fuzz_checks.h"
+#include "pages/masks/mask_editor.h"
+#include "pages/masks/mask_lines.h"
+#include "pages/priq/priq_editor.h"
+#include "pages/priq/priq_lines.h"
+#include "pages/qos/qos_editor.h"
+#include "pages/qos/qos_line.h"
+#include "pages/rules/rule_editor.h"
+#include "pages/rules/rule_line.h"
+
+namespace talvex::fuzz {
+namespace {
+
+constexpr std::size_t MAX_TEXT = 64;
+
+template <typename Record>
+Record ConsumeRecord(FuzzedDataProvider& input)
+{
+    Record record{};
+    const std::vector<std::uint8_t> bytes = input.ConsumeBytes<std::uint8_t>(RECORD_SIZE);
+    if (!bytes.empty())
+        std::memcpy(&record, bytes.data(), bytes.size());
+    return record;
+}
+
+std::string Text(FuzzedDataProvider& input) { return input.ConsumeRandomLengthString(MAX_TEXT); }
+
+// Mostly a code the choice list offers, sometimes any value at all.
+std::uint32_t Choice(FuzzedDataProvider& input, std::span<const CodeEntry> table)
+{
+    if (input.ConsumeBool())
+        return input.ConsumeIntegral<std::uint32_t>();
+    return table[input.ConsumeIntegralInRange<std::size_t>(0, table.size() - 2)].code;
+}
+
+bool Same(const void* a, const void* b) { return std::memcmp(a, b, RECORD_SIZE) == 0; }
+
+void RuleEditor(FuzzedDataProvider& input)
+{
+    RuleRecord rule = ConsumeRecord<RuleRecord>(input);
+    const int slot = input.ConsumeIntegralInRange(0, RULE_COUNT - 1);
+    RuleEditorFields fields = DecodeRuleEditor(rule, slot);
+    fields.condition = Choice(input, ConditionTable());
+    fields.comparison = Choice(input, OperatorTable());
+    fields.base = Choice(input, OffsetBaseTable());
+    fields.thenAction = Choice(input, ActionTable());
+    fields.elseAction = Choice(input, ActionTable());
+    for (std::string* text : {&fields.offset, &fields.length, &fields.patternData,
+                              &fields.patternMask, &fields.thenParam, &fields.elseParam,
+                              &fields.params[0], &fields.params[1], &fields.params[2],
+                              &fields.params[3]}) {
+        if (input.ConsumeBool())
+            *text = Text(input);
+    }
+    RuleEditorEnablingFor(fields.condition, fields.thenAction, fields.elseAction);
+
+    const RuleRecord before = rule;
+    if (!AcceptRuleEditor(fields, rule)) {
+        Expect(Same(&rule, &before), "a refused rule OK stores nothing");
+        return;
+    }
+    const auto was = RecordBytes(before);
+    const auto now = RecordBytes(rule);
+    ExpectSameBytes(was, now, 0, 4, "rule editor keeps number and index");
+    ExpectSameBytes(was, now, 16, 20, "rule editor keeps engine bytes 16-19");
+    ExpectSameBytes(was, now, 22, 32, "rule editor keeps engine bytes 22-31");
+    Expect((rule.ruleFlags & RULE_FLAGS_MASK) == (before.ruleFlags & RULE_FLAGS_MASK),
+           "rule editor keeps the rule flags");
+    Expect((rule.condition & 0xE0) == (before.condition & 0xE0)
+               && (rule.thenAction & 0xE0) == (before.thenAction & 0xE0)
+               && (rule.elseAction & 0xE0) == (before.elseAction & 0xE0),
+           "rule editor keeps bits 5-7 of the condition and action bytes");
+    const int length = rule.patternLength.get();
+    Expect(length >= 0 && length <= 16 && rule.frameLength.get() == length,
+           "rule editor stores a pattern length of 0 to 16 as the frame length too");
+    DecodeRuleEditor(rule, slot);
+    RuleLineText(rule, slot);
+}
+
+void MaskEditor(FuzzedDataProvider& input)
+{
+    AddressMask mask = ConsumeRecord<AddressMask>(input);
+    const int entry = input.ConsumeIntegralInRange(0, MASK_COUNT - 1);
+    MaskEditorFields fields = DecodeMaskFields(mask, entry);
+    if (input.ConsumeBool()) {
+        fields.useTemplates = !fields.useTemplates;
+        ModeRefresh(mask, fields);
+    }
+    const auto table = AddressListTable(fields.useTemplates);
+    if (input.ConsumeBool()) {
+        fields.srcChoice = static_cast<int>(Choice(input, table));
+        fields.dstChoice = static_cast<int>(Choice(input, table));
+        FieldRefresh(mask, fields);
+    }
+    if (input.ConsumeBool())
+        fields.defaultAction = static_cast<int>(Choice(input, DefaultActionTable()));
+    fields.bidirectionalQos = input.ConsumeBool();
+    fields.absoluteTtl = input.ConsumeBool();
+    fields.useKeyGroup = input.ConsumeBool();
+    fields.auditConnections = input.ConsumeBool();
+    for (std::string* text : {&fields.srcOffset, &fields.srcMask, &fields.dstOffset,
+                              &fields.dstMask, &fields.ttl, &fields.qos, &fields.keyGroup,
+                              &fields.defaultParam}) {
+        if (input.ConsumeBool())
+            *text = Text(input);
+    }
+    MaskEnablingFor(fields);
+
+    const AddressMask before = mask;
+    if (!AcceptMaskFields(fields, mask)) {
+        Expect(Same(&mask, &before), "a refused mask OK stores nothing");
+        return;
+    }
+    ExpectSameBytes(RecordBytes(before), RecordBytes(mask), 0, 8, "mask editor keeps bytes 0-7");
+    ExpectSameBytes(RecordBytes(before), RecordBytes(mask), 60, 64,
+                    "mask editor keeps bytes 60-63");
+    constexpr std::uint16_t editorFlags =
+        MASK_BIDIR_QOS | MASK_ABSOLUTE_TTL | MASK_KEY_GROUP | MASK_AUDIT;
+    Expect((mask.flags & ~editorFlags) == (before.flags & ~editorFlags),
+           "mask editor keeps the flag bits it does not own");
+    Expect((mask.srcBase & 0x0F) == (before.srcBase & 0x0F)
+               && (mask.dstBase & 0x0F) == (before.dstBase & 0x0F)
+               && (mask.defaultAction & 0xE0) == (before.defaultAction & 0xE0),
+           "mask editor keeps the low base nibbles and the action's upper bits");
+    Expect(mask.srcLength <= 16 && mask.dstLength <= 16, "mask lengths 0 to 16");
+    Expect(mask.srcLength + mask.dstLength > 0, "an accepted mask holds at least one byte");
+    for (std::size_t i = mask.srcLength; i < 16; ++i)
+        Expect(mask.srcMask[i] == 0, "source mask bytes after its length are zero");
+    for (std::size_t i = mask.dstLength; i < 16; ++i)
+        Expect(mask.dstMask[i] == 0, "destination mask bytes after its length are zero");
+    DecodeMaskFields(mask, entry);
+    MaskLineText(mask, entry);
+}
+
+void QueueEditor(FuzzedDataProvider& input)
+{
+    auto table = std::make_unique<PriQTable>();
+    const int entry = input.ConsumeIntegralInRange(-1, PRIQ_COUNT);
+    // The entry and the one above it come from the input; the others are
+    // shaped by a few flags words.
+    for (int i = 0; i < PRIQ_COUNT; ++i) {
+        auto& slot = (*table)[static_cast<std::size_t>(i)];
+        if (i == entry || i + 1 == entry)
+            slot = ConsumeRecord<PriorityQueueEntry>(input);
+        else
+            slot.flags = input.ConsumeIntegral<std::uint16_t>();
+    }
+    PriQEditorFields fields;
+    fields.qos = Text(input);
+    for (std::string& metric : fields.metrics)
+        metric = Text(input);
+    fields.startChecked = input.ConsumeBool();
+    fields.endChecked = input.ConsumeBool();
+
+    const auto before = std::make_unique<PriQTable>(*table);
+    bool accepted = false;
+    try {
+        PriQEditorSession session(*table, entry);
+        session.openingFields();
+        accepted = session.Accept(input.ConsumeBool() ? fields : session.openingFields());
+    } catch (const std::out_of_range&) {
+        Expect(entry < 0 || entry >= PRIQ_COUNT, "only an entry outside the table is refused");
+    }
+    for (int i = 0; i < PRIQ_COUNT; ++i) {
+        const auto& was = (*before)[static_cast<std::size_t>(i)];
+        const auto& now = (*table)[static_cast<std::size_t>(i)];
+        ExpectSameBytes(RecordBytes(was), RecordBytes(now), 0, 24, "queue editor keeps bytes 0-23");
+        ExpectSameBytes(RecordBytes(was), RecordBytes(now), 40, 64,
+                        "queue editor keeps bytes 40-63");
+        if (i != entry)
+            Expect(was.flags == now.flags, "the queue editor changes only its own flags");
+        PriQLineText(now, i);
+    }
+    if (!accepted) {
+        Expect(std::memcmp(before.get(), table.get(), sizeof(PriQTable)) == 0,
+               "a refused or cancelled queue editor leaves the table");
+        return;
+    }
+    const auto& was = (*before)[static_cast<std::size_t>(entry)];
+    const auto& now = (*table)[static_cast<std::size_t>(entry)];
+    Expect((now.flags & PQ_IN_USE) != 0, "an accepted queue entry is in use");
+    Expect((now.flags & ~(PQ_POSITION_MASK | PQ_IN_USE)) == (was.flags & ~(PQ_POSITION_MASK | PQ_IN_USE)),
+           "the queue editor keeps the flag bits it does not own");
+    Expect((now.flags & PQ_POSITION_MASK) != 0, "an accepted queue entry has a position");
+}
+
+void QosEditor(FuzzedDataProvider& input)
+{
+    auto image = std::make_unique<ConfigImage>();
+    const int index = input.ConsumeIntegralInRange(0, QOS_COUNT - 1);
+    QosNode& node = image->qosTable[static_cast<std::size_t>(index)];
+    node = ConsumeRecord<QosNode>(input);
+    const QosNode restore = OpenQosEditor(node);
+    QosEditorFields fields = DecodeQosEditor(node, index);
+    for (std::string* text : {&fields.rate, &fields.seconds, &fields.low, &fields.high}) {
+        if (input.ConsumeBool())
+            *text = Text(input);
+    }
+    for (bool* box : {&fields.bytes, &fields.frames, &fields.thresholds, &fields.absolute,
+                      &fields.fixedDelay, &fields.banking, &fields.immortal})
+        *box = input.ConsumeBool();
+
+    const QosNode before = node;
+    if (!AcceptQosEditor(fields, node)) {
+        Expect(Same(&node, &before), "a refused QoS OK stores nothing");
+        CancelQosEditor(restore, node);
+        Expect(Same(&node, &restore), "cancel gives the node back");
+        return;
+    }
+    const auto was = RecordBytes(before);
+    const auto now = RecordBytes(node);
+    ExpectSameBytes(was, now, 0, 12, "QoS editor keeps bytes 0-11");
+    ExpectSameBytes(was, now, 14, 36, "QoS editor keeps bytes 14-35");
+    ExpectSameBytes(was, now, 52, 64, "QoS editor keeps bytes 52-63");
+    Expect((node.flags & ~QOS_EDITOR_BITS) == (before.flags & ~QOS_EDITOR_BITS),
+           "QoS editor keeps the flag bits it does not own");
+    Expect(node.samplePeriod > 10000u && node.samplePeriod < 1000000000u,
+           "an accepted sample period lies in its range");
+    DecodeQosEditor(node, index);
+    QosLineText(*image, static_cast<std::uint32_t>(index));
+}
+
+} // namespace
+} // namespace talvex::fuzz
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    using namespace talvex::fuzz;
+    FuzzedDataProvider input(data, size);
+    switch (input.ConsumeIntegralInRange(0, 3)) {
+    case 0: RuleEditor(input); break;
+    case 1: MaskEditor(input); break;
+    case 2: QueueEditor(input); break;
+    default: QosEditor(input); break;
+    }
+    return 0;
+}

@@ -7,21 +7,56 @@
 
 namespace talvex::cli {
 
+namespace {
+
+void WriteText(std::ostream& out, const std::string& text)
+{
+    out.write(text.data(), static_cast<std::streamsize>(text.size()));
+}
+
+} // namespace
+
 // verify FILE: the report exactly as the Verify page makes it, CR LF line
 // ends included and nothing added.
+//
+// verify FILE FILE...: every report is framed as `tail` frames its files: a
+// line "==> FILE <==" before it, an empty line after it. A report whose last
+// line has no line end (the passing one) gets its CR LF first, so each report
+// still ends on a whole line. A file that does not load gives its one line on
+// err and no frame; the others are still checked. The status is the worst
+// one: 2 for a load failure, else 1 for findings, else 0.
 int CmdVerify(const Args& args, std::ostream& out, std::ostream& err)
 {
-    if (args.size() != 1) {
+    if (args.empty()) {
         err << UsageText();
         return EXIT_LOAD_OR_USAGE;
     }
+    const bool framed = args.size() > 1;
+    // One image and one report text serve every file.
     auto image = std::make_unique<ConfigImage>();
-    if (!LoadForCli(*image, args.front(), err))
-        return EXIT_LOAD_OR_USAGE;
     std::string report;
-    const bool findings = VerifyConfiguration(*image, report);
-    out.write(report.data(), static_cast<std::streamsize>(report.size()));
-    return findings ? EXIT_FINDINGS : EXIT_OK;
+    bool anyLoadFailed = false;
+    bool anyFindings = false;
+    for (const std::string& fileName : args) {
+        if (!LoadForCli(*image, fileName, err)) {
+            anyLoadFailed = true;
+            continue;
+        }
+        if (VerifyConfiguration(*image, report))
+            anyFindings = true;
+        if (framed) {
+            out << "==> " << fileName << " <==\n";
+            WriteText(out, report);
+            if (!report.ends_with('\n'))
+                out << "\r\n";
+            out << "\n";
+        } else {
+            WriteText(out, report);
+        }
+    }
+    if (anyLoadFailed)
+        return EXIT_LOAD_OR_USAGE;
+    return anyFindings ? EXIT_FINDINGS : EXIT_OK;
 }
 
 } // namespace talvex::cli

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 
 #include "config/config_file.h"
@@ -63,7 +64,7 @@ TEST(TalvexCfgVerify, LoadFailureAndUsageErrorsExitTwoWithoutAReport)
         {"verify", dir.file("short.cfg")},
         {"verify", dir.file("missing.cfg")},
         {"verify"},
-        {"verify", dir.file("short.cfg"), dir.file("short.cfg")},
+        {"verify", dir.file("short.cfg"), dir.file("missing.cfg")},
     };
     for (const auto& args : calls) {
         const auto result = RunProgram("talvexcfg", args);
@@ -71,6 +72,98 @@ TEST(TalvexCfgVerify, LoadFailureAndUsageErrorsExitTwoWithoutAReport)
         EXPECT_EQ(result.out, "");
         EXPECT_FALSE(result.err.empty());
     }
+}
+
+// The bytes of a clean, newly reset configuration.
+std::vector<std::uint8_t> CleanFile()
+{
+    auto image = std::make_unique<ConfigImage>();
+    ResetTables(*image);
+    return ConfigFileBytes(*image);
+}
+
+std::string Framed(const std::string& fileName, const std::string& report)
+{
+    std::string text = "==> " + fileName + " <==\n" + report;
+    if (!text.ends_with('\n'))
+        text += "\r\n";
+    return text + "\n";
+}
+
+TEST(TalvexCfgVerify, SeveralFilesFrameEveryReportAndExitWithTheWorstFinding)
+{
+    TempDir dir;
+    const auto broken = PatternBytes(32768, 77);
+    WriteBytes(dir.file("clean.cfg"), CleanFile());
+    WriteBytes(dir.file("broken.cfg"), broken);
+    bool findings = false;
+    const std::string cleanReport = ManagerReport(CleanFile(), findings);
+    ASSERT_FALSE(findings);
+    const std::string brokenReport = ManagerReport(broken, findings);
+    ASSERT_TRUE(findings);
+    ASSERT_TRUE(brokenReport.ends_with("\r\n"));
+
+    struct Case {
+        std::vector<std::string> files;
+        int status;
+    };
+    const std::vector<Case> cases{
+        {{"clean.cfg", "broken.cfg"}, 1},
+        {{"broken.cfg", "clean.cfg"}, 1},
+        {{"clean.cfg", "clean.cfg"}, 0},
+    };
+    for (const Case& c : cases) {
+        std::vector<std::string> args{"verify"};
+        std::string expected;
+        for (const std::string& name : c.files) {
+            args.push_back(dir.file(name));
+            expected += Framed(dir.file(name), name == "clean.cfg" ? cleanReport : brokenReport);
+        }
+        const auto result = RunProgram("talvexcfg", args);
+        EXPECT_EQ(result.status, c.status) << c.files[0];
+        EXPECT_EQ(result.out, expected) << c.files[0];
+        EXPECT_EQ(result.err, "");
+    }
+}
+
+TEST(TalvexCfgVerify, AFileThatDoesNotLoadIsNamedOnStderrAndTheOthersAreStillChecked)
+{
+    TempDir dir;
+    WriteBytes(dir.file("clean.cfg"), CleanFile());
+    WriteBytes(dir.file("short.cfg"), PatternBytes(22528));
+    bool findings = false;
+    const std::string cleanReport = ManagerReport(CleanFile(), findings);
+
+    const auto result = RunProgram(
+        "talvexcfg", {"verify", dir.file("short.cfg"), dir.file("clean.cfg"), dir.file("missing.cfg"),
+                      dir.file("clean.cfg")});
+    // A load failure outweighs everything, even clean reports.
+    EXPECT_EQ(result.status, 2);
+    EXPECT_EQ(result.out, Framed(dir.file("clean.cfg"), cleanReport)
+                              + Framed(dir.file("clean.cfg"), cleanReport));
+    // One line per failed file, in the order of the command line.
+    const auto shortAt = result.err.find("talvexcfg: " + dir.file("short.cfg") + ": ");
+    const auto missingAt = result.err.find("talvexcfg: " + dir.file("missing.cfg") + ": ");
+    EXPECT_EQ(shortAt, 0u) << result.err;
+    EXPECT_NE(missingAt, std::string::npos) << result.err;
+    EXPECT_LT(shortAt, missingAt);
+    EXPECT_EQ(std::count(result.err.begin(), result.err.end(), '\n'), 2) << result.err;
+}
+
+TEST(TalvexCfgVerify, FindingsInOneFileDoNotLeakIntoTheNextReport)
+{
+    // The files are checked one after the other; a file after a broken one
+    // gets the same report as when it is checked alone.
+    TempDir dir;
+    WriteBytes(dir.file("broken.cfg"), PatternBytes(32768, 5));
+    const auto beta1 = PatternBytes(22600, 9);
+    WriteBytes(dir.file("beta1.cfg"), beta1);
+    bool findings = false;
+    const std::string beta1Report = ManagerReport(beta1, findings);
+    const auto alone = RunProgram("talvexcfg", {"verify", dir.file("beta1.cfg")});
+    ASSERT_EQ(alone.out, beta1Report);
+    const auto both = RunProgram("talvexcfg", {"verify", dir.file("broken.cfg"), dir.file("beta1.cfg")});
+    EXPECT_TRUE(both.out.ends_with(Framed(dir.file("beta1.cfg"), beta1Report))) << both.out;
 }
 
 } // namespace

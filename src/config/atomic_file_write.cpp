@@ -4,6 +4,7 @@
 #include <climits>
 #include <cstring>
 #include <fcntl.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
@@ -74,20 +75,111 @@ bool WriteAll(int fd, std::span<const std::uint8_t> bytes, int& error)
     return true;
 }
 
-// The fallback for a directory that refuses new files: truncate and rewrite.
+bool PwriteAll(int fd, std::span<const std::uint8_t> bytes, int& error)
+{
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = ::pwrite(fd, bytes.data() + done, bytes.size() - done,
+                                   static_cast<off_t>(done));
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            error = errno;
+            return false;
+        }
+        if (n == 0) {
+            error = ENOSPC;
+            return false;
+        }
+        done += static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
+bool ReadWhole(int fd, std::vector<std::uint8_t>& out, std::size_t size, int& error)
+{
+    out.resize(size);
+    std::size_t done = 0;
+    while (done < size) {
+        const ssize_t n = ::pread(fd, out.data() + done, size - done, static_cast<off_t>(done));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0) {
+            error = errno;
+            return false;
+        }
+        if (n == 0)
+            break;
+        done += static_cast<std::size_t>(n);
+    }
+    out.resize(done);
+    return true;
+}
+
+// Whether the process may make a file of `size` bytes at all: a file size
+// limit would cut the writes short part-way.
+bool WithinFileSizeLimit(std::size_t size)
+{
+    rlimit limit {};
+    return ::getrlimit(RLIMIT_FSIZE, &limit) != 0 || limit.rlim_cur == RLIM_INFINITY
+        || size <= limit.rlim_cur;
+}
+
+// The fallback for a directory that refuses new files: the file itself is
+// rewritten, and only a regular file is. The room the new content needs is
+// taken before the first byte changes, and should a write still fail, the
+// old content is put back.
 bool RewriteInPlace(const std::string& path, std::span<const std::uint8_t> bytes,
                     std::string* reason)
 {
-    const int fd = ::open(path.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC);
+    // Not blocking: a FIFO must not hang the save until someone reads it.
+    const int fd = ::open(path.c_str(), O_RDWR | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
         SetReason(reason, ErrnoText(errno));
         return false;
     }
+    struct stat st {};
     int error = 0;
-    bool ok = WriteAll(fd, bytes, error);
-    if (ok && ::fsync(fd) != 0 && errno != EINVAL) {
+    std::vector<std::uint8_t> old;
+    bool ok = true;
+    if (::fstat(fd, &st) != 0) {
         error = errno;
         ok = false;
+    } else if (!S_ISREG(st.st_mode)) {
+        ::close(fd);
+        SetReason(reason, "not a regular file");
+        return false;
+    }
+    if (ok && !WithinFileSizeLimit(bytes.size())) {
+        error = EFBIG;
+        ok = false;
+    }
+    if (ok)
+        ok = ReadWhole(fd, old, static_cast<std::size_t>(st.st_size), error);
+    if (ok && bytes.size() > old.size()) {
+        error = ::posix_fallocate(fd, 0, static_cast<off_t>(bytes.size()));
+        if (error != 0) {
+            [[maybe_unused]] const int ignored = ::ftruncate(fd, static_cast<off_t>(old.size()));
+            ok = false;
+        }
+    }
+    if (ok) {
+        ok = PwriteAll(fd, bytes, error);
+        if (ok && ::ftruncate(fd, static_cast<off_t>(bytes.size())) != 0) {
+            error = errno;
+            ok = false;
+        }
+        if (ok && ::fsync(fd) != 0 && errno != EINVAL) {
+            error = errno;
+            ok = false;
+        }
+        if (!ok) {
+            // Put the old content back as far as the disk lets us.
+            int ignoredError = 0;
+            if (PwriteAll(fd, old, ignoredError)
+                && ::ftruncate(fd, static_cast<off_t>(old.size())) == 0)
+                ::fsync(fd);
+        }
     }
     if (::close(fd) != 0 && ok) {
         error = errno;

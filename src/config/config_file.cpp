@@ -106,11 +106,16 @@ bool LoadConfig(ConfigImage& image, const std::string& fileName, std::string* re
 {
     image.masksBlockAbsent = true;
     image.priQBlockAbsent = true;
-    const int fd = ::open(fileName.c_str(), O_RDONLY | O_CLOEXEC);
+    // Opened without waiting, so a FIFO nobody writes to reads as empty
+    // instead of blocking the open; the reads themselves may wait again.
+    const int fd = ::open(fileName.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
         SetReason(reason, std::string("cannot open it: ") + std::strerror(errno));
         return false;
     }
+    const int statusFlags = ::fcntl(fd, F_GETFL);
+    if (statusFlags != -1)
+        ::fcntl(fd, F_SETFL, statusFlags & ~O_NONBLOCK);
     // Only the first FULL_FILE_SIZE bytes can matter; whatever follows is ignored.
     std::vector<std::uint8_t> bytes(FULL_FILE_SIZE);
     std::size_t got = 0;

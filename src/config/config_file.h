@@ -56,8 +56,8 @@ std::vector<std::uint8_t> ConfigFileBytes(const ConfigImage& image);
 // and replace the target by a rename. A symbolic link is followed to its
 // target and an existing file keeps its permission bits. Where the directory
 // refuses a new file but the file itself is writable, the file is rewritten
-// in place. On false the old file is untouched (except after a failed
-// in-place rewrite) and `reason` says why.
+// in place, after making sure the new content fits. On false the old file
+// is untouched and `reason` says why.
 bool SaveConfig(const ConfigImage& image, const std::string& fileName = DEFAULT_CONFIG_NAME,
                 std::string* reason = nullptr);
 

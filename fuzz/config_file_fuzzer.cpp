@@ -35,6 +35,23 @@
 namespace talvex::fuzz {
 namespace {
 
+// A record on its own in a heap block of exactly its size: code that reads
+// beyond the record it was given then runs into the block's red zone instead
+// of quietly reading the neighbouring record of the image.
+template <typename Record>
+class Isolated {
+public:
+    explicit Isolated(Record& home) : home_(home), copy_(std::make_unique<Record>(home)) {}
+    ~Isolated() { home_ = *copy_; }
+    Isolated(const Isolated&) = delete;
+    Isolated& operator=(const Isolated&) = delete;
+    Record& operator*() { return *copy_; }
+
+private:
+    Record& home_;
+    std::unique_ptr<Record> copy_;
+};
+
 // Keeps the compiler from dropping work whose result is only looked at here.
 void Consume(const std::string& text) { Expect(text.size() < (1u << 20), "text of sane length"); }
 
@@ -42,10 +59,18 @@ void Consume(const std::string& text) { Expect(text.size() < (1u << 20), "text o
 void RenderLists(ConfigImage& image)
 {
     StampRuleNumbers(image.ruleTable);
-    for (int r = 0; r < RULE_COUNT; ++r)
-        Consume(RuleLineText(image.ruleTable[static_cast<std::size_t>(r)], r));
-    for (int m = 0; m < MASK_COUNT; ++m)
-        Consume(MaskLineText(image.maskTable[static_cast<std::size_t>(m)], m));
+    for (int r = 0; r < RULE_COUNT; ++r) {
+        Isolated<RuleRecord> rule(image.ruleTable[static_cast<std::size_t>(r)]);
+        Consume(RuleLineText(*rule, r));
+    }
+    for (int m = 0; m < MASK_COUNT; ++m) {
+        Isolated<AddressMask> mask(image.maskTable[static_cast<std::size_t>(m)]);
+        Consume(MaskLineText(*mask, m));
+    }
+    for (int e = 0; e < PRIQ_COUNT; ++e) {
+        Isolated<PriorityQueueEntry> entry(image.priQTable[static_cast<std::size_t>(e)]);
+        Consume(PriQLineText(*entry, e));
+    }
     RunStructurePass(image.priQTable);
     const std::vector<std::string> queueLines = PriQListLines(image.priQTable);
     Expect(queueLines.size() == PRIQ_COUNT, "one priority-queue line per entry");
@@ -80,7 +105,8 @@ void Verify(const ConfigImage& image)
 void EditRules(ConfigImage& image)
 {
     for (int r = 0; r < RULE_COUNT; ++r) {
-        RuleRecord& rule = image.ruleTable[static_cast<std::size_t>(r)];
+        Isolated<RuleRecord> isolated(image.ruleTable[static_cast<std::size_t>(r)]);
+        RuleRecord& rule = *isolated;
         const RuleRecord restore = OpenRuleEditor(rule);
         const RuleEditorFields fields = DecodeRuleEditor(rule, r);
         RuleEditorEnablingFor(fields.condition, fields.thenAction, fields.elseAction);
@@ -113,7 +139,8 @@ void ExpectMaskEngineBytesKept(const AddressMask& before, const AddressMask& aft
 void EditMasks(ConfigImage& image)
 {
     for (int m = 0; m < MASK_COUNT; ++m) {
-        AddressMask& mask = image.maskTable[static_cast<std::size_t>(m)];
+        Isolated<AddressMask> isolated(image.maskTable[static_cast<std::size_t>(m)]);
+        AddressMask& mask = *isolated;
         const AddressMask restore = OpenMaskRecord(mask);
         const MaskEditorFields fields = DecodeMaskFields(mask, m);
         MaskEnablingFor(fields);
@@ -171,21 +198,25 @@ void EditQueues(ConfigImage& image)
 void EditQosNodes(ConfigImage& image)
 {
     for (int q = 0; q < QOS_COUNT; ++q) {
-        QosNode& node = image.qosTable[static_cast<std::size_t>(q)];
-        const QosNode restore = OpenQosEditor(node);
-        const QosEditorFields fields = DecodeQosEditor(node, q);
-        const QosNode opened = node;
-        if (AcceptQosEditor(fields, node)) {
-            const auto before = RecordBytes(opened);
-            const auto after = RecordBytes(node);
-            ExpectSameBytes(before, after, 0, 12, "QoS editor keeps bytes 0-11");
-            ExpectSameBytes(before, after, 14, 36, "QoS editor keeps bytes 14-35");
-            ExpectSameBytes(before, after, 52, 64, "QoS editor keeps bytes 52-63");
-            Consume(QosLineText(image, static_cast<std::uint32_t>(q)));
-        } else {
-            Expect(std::memcmp(&node, &opened, RECORD_SIZE) == 0, "a refused OK stores nothing");
-            CancelQosEditor(restore, node);
+        {
+            Isolated<QosNode> isolated(image.qosTable[static_cast<std::size_t>(q)]);
+            QosNode& node = *isolated;
+            const QosNode restore = OpenQosEditor(node);
+            const QosEditorFields fields = DecodeQosEditor(node, q);
+            const QosNode opened = node;
+            if (AcceptQosEditor(fields, node)) {
+                const auto before = RecordBytes(opened);
+                const auto after = RecordBytes(node);
+                ExpectSameBytes(before, after, 0, 12, "QoS editor keeps bytes 0-11");
+                ExpectSameBytes(before, after, 14, 36, "QoS editor keeps bytes 14-35");
+                ExpectSameBytes(before, after, 52, 64, "QoS editor keeps bytes 52-63");
+            } else {
+                Expect(std::memcmp(&node, &opened, RECORD_SIZE) == 0,
+                       "a refused OK stores nothing");
+                CancelQosEditor(restore, node);
+            }
         }
+        Consume(QosLineText(image, static_cast<std::uint32_t>(q)));
     }
 }
 

@@ -151,18 +151,18 @@ inline char* DecimalRight(char* out, std::uint32_t value)
             return Decimal(out, value);
         }
     }
+    // Each form is built in a register and stored once, straight into
+    // `out`, so no store has to be read back piecemeal.
     if constexpr (Width == 2) {
         std::memcpy(out, kRightAlignedPairs[value].data(), 2);
     } else if constexpr (Width <= 4) {
-        const std::uint32_t text = FourDigitsRightAligned(value);
-        char field[4];
-        std::memcpy(field, &text, 4);
-        std::memcpy(out, field + 4 - Width, Width);
+        const std::uint32_t text = FourDigitsRightAligned(value) >> (8 * (4 - Width));
+        std::memcpy(out, &text, Width);
     } else if constexpr (Width <= 8) {
-        const std::uint64_t text = EightDigitsRightAligned(value, false);
-        char field[8];
-        std::memcpy(field, &text, 8);
-        std::memcpy(out, field + 8 - Width, Width);
+        const std::uint64_t text = EightDigitsRightAligned(value, false) >> (8 * (8 - Width));
+        std::memcpy(out, &text, Width);
+    } else if constexpr (Width == 10) {
+        TenDigitsRightAligned(value, out);
     } else {
         char field[10];
         TenDigitsRightAligned(value, field);

@@ -43,17 +43,6 @@ constexpr int kSocketBytes = 2;
 
 } // namespace
 
-int AddressAdvance(AddressForm form, AddressSide side)
-{
-    // Indexed by form; the host-and-port form is the only one whose advance
-    // depends on the side.
-    static constexpr int kAdvance[kAddressFormCount + 1] = {0, 0, 1, 2, 3, 4, 2, 10, 4, 6, 2, 10, 8, 12, 12};
-    if (form == AddressForm::IpHostPort && side == AddressSide::Destination) {
-        return 8;
-    }
-    return kAdvance[static_cast<int>(form)];
-}
-
 char* FormatAddress(AddressForm form, AddressSide side, const std::uint8_t* v, char* out)
 {
     switch (form) {

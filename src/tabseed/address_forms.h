@@ -7,7 +7,15 @@
 namespace tabseed {
 
 // Number of entry values a side of the given form reads and steps over.
-int AddressAdvance(AddressForm form, AddressSide side);
+// The host-and-port form is the only one whose advance depends on the side.
+constexpr int AddressAdvance(AddressForm form, AddressSide side)
+{
+    constexpr int kAdvance[kAddressFormCount + 1] = {0, 0, 1, 2, 3, 4, 2, 10, 4, 6, 2, 10, 8, 12, 12};
+    if (form == AddressForm::IpHostPort && side == AddressSide::Destination) {
+        return 8;
+    }
+    return kAdvance[static_cast<int>(form)];
+}
 
 // Writes one side of an entry, reading the entry values from `values`
 // (the current read position), and returns the end of what was written.

@@ -9,9 +9,11 @@ std::size_t FormatEntryBlock(std::uint32_t seed, std::uint32_t firstIndex, std::
 {
     LcgRandom random(seed);
     random.Skip(static_cast<std::uint64_t>(firstIndex) * kDrawsPerEntry);
+    ConnectionEntry entry;
     char* at = out;
     for (std::uint32_t k = 0; k < entryCount; ++k) {
-        at = FormatEntry(DrawEntry(random, firstIndex + k), at);
+        DrawEntry(random, firstIndex + k, entry);
+        at = FormatEntry(entry, at);
     }
     return static_cast<std::size_t>(at - out);
 }

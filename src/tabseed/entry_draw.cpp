@@ -32,11 +32,10 @@ AddressForm FormOf(std::uint32_t draw)
 
 } // namespace
 
-ConnectionEntry DrawEntry(LcgRandom& random, std::uint32_t index)
+void DrawEntry(LcgRandom& random, std::uint32_t index, ConnectionEntry& entry)
 {
     const auto draws = random.DrawMany<kDrawsPerEntry>();
 
-    ConnectionEntry entry;
     // Each draw fills four values a quarter of the table apart; a draw is
     // only 15 bits wide, so the upper half of the table stays zero.
     for (int k = 0; k < kDrawnValueRounds; ++k) {
@@ -63,7 +62,6 @@ ConnectionEntry DrawEntry(LcgRandom& random, std::uint32_t index)
     entry.tenThousands = 100000 + (draws[kTenThousandsDraw] % 10) * 10000;
     entry.marker = draws[kMarkerDraw] & 0xFF;
     entry.index = index;
-    return entry;
 }
 
 } // namespace tabseed

@@ -10,8 +10,8 @@ namespace tabseed {
 // Draws made for every entry.
 inline constexpr int kDrawsPerEntry = 30;
 
-// Draws entry number `index` from the generator: 30 draws in a fixed order,
-// so a seed always gives the same entries.
-ConnectionEntry DrawEntry(LcgRandom& random, std::uint32_t index);
+// Draws entry number `index` from the generator into `entry`, setting every
+// field: 30 draws in a fixed order, so a seed always gives the same entries.
+void DrawEntry(LcgRandom& random, std::uint32_t index, ConnectionEntry& entry);
 
 } // namespace tabseed

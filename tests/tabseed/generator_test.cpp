@@ -1,6 +1,6 @@
-#include "tabseed/entry_draw.h"
-#include "tabseed/entry_format.h"
 #include "tabseed/lcg_random.h"
+
+#include "tabseed_test_support.h"
 
 #include <gtest/gtest.h>
 
@@ -18,17 +18,6 @@ std::vector<std::uint32_t> DrawOneByOne(LcgRandom random, int count)
         draws.push_back(random.Draw());
     }
     return draws;
-}
-
-std::string FormattedEntries(std::uint32_t seed, std::uint32_t count)
-{
-    LcgRandom random(seed);
-    std::string text;
-    std::vector<char> line(kMaxEntryBytes);
-    for (std::uint32_t index = 0; index < count; ++index) {
-        text.append(line.data(), FormatEntry(DrawEntry(random, index), line.data()));
-    }
-    return text;
 }
 
 TEST(LcgRandom, DrawsTheUpperBitsOfTheStateAfterEachStep)
@@ -87,7 +76,7 @@ TEST(EntryGenerator, FixedSeedsGiveTheEntriesWorkedOutByHand)
          " A017, 19,  134614137,  618994656,  302982778,  244878928,  125069740,      10382,      0,  1859"},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(FormattedEntries(c.seed, c.count), c.text) << "seed " << c.seed;
+        EXPECT_EQ(testing::Entries(c.seed, c.count), c.text) << "seed " << c.seed;
     }
 }
 

@@ -58,48 +58,53 @@ inline char* Decimal(char* out, std::uint32_t value)
     return out + length;
 }
 
-// The eight decimal digits of a value below 100000000, zero-filled, one
-// digit (0 to 9) in each byte of a word, the first digit in the lowest
-// byte: the value is split in halves of four digits, those in pairs, those
-// in digits, each step done on all lanes of the word at once.
-inline std::uint64_t EightDigitValues(std::uint32_t value)
-{
-    const std::uint64_t upper = value / 10000;
-    const std::uint64_t lower = value % 10000;
-    std::uint64_t lanes = upper | (lower << 32);                                // two lanes of 0..9999
-    const std::uint64_t hundreds = ((lanes * 10486) >> 20) & 0x0000007F0000007FULL; // lane / 100
-    lanes = hundreds | ((lanes - hundreds * 100) << 16);                        // four lanes of 0..99
-    const std::uint64_t tens = ((lanes * 103) >> 10) & 0x000F000F000F000FULL;   // lane / 10
-    return tens | ((lanes - tens * 10) << 8);                                   // eight lanes of 0..9
-}
+// Four-character texts of 0 to 9999, as words whose lowest byte is the
+// first character: zero-filled ("0042") to follow other digits, and
+// space-filled ("  42") to stand first.
+struct FourDigitTexts {
+    std::array<std::uint32_t, 10000> zeroFilled;
+    std::array<std::uint32_t, 10000> spaceFilled;
+};
 
-inline constexpr std::uint64_t kAsciiZeros = 0x3030303030303030ULL;
-inline constexpr std::uint64_t kAsciiSpaces = 0x2020202020202020ULL;
+inline constexpr FourDigitTexts kFourDigitTexts = [] {
+    FourDigitTexts texts{};
+    for (std::uint32_t value = 0; value < 10000; ++value) {
+        std::uint32_t zeroFilled = 0;
+        std::uint32_t spaceFilled = 0;
+        std::uint32_t rest = value;
+        bool blank = false;
+        for (int position = 3; position >= 0; --position) {
+            const std::uint32_t digit = '0' + rest % 10;
+            zeroFilled |= digit << (8 * position);
+            spaceFilled |= (blank ? std::uint32_t{' '} : digit) << (8 * position);
+            rest /= 10;
+            blank = rest == 0;
+        }
+        texts.zeroFilled[value] = zeroFilled;
+        texts.spaceFilled[value] = spaceFilled;
+    }
+    return texts;
+}();
 
-// Eight characters: the value (below 100000000) right-aligned, led by
-// spaces. `keepAll` keeps the leading zeros instead, for when more digits
-// come in front.
-inline std::uint64_t EightDigitsRightAligned(std::uint32_t value, bool keepAll)
-{
-    static_assert(std::endian::native == std::endian::little);
-    const std::uint64_t digitValues = EightDigitValues(value);
-    // The last digit always shows; the first non-zero digit ends the blanks.
-    const std::uint64_t shown = digitValues | (1ULL << 56) | static_cast<std::uint64_t>(keepAll);
-    const int blanks = std::countr_zero(shown) / 8;
-    const std::uint64_t blankMask = (1ULL << (8 * blanks)) - 1;
-    return ((digitValues + kAsciiZeros) & ~blankMask) | (kAsciiSpaces & blankMask);
-}
+inline constexpr std::uint32_t kFourSpaces = 0x20202020u;
+inline constexpr std::uint32_t kFourDigitLimit = 10000;
 
 // Four characters: the value (below 10000) right-aligned, led by spaces.
 inline std::uint32_t FourDigitsRightAligned(std::uint32_t value)
 {
+    return kFourDigitTexts.spaceFilled[value];
+}
+
+// Eight characters: the value (below 100000000) right-aligned, led by
+// spaces, as a word whose lowest byte is the first character.
+inline std::uint64_t EightDigitsRightAligned(std::uint32_t value)
+{
     static_assert(std::endian::native == std::endian::little);
-    std::uint32_t lanes = (value / 100) | ((value % 100) << 16);      // two lanes of 0..99
-    const std::uint32_t tens = ((lanes * 103) >> 10) & 0x000F000Fu;  // lane / 10
-    const std::uint32_t digitValues = tens | ((lanes - tens * 10) << 8);
-    const int blanks = std::countr_zero(digitValues | (1u << 24)) / 8;
-    const std::uint32_t blankMask = (1u << (8 * blanks)) - 1;
-    return ((digitValues + 0x30303030u) & ~blankMask) | (0x20202020u & blankMask);
+    const std::uint32_t high = value / kFourDigitLimit;
+    const std::uint32_t low = value - high * kFourDigitLimit;
+    const std::uint32_t first = high != 0 ? kFourDigitTexts.spaceFilled[high] : kFourSpaces;
+    const std::uint32_t second = (high != 0 ? kFourDigitTexts.zeroFilled : kFourDigitTexts.spaceFilled)[low];
+    return first | (std::uint64_t{second} << 32);
 }
 
 // Two characters for 0 to 99 in a field of two: a space before one digit.
@@ -118,26 +123,21 @@ inline constexpr std::array<std::array<char, 2>, 100> kLeadingPairs = [] {
     return pairs;
 }();
 
-// Ten characters: the value right-aligned, led by spaces.
+// Ten characters: the value right-aligned, led by spaces; up to 42 in front
+// of two groups of four digits.
 inline void TenDigitsRightAligned(std::uint32_t value, char* out)
 {
-    constexpr std::uint32_t kFourZeros = 10000;
-    constexpr std::uint32_t kEightDigits = 100000000;
-    const std::uint32_t tenThousands = value / kFourZeros;
-    if (tenThousands * kFourZeros == value && tenThousands - 1 < kFourZeros - 1) {
-        // Round numbers such as 1300000: six characters for the leading
-        // digits, then the four zeros.
-        const std::uint32_t leading = FourDigitsRightAligned(tenThousands);
-        std::memcpy(out, "  ", 2);
-        std::memcpy(out + 2, &leading, 4);
-        std::memcpy(out + 6, "0000", 4);
-        return;
-    }
-    // Up to 42 in front of eight digits.
-    const std::uint32_t front = value / kEightDigits;
-    const std::uint64_t text = EightDigitsRightAligned(value - front * kEightDigits, front != 0);
+    constexpr std::uint32_t kEightDigitLimit = 100000000;
+    const std::uint32_t front = value / kEightDigitLimit;
+    const std::uint32_t rest = value - front * kEightDigitLimit;
+    const std::uint32_t high = rest / kFourDigitLimit;
+    const std::uint32_t low = rest - high * kFourDigitLimit;
+    const std::uint32_t first =
+        front != 0 ? kFourDigitTexts.zeroFilled[high] : (high != 0 ? kFourDigitTexts.spaceFilled[high] : kFourSpaces);
+    const std::uint32_t second = ((front | high) != 0 ? kFourDigitTexts.zeroFilled : kFourDigitTexts.spaceFilled)[low];
+    const std::uint64_t groups = first | (std::uint64_t{second} << 32);
     std::memcpy(out, kLeadingPairs[front].data(), 2);
-    std::memcpy(out + 2, &text, 8);
+    std::memcpy(out + 2, &groups, 8);
 }
 
 // "%<Width>u": right-aligned in Width characters; a longer number is
@@ -159,7 +159,7 @@ inline char* DecimalRight(char* out, std::uint32_t value)
         const std::uint32_t text = FourDigitsRightAligned(value) >> (8 * (4 - Width));
         std::memcpy(out, &text, Width);
     } else if constexpr (Width <= 8) {
-        const std::uint64_t text = EightDigitsRightAligned(value, false) >> (8 * (8 - Width));
+        const std::uint64_t text = EightDigitsRightAligned(value) >> (8 * (8 - Width));
         std::memcpy(out, &text, Width);
     } else if constexpr (Width == 10) {
         TenDigitsRightAligned(value, out);

@@ -1,0 +1,83 @@
+// The table exchanges of the Rules, Address Masks and QoS pages and the
+// priority-queue structure pass, beside the least work they must do.
+#include <memory>
+#include <utility>
+
+#include "bench_registration.h"
+#include "pages/masks/mask_table_ops.h"
+#include "pages/priq/priq_structure.h"
+#include "pages/qos/qos_table.h"
+#include "pages/rules/rule_table_ops.h"
+#include "support/bench_images.h"
+
+namespace talvex::bench {
+namespace {
+
+// Yardstick: swap two 64-byte records and read both action bytes and both
+// parameters of all 256 rules, which every exchange that renumbers rule
+// references has to look at.
+void BM_Yardstick_SwapAndScanRules(benchmark::State& state)
+{
+    auto image = std::make_unique<ConfigImage>();
+    FillWorstCaseImage(*image);
+    for (auto _ : state) {
+        std::swap(image->ruleTable[10], image->ruleTable[11]);
+        int sum = 0;
+        for (const RuleRecord& rule : image->ruleTable)
+            sum += rule.thenAction + rule.elseAction + rule.thenParam + rule.elseParam;
+        benchmark::DoNotOptimize(sum);
+        benchmark::ClobberMemory();
+    }
+}
+TALVEX_BENCHMARK(BM_Yardstick_SwapAndScanRules);
+
+// The argument is the first entry of the pair; the time must not depend on it.
+void BM_ExchangeRules(benchmark::State& state)
+{
+    auto image = std::make_unique<ConfigImage>();
+    FillWorstCaseImage(*image);
+    const int a = static_cast<int>(state.range(0));
+    for (auto _ : state) {
+        ExchangeRules(image->ruleTable, a, a + 1);
+        benchmark::ClobberMemory();
+    }
+}
+TALVEX_BENCHMARK(BM_ExchangeRules)->Arg(0)->Arg(127)->Arg(254);
+
+void BM_ExchangeMasks(benchmark::State& state)
+{
+    auto image = std::make_unique<ConfigImage>();
+    FillWorstCaseImage(*image);
+    const int a = static_cast<int>(state.range(0));
+    for (auto _ : state) {
+        ExchangeMasks(*image, a, a + 1);
+        benchmark::ClobberMemory();
+    }
+}
+TALVEX_BENCHMARK(BM_ExchangeMasks)->Arg(0)->Arg(31)->Arg(62);
+
+void BM_ExchangeQosNodes(benchmark::State& state)
+{
+    auto image = std::make_unique<ConfigImage>();
+    FillWorstCaseImage(*image);
+    const int a = static_cast<int>(state.range(0));
+    for (auto _ : state) {
+        ExchangeQosNodes(*image, a, a + 1);
+        benchmark::ClobberMemory();
+    }
+}
+TALVEX_BENCHMARK(BM_ExchangeQosNodes)->Arg(0)->Arg(31)->Arg(62);
+
+void BM_PriQStructurePass(benchmark::State& state)
+{
+    auto image = std::make_unique<ConfigImage>();
+    FillWorstCaseImage(*image);
+    for (auto _ : state) {
+        RunStructurePass(image->priQTable);
+        benchmark::ClobberMemory();
+    }
+}
+TALVEX_BENCHMARK(BM_PriQStructurePass);
+
+} // namespace
+} // namespace talvex::bench

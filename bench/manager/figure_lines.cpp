@@ -2,7 +2,13 @@
 
 #include <algorithm>
 #include <cstdio>
+#if TALVEX_BENCH_CALLGRIND
 #include <valgrind/callgrind.h>
+#else
+#define CALLGRIND_ZERO_STATS
+#define CALLGRIND_DUMP_STATS_AT(label) static_cast<void>(label)
+#define RUNNING_ON_VALGRIND 0
+#endif
 
 namespace talvex::bench {
 

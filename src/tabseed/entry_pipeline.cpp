@@ -44,7 +44,7 @@ public:
         std::unique_lock lock(mutex_);
         while (!cancelled_ && nextToFormat_ < blockCount_) {
             const std::uint64_t block = nextToFormat_++;
-            changed_.wait(lock, [&] { return cancelled_ || block < nextToWrite_ + buffers_.size(); });
+            slotFree_.wait(lock, [&] { return cancelled_ || block < nextToWrite_ + buffers_.size(); });
             if (cancelled_) {
                 return;
             }
@@ -54,7 +54,7 @@ public:
             lock.lock();
             buffer.size = size;
             buffer.ready = true;
-            changed_.notify_all();
+            blockReady_.notify_one();
         }
     }
 
@@ -65,7 +65,7 @@ public:
             BlockBuffer& buffer = BufferOf(block);
             {
                 std::unique_lock lock(mutex_);
-                changed_.wait(lock, [&] { return buffer.ready; });
+                blockReady_.wait(lock, [&] { return buffer.ready; });
             }
             const bool written = sink(std::string_view(buffer.bytes.get(), buffer.size));
             {
@@ -73,8 +73,8 @@ public:
                 buffer.ready = false;
                 nextToWrite_ = block + 1;
                 cancelled_ = !written;
-                changed_.notify_all();
             }
+            slotFree_.notify_all();
             if (!written) {
                 return false;
             }
@@ -112,7 +112,8 @@ private:
     std::vector<BlockBuffer> buffers_;
 
     std::mutex mutex_;
-    std::condition_variable changed_;
+    std::condition_variable blockReady_; // the writer waits for its next block
+    std::condition_variable slotFree_;   // workers wait for a buffer to format into
     std::uint64_t nextToFormat_ = 0;
     std::uint64_t nextToWrite_ = 0;
     bool cancelled_ = false;

@@ -9,6 +9,11 @@ namespace tabseed {
 OutputChannel::OutputChannel(std::FILE* stream, std::string name, bool owned, std::FILE* errors)
     : stream_(stream), name_(std::move(name)), owned_(owned), errors_(errors)
 {
+    if (stream_ != nullptr) {
+        // Everything comes in large blocks already: without a buffer of the
+        // stream's own, each block is one write.
+        std::setvbuf(stream_, nullptr, _IONBF, 0);
+    }
 }
 
 OutputChannel OutputChannel::OpenForAppend(const std::string& fileName, std::FILE* errors)

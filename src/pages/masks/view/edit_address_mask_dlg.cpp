@@ -16,7 +16,8 @@
 #include "config/code_tables.h"
 #include "config/view/choice_list.h"
 #include "pages/masks/mask_hints.h"
-#include "pages/masks/view/focus_hint_filter.h"
+#include "shell/view/kit/dialog_buttons.h"
+#include "shell/view/kit/focus_hint_filter.h"
 #include "shell/view/kit/shell_context.h"
 
 namespace talvex {
@@ -173,16 +174,9 @@ void CEditAddressMaskDlg::buildWidgets()
     action->addWidget(paramBox_);
     action->addStretch();
 
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    QDialogButtonBox* buttons = OkCancelButtons(*this);
     okButton_ = buttons->button(QDialogButtonBox::Ok);
-    okButton_->setObjectName(QStringLiteral("okButton"));
-    okButton_->setAccessibleName(QStringLiteral("OK"));
-    okButton_->setDefault(true);
     cancelButton_ = buttons->button(QDialogButtonBox::Cancel);
-    cancelButton_->setObjectName(QStringLiteral("cancelButton"));
-    cancelButton_->setAccessibleName(QStringLiteral("Cancel"));
-    connect(buttons, &QDialogButtonBox::accepted, this, &CEditAddressMaskDlg::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &CEditAddressMaskDlg::reject);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
@@ -202,18 +196,16 @@ void CEditAddressMaskDlg::buildWidgets()
     for (std::size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
 
-    hints_->watch(srcList_, MASK_SOURCE_FROM_HINT);
-    hints_->watch(srcOffsetBox_, MASK_SOURCE_OFFSET_HINT);
-    hints_->watch(srcMaskBox_, MASK_SOURCE_MASK_HINT);
-    hints_->watch(dstList_, MASK_DESTINATION_FROM_HINT);
-    hints_->watch(dstOffsetBox_, MASK_DESTINATION_OFFSET_HINT);
-    hints_->watch(dstMaskBox_, MASK_DESTINATION_MASK_HINT);
-    hints_->watch(ttlBox_, MASK_TTL_HINT);
-    hints_->watch(qosBox_, MASK_QOS_HINT);
-    connect(absoluteTtlBox_, &QCheckBox::clicked, this,
-            [this] { context_.ShowHint(MASK_ABSOLUTE_TTL_HINT); });
-    connect(bidirectionalBox_, &QCheckBox::clicked, this,
-            [this] { context_.ShowHint(MASK_BIDIRECTIONAL_HINT); });
+    hints_->watchFocus(srcList_, MASK_SOURCE_FROM_HINT);
+    hints_->watchFocus(srcOffsetBox_, MASK_SOURCE_OFFSET_HINT);
+    hints_->watchFocus(srcMaskBox_, MASK_SOURCE_MASK_HINT);
+    hints_->watchFocus(dstList_, MASK_DESTINATION_FROM_HINT);
+    hints_->watchFocus(dstOffsetBox_, MASK_DESTINATION_OFFSET_HINT);
+    hints_->watchFocus(dstMaskBox_, MASK_DESTINATION_MASK_HINT);
+    hints_->watchFocus(ttlBox_, MASK_TTL_HINT);
+    hints_->watchFocus(qosBox_, MASK_QOS_HINT);
+    hints_->watchClicks(absoluteTtlBox_, MASK_ABSOLUTE_TTL_HINT);
+    hints_->watchClicks(bidirectionalBox_, MASK_BIDIRECTIONAL_HINT);
 
     connect(templatesBox_, &QCheckBox::clicked, this, &CEditAddressMaskDlg::runModeRefresh);
     connect(keyGroupCheck_, &QCheckBox::clicked, this, &CEditAddressMaskDlg::runModeRefresh);

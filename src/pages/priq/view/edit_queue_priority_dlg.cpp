@@ -9,11 +9,11 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QVBoxLayout>
 
 #include "config/code_tables.h"
 #include "config/view/choice_list.h"
+#include "shell/view/kit/dialog_buttons.h"
 
 namespace talvex {
 
@@ -111,11 +111,7 @@ CEditQueuePriorityDlg::CEditQueuePriorityDlg(ShellContext& context, int entryNum
     metricsLayout->addSpacing(12);
     metricsLayout->addLayout(aside, 1);
 
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    okButton_ = buttons->button(QDialogButtonBox::Ok);
-    okButton_->setDefault(true);
-    connect(buttons, &QDialogButtonBox::accepted, this, &CEditQueuePriorityDlg::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &CEditQueuePriorityDlg::reject);
+    QDialogButtonBox* buttons = OkCancelButtons(*this);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);

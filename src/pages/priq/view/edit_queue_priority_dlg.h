@@ -10,7 +10,6 @@
 class QCheckBox;
 class QComboBox;
 class QLineEdit;
-class QPushButton;
 
 namespace talvex {
 
@@ -38,7 +37,6 @@ private:
     QCheckBox* startBox_ = nullptr;
     QCheckBox* endBox_ = nullptr;
     QComboBox* algorithmList_ = nullptr;
-    QPushButton* okButton_ = nullptr;
 };
 
 } // namespace talvex

@@ -1,7 +1,6 @@
 #include "pages/qos/view/edit_qos_dlg.h"
 
 #include <QCheckBox>
-#include <QEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -13,6 +12,7 @@
 #include <QVBoxLayout>
 
 #include "pages/qos/qos_hints.h"
+#include "shell/view/kit/focus_hint_filter.h"
 #include "shell/view/kit/shell_context.h"
 
 namespace talvex {
@@ -172,26 +172,28 @@ void CEditQosDlg::buildWidgets()
     setTabOrder(immortalBox_, okButton_);
     setTabOrder(okButton_, cancelButton_);
 
-    for (QLineEdit* box : {rateBox_, secondsBox_, lowBox_, highBox_})
-        box->installEventFilter(this);
-
     connect(okButton_, &QPushButton::clicked, this, &CEditQosDlg::accept);
     connect(cancelButton_, &QPushButton::clicked, this, &CEditQosDlg::reject);
     connect(bytesButton_, &QRadioButton::clicked, this,
-            [this] { chooseUnit(bytesButton_, framesButton_, QOS_BYTES_HINT); });
+            [this] { chooseUnit(bytesButton_, framesButton_); });
     connect(framesButton_, &QRadioButton::clicked, this,
-            [this] { chooseUnit(framesButton_, bytesButton_, QOS_FRAMES_HINT); });
+            [this] { chooseUnit(framesButton_, bytesButton_); });
     connect(thresholdsBox_, &QCheckBox::clicked, this, [this](bool checked) {
         enableThresholdControls(ThresholdControlsEnabled(checked));
-        context_.ShowHint(QOS_THRESHOLDS_HINT);
     });
-    const auto hintOnClick = [this](QCheckBox* box, const char* hint) {
-        connect(box, &QCheckBox::clicked, this, [this, hint] { context_.ShowHint(hint); });
-    };
-    hintOnClick(absoluteBox_, QOS_ABSOLUTE_HINT);
-    hintOnClick(fixedDelayBox_, QOS_FIXED_DELAY_HINT);
-    hintOnClick(bankingBox_, QOS_BANKING_HINT);
-    hintOnClick(immortalBox_, QOS_IMMORTAL_HINT);
+
+    auto* hints = new FocusHintFilter(context_, this);
+    hints->watchFocus(rateBox_, QOS_RATE_HINT);
+    hints->watchFocus(secondsBox_, QOS_SAMPLE_HINT);
+    hints->watchFocus(lowBox_, QOS_LOW_HINT);
+    hints->watchFocus(highBox_, QOS_HIGH_HINT);
+    hints->watchClicks(bytesButton_, QOS_BYTES_HINT);
+    hints->watchClicks(framesButton_, QOS_FRAMES_HINT);
+    hints->watchClicks(thresholdsBox_, QOS_THRESHOLDS_HINT);
+    hints->watchClicks(absoluteBox_, QOS_ABSOLUTE_HINT);
+    hints->watchClicks(fixedDelayBox_, QOS_FIXED_DELAY_HINT);
+    hints->watchClicks(bankingBox_, QOS_BANKING_HINT);
+    hints->watchClicks(immortalBox_, QOS_IMMORTAL_HINT);
 }
 
 void CEditQosDlg::showFields(const QosEditorFields& fields)
@@ -237,27 +239,11 @@ void CEditQosDlg::enableThresholdControls(bool enabled)
         control->setEnabled(enabled);
 }
 
-void CEditQosDlg::chooseUnit(QRadioButton* chosen, QRadioButton* other, const char* hint)
+void CEditQosDlg::chooseUnit(QRadioButton* chosen, QRadioButton* other)
 {
     // Without auto-exclusion a click on a checked button would clear it.
     chosen->setChecked(true);
     other->setChecked(false);
-    context_.ShowHint(hint);
-}
-
-bool CEditQosDlg::eventFilter(QObject* watched, QEvent* event)
-{
-    if (event->type() == QEvent::FocusIn) {
-        if (watched == rateBox_)
-            context_.ShowHint(QOS_RATE_HINT);
-        else if (watched == secondsBox_)
-            context_.ShowHint(QOS_SAMPLE_HINT);
-        else if (watched == lowBox_)
-            context_.ShowHint(QOS_LOW_HINT);
-        else if (watched == highBox_)
-            context_.ShowHint(QOS_HIGH_HINT);
-    }
-    return QDialog::eventFilter(watched, event);
 }
 
 void CEditQosDlg::accept()

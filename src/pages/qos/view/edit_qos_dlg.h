@@ -26,15 +26,12 @@ public:
     void accept() override;
     void reject() override;
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     void buildWidgets();
     void showFields(const QosEditorFields& fields);
     QosEditorFields readFields() const;
     void enableThresholdControls(bool enabled);
-    void chooseUnit(QRadioButton* chosen, QRadioButton* other, const char* hint);
+    void chooseUnit(QRadioButton* chosen, QRadioButton* other);
 
     ShellContext& context_;
     QosNode& node_;

@@ -2,7 +2,6 @@
 
 #include <QComboBox>
 #include <QDialogButtonBox>
-#include <QEvent>
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -19,6 +18,8 @@
 #include "pages/rules/view/ecb_wizard_dialog.h"
 #include "pages/rules/view/ip_wizard_dialog.h"
 #include "pages/rules/view/view_text.h"
+#include "shell/view/kit/dialog_buttons.h"
+#include "shell/view/kit/focus_hint_filter.h"
 
 namespace talvex {
 
@@ -183,14 +184,9 @@ void RuleEditorDialog::buildWidgets()
     actionGrid->addWidget(elseParam_, 1, 2);
     actionGrid->setColumnStretch(1, 1);
 
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    for (QAbstractButton* button : buttons->buttons())
-        button->setAccessibleName(button->text().remove(QLatin1Char('&')));
-    buttons->button(QDialogButtonBox::Ok)->setDefault(true);
+    QDialogButtonBox* buttons = OkCancelButtons(*this);
     connect(tcpip_, &QPushButton::clicked, this, &RuleEditorDialog::runIpWizard);
     connect(ecb_, &QPushButton::clicked, this, &RuleEditorDialog::runEcbWizard);
-    connect(buttons, &QDialogButtonBox::accepted, this, &RuleEditorDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &RuleEditorDialog::reject);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(head);
@@ -208,34 +204,19 @@ void RuleEditorDialog::buildWidgets()
         setTabOrder(order[i - 1], order[i]);
     setTabOrder(elseParam_, buttons);
 
-    watchFocus(patternData_, PATTERN_DATA_HINT);
-    watchFocus(patternMask_, PATTERN_MASK_HINT);
-    watchFocus(operator_, OPERATOR_HINT);
-    watchFocus(base_, OFFSET_BASE_HINT);
-    watchFocus(offset_, OFFSET_HINT);
-    watchFocus(thenAction_, THEN_ACTION_HINT);
-    watchFocus(elseAction_, ELSE_ACTION_HINT);
-    watchFocus(thenParam_, THEN_PARAM_HINT);
-    watchFocus(elseParam_, ELSE_PARAM_HINT);
-    watchFocus(length_, LENGTH_HINT);
-    watchFocus(ruleType_, RULE_TYPE_HINT);
-    watchFocus(condition_, CONDITION_HINT);
-}
-
-void RuleEditorDialog::watchFocus(QWidget* field, std::string_view hint)
-{
-    hints_.insert(field, hint);
-    field->installEventFilter(this);
-}
-
-bool RuleEditorDialog::eventFilter(QObject* watched, QEvent* event)
-{
-    if (event->type() == QEvent::FocusIn) {
-        const auto hint = hints_.constFind(watched);
-        if (hint != hints_.constEnd())
-            context_.ShowHint(ToQString(*hint));
-    }
-    return QDialog::eventFilter(watched, event);
+    auto* hints = new FocusHintFilter(context_, this);
+    hints->watchFocus(patternData_, PATTERN_DATA_HINT);
+    hints->watchFocus(patternMask_, PATTERN_MASK_HINT);
+    hints->watchFocus(operator_, OPERATOR_HINT);
+    hints->watchFocus(base_, OFFSET_BASE_HINT);
+    hints->watchFocus(offset_, OFFSET_HINT);
+    hints->watchFocus(thenAction_, THEN_ACTION_HINT);
+    hints->watchFocus(elseAction_, ELSE_ACTION_HINT);
+    hints->watchFocus(thenParam_, THEN_PARAM_HINT);
+    hints->watchFocus(elseParam_, ELSE_PARAM_HINT);
+    hints->watchFocus(length_, LENGTH_HINT);
+    hints->watchFocus(ruleType_, RULE_TYPE_HINT);
+    hints->watchFocus(condition_, CONDITION_HINT);
 }
 
 void RuleEditorDialog::showFields(const RuleEditorFields& fields)

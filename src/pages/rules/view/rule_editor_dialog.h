@@ -4,9 +4,7 @@
 // built; OK encodes the fields through the core and sets `modified`, every
 // other way of closing puts the copy back.
 #include <QDialog>
-#include <QHash>
 #include <array>
-#include <string_view>
 
 #include "config/records.h"
 #include "pages/rules/pattern_wizard.h"
@@ -34,14 +32,10 @@ public slots:
     void accept() override;
     void reject() override;
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
     void buildWidgets();
     void showFields(const RuleEditorFields& fields);
     void applyEnabling();
-    void watchFocus(QWidget* field, std::string_view hint);
     PatternTexts patternTexts() const;
     void takePatternTexts(const PatternTexts& texts, std::uint32_t base);
     void runIpWizard();
@@ -71,7 +65,6 @@ private:
     QLineEdit* thenParam_ = nullptr;
     QComboBox* elseAction_ = nullptr;
     QLineEdit* elseParam_ = nullptr;
-    QHash<QObject*, std::string_view> hints_;
 };
 
 } // namespace talvex

@@ -1,22 +1,16 @@
 #include "pages/rules/view/ip_wizard_dialog.h"
 
 #include <QCheckBox>
-#include <QDialogButtonBox>
-#include <QFrame>
 #include <QGridLayout>
 #include <QLineEdit>
-#include <QPushButton>
-#include <QVBoxLayout>
 
 #include "pages/rules/view/view_text.h"
-#include "pages/rules/view/wizard_displays.h"
 
 namespace talvex {
 
 IpWizardDialog::IpWizardDialog(ShellContext& context, const PatternTexts& given, QWidget* parent)
-    : QDialog(parent), displays_(new WizardDisplays(context.dataFont(), this))
+    : PatternWizardDialog(context, QStringLiteral("IP Wizard"), parent)
 {
-    setWindowTitle(QStringLiteral("IP Wizard"));
     const IpWizardState state = OpenIpWizard(given);
 
     auto* fieldGrid = new QGridLayout;
@@ -32,28 +26,8 @@ IpWizardDialog::IpWizardDialog(ShellContext& context, const PatternTexts& given,
         fieldGrid->addWidget(texts_[i], static_cast<int>(i), 1);
     }
     fieldGrid->setColumnStretch(1, 1);
+    buildFrame(fieldGrid, state.output);
 
-    auto* rule = new QFrame(this);
-    rule->setFrameShape(QFrame::HLine);
-    rule->setFrameShadow(QFrame::Sunken);
-
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    for (QAbstractButton* button : buttons->buttons())
-        button->setAccessibleName(button->text().remove(QLatin1Char('&')));
-    ok_ = buttons->button(QDialogButtonBox::Ok);
-    ok_->setDefault(true);
-    connect(buttons, &QDialogButtonBox::accepted, this, &IpWizardDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &IpWizardDialog::reject);
-
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(fieldGrid);
-    layout->addWidget(rule);
-    layout->addWidget(displays_);
-    layout->addWidget(buttons);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
-
-    output_ = state.output;
-    showOutput();
     // Connected only now, so filling the fields above generates nothing.
     for (std::size_t i = 0; i < boxes_.size(); ++i) {
         connect(boxes_[i], &QCheckBox::toggled, this, &IpWizardDialog::regenerate);
@@ -68,21 +42,7 @@ void IpWizardDialog::regenerate()
         fields.checked[i] = boxes_[i]->isChecked();
         fields.texts[i] = ToStdString(texts_[i]->text());
     }
-    output_ = GenerateIpPattern(fields);
-    showOutput();
-}
-
-void IpWizardDialog::showOutput()
-{
-    displays_->showDisplay(output_.display);
-    ok_->setEnabled(output_.okEnabled);
-}
-
-void IpWizardDialog::accept()
-{
-    if (!output_.okEnabled)
-        return;
-    QDialog::accept();
+    showOutput(GenerateIpPattern(fields));
 }
 
 } // namespace talvex

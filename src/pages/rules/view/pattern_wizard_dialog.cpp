@@ -1,0 +1,52 @@
+#include "pages/rules/view/pattern_wizard_dialog.h"
+
+#include <QDialogButtonBox>
+#include <QFrame>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "pages/rules/view/wizard_displays.h"
+#include "shell/view/kit/dialog_buttons.h"
+
+namespace talvex {
+
+PatternWizardDialog::PatternWizardDialog(const ShellContext& context, const QString& title,
+                                         QWidget* parent)
+    : QDialog(parent), context_(context)
+{
+    setWindowTitle(title);
+}
+
+void PatternWizardDialog::buildFrame(QLayout* fields, const WizardOutput& opening)
+{
+    auto* rule = new QFrame(this);
+    rule->setFrameShape(QFrame::HLine);
+    rule->setFrameShadow(QFrame::Sunken);
+    displays_ = new WizardDisplays(context_.dataFont(), this);
+    QDialogButtonBox* buttons = OkCancelButtons(*this);
+    ok_ = buttons->button(QDialogButtonBox::Ok);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(fields);
+    layout->addWidget(rule);
+    layout->addWidget(displays_);
+    layout->addWidget(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    showOutput(opening);
+}
+
+void PatternWizardDialog::showOutput(const WizardOutput& output)
+{
+    output_ = output;
+    displays_->showDisplay(output_.display);
+    ok_->setEnabled(output_.okEnabled);
+}
+
+void PatternWizardDialog::accept()
+{
+    if (!output_.okEnabled)
+        return;
+    QDialog::accept();
+}
+
+} // namespace talvex

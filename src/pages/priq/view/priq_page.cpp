@@ -1,11 +1,6 @@
 #include "pages/priq/view/priq_page.h"
 
-#include <QEvent>
-#include <QHBoxLayout>
 #include <QListWidget>
-#include <QPushButton>
-#include <QVBoxLayout>
-#include <vector>
 
 #include "config/view/choice_list.h"
 #include "pages/priq/priq_hints.h"
@@ -16,80 +11,29 @@
 
 namespace talvex {
 
-namespace {
-
-QPushButton* Button(const QString& text, QWidget* parent)
-{
-    auto* button = new QPushButton(text, parent);
-    button->setAccessibleName(text);
-    button->setAutoDefault(false);
-    return button;
-}
-
-} // namespace
-
 CTalvexConfigPriQ::CTalvexConfigPriQ(ShellContext& context, QWidget* parent)
-    : TalvexPage(context, QStringLiteral("Priority Queue"), parent)
+    : TableListPage(context, QStringLiteral("Priority Queue"), "priqList", PRIQ_LIST_HINT,
+                    Moves::None, parent)
 {
-    list_ = new QListWidget(this);
-    list_->setObjectName(QStringLiteral("priqList"));
-    list_->setAccessibleName(QStringLiteral("Priority Queue"));
-    list_->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    list_->setUniformItemSizes(true);
-    list_->installEventFilter(this);
-
-    addButton_ = Button(QStringLiteral("Add..."), this);
-    editButton_ = Button(QStringLiteral("Edit..."), this);
-    deleteButton_ = Button(QStringLiteral("Delete"), this);
-
-    auto* buttons = new QVBoxLayout;
-    buttons->addWidget(addButton_);
-    buttons->addWidget(editButton_);
-    buttons->addWidget(deleteButton_);
-    buttons->addStretch(1);
-    auto* layout = new QHBoxLayout(this);
-    layout->addWidget(list_, 1);
-    layout->addLayout(buttons);
-
-    connect(addButton_, &QPushButton::clicked, this, &CTalvexConfigPriQ::onAdd);
-    connect(editButton_, &QPushButton::clicked, this, &CTalvexConfigPriQ::onEdit);
-    connect(deleteButton_, &QPushButton::clicked, this, &CTalvexConfigPriQ::onDelete);
-    connect(list_, &QListWidget::itemDoubleClicked, this, &CTalvexConfigPriQ::onEdit);
 }
 
 void CTalvexConfigPriQ::openPage()
 {
-    list_->setFont(context().listFont());
+    list().setFont(context().listFont());
     fullRefresh();
 }
 
-bool CTalvexConfigPriQ::eventFilter(QObject* watched, QEvent* event)
+int CTalvexConfigPriQ::entryCount() const { return PRIQ_COUNT; }
+
+QString CTalvexConfigPriQ::lineText(int n) const
 {
-    if (watched == list_ && event->type() == QEvent::FocusIn)
-        context().ShowHint(PRIQ_LIST_HINT);
-    return TalvexPage::eventFilter(watched, event);
+    const auto& entry = context().image().priQTable[static_cast<std::size_t>(n)];
+    return QString::fromStdString(PriQLineText(entry, n));
 }
 
-void CTalvexConfigPriQ::renderLine(int n)
+std::optional<int> CTalvexConfigPriQ::lowestUnused() const
 {
-    const auto& table = context().image().priQTable;
-    const QString text = QString::fromStdString(PriQLineText(table[static_cast<std::size_t>(n)], n));
-    if (QListWidgetItem* item = list_->item(n))
-        item->setText(text);
-}
-
-void CTalvexConfigPriQ::fullRefresh()
-{
-    auto& table = context().image().priQTable;
-    RunStructurePass(table);
-    const int caret = list_->currentRow();
-    const std::vector<std::string> lines = PriQListLines(table);
-    while (list_->count() < static_cast<int>(lines.size()))
-        list_->addItem(QString());
-    for (std::size_t i = 0; i < lines.size(); ++i)
-        list_->item(static_cast<int>(i))->setText(QString::fromStdString(lines[i]));
-    FitListWidth(*list_);
-    SelectOnlyItem(*list_, caret);
+    return FirstUnusedEntry(context().image().priQTable);
 }
 
 bool CTalvexConfigPriQ::runEditor(int n)
@@ -98,55 +42,22 @@ bool CTalvexConfigPriQ::runEditor(int n)
     return context().RunModal(editor) == QDialog::Accepted;
 }
 
-void CTalvexConfigPriQ::showEdited(int n)
+std::optional<int> CTalvexConfigPriQ::deleteEntries(std::span<const int> selected)
 {
-    renderLine(n);
-    FitListWidth(*list_);
-    SelectOnlyItem(*list_, n);
-    fullRefresh();
+    // After deleting entry 63 this is line 64: the selection stays as it was.
+    return DeleteSelectedEntries(context().image().priQTable, selected);
 }
 
-void CTalvexConfigPriQ::onAdd()
-{
-    const std::optional<int> unused = FirstUnusedEntry(context().image().priQTable);
-    if (!unused || list_->item(*unused) == nullptr)
-        return;
-    list_->setCurrentItem(list_->item(*unused), QItemSelectionModel::NoUpdate);
-    const int n = list_->currentRow();
-    if (runEditor(n))
-        showEdited(n);
-}
+// A change may move the queue numbers and QoS nodes of other entries.
+void CTalvexConfigPriQ::afterChange() { fullRefresh(); }
 
-void CTalvexConfigPriQ::onEdit()
+void CTalvexConfigPriQ::fullRefresh()
 {
-    const int n = list_->currentRow();
-    switch (DecideEdit(n, static_cast<int>(list_->selectedItems().size()))) {
-    case EditStep::Nothing:
-        return;
-    case EditStep::SelectCaretOnly:
-        SelectOnlyItem(*list_, n);
-        return;
-    case EditStep::OpenEditor:
-        if (runEditor(n))
-            showEdited(n);
-        return;
-    }
-}
-
-void CTalvexConfigPriQ::onDelete()
-{
-    std::vector<int> selected;
-    for (int i = 0; i < list_->count(); ++i) {
-        if (list_->item(i)->isSelected())
-            selected.push_back(i);
-    }
-    const int next = DeleteSelectedEntries(context().image().priQTable, selected);
-    for (int line : selected)
-        renderLine(line);
-    FitListWidth(*list_);
-    SelectOnlyItem(*list_, next);
-    context().setModified();
-    fullRefresh();
+    RunStructurePass(context().image().priQTable);
+    const int caret = list().currentRow();
+    renderAllLines();
+    FitListWidth(list());
+    SelectOnlyItem(list(), caret);
 }
 
 } // namespace talvex

@@ -1,11 +1,6 @@
 #include "pages/rules/view/rules_page.h"
 
-#include <QEvent>
-#include <QHBoxLayout>
 #include <QListWidget>
-#include <QPushButton>
-#include <QVBoxLayout>
-#include <vector>
 
 #include "config/view/choice_list.h"
 #include "pages/rules/rule_hints.h"
@@ -16,86 +11,40 @@
 
 namespace talvex {
 
-namespace {
-
-QPushButton* CommandButton(const QString& text, QWidget* parent)
-{
-    auto* button = new QPushButton(text, parent);
-    button->setAccessibleName(text);
-    button->setAutoDefault(false);
-    return button;
-}
-
-} // namespace
-
 CTalvexConfigRules::CTalvexConfigRules(ShellContext& context, QWidget* parent)
-    : TalvexPage(context, QStringLiteral("Rules"), parent), list_(new QListWidget(this)),
-      add_(CommandButton(QStringLiteral("Add..."), this)),
-      edit_(CommandButton(QStringLiteral("Edit..."), this)),
-      delete_(CommandButton(QStringLiteral("Delete"), this)),
-      up_(CommandButton(QStringLiteral("Up"), this)), down_(CommandButton(QStringLiteral("Dn"), this))
+    : TableListPage(context, QStringLiteral("Rules"), "ruleList", RULES_HINT, Moves::UpDown,
+                    parent)
 {
-    list_->setAccessibleName(QStringLiteral("Rules"));
-    list_->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    list_->setTextElideMode(Qt::ElideNone);
-    list_->installEventFilter(this);
-
-    auto* buttons = new QHBoxLayout;
-    for (QPushButton* button : {add_, edit_, delete_, up_, down_})
-        buttons->addWidget(button);
-    buttons->addStretch(1);
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(list_, 1);
-    layout->addLayout(buttons);
-
-    connect(add_, &QPushButton::clicked, this, &CTalvexConfigRules::addRule);
-    connect(edit_, &QPushButton::clicked, this, &CTalvexConfigRules::editRule);
-    connect(delete_, &QPushButton::clicked, this, &CTalvexConfigRules::deleteRules);
-    connect(up_, &QPushButton::clicked, this, &CTalvexConfigRules::moveUp);
-    connect(down_, &QPushButton::clicked, this, &CTalvexConfigRules::moveDown);
-    connect(list_, &QListWidget::itemDoubleClicked, this, &CTalvexConfigRules::editRule);
 }
 
 void CTalvexConfigRules::openPage()
 {
-    list_->setFont(context().listFont());
     StampRuleNumbers(context().image().ruleTable);
-    list_->clear();
-    for (int s = 0; s < RULE_COUNT; ++s)
-        list_->addItem(QString());
-    rebuildAllLines();
+    TableListPage::openPage();
+    FitListWidth(list());
     // The caret starts on the first line, with nothing selected.
-    list_->setCurrentRow(0, QItemSelectionModel::NoUpdate);
+    list().setCurrentRow(0, QItemSelectionModel::NoUpdate);
 }
 
 void CTalvexConfigRules::pageActivated()
 {
     // The other pages rewrite rule parameters when they move their entries;
     // show the rules as they are now. Selection and caret stay as they were.
-    rebuildAllLines();
+    renderAllLines();
+    FitListWidth(list());
 }
 
-bool CTalvexConfigRules::eventFilter(QObject* watched, QEvent* event)
-{
-    if (watched == list_ && event->type() == QEvent::FocusIn)
-        context().ShowHint(ToQString(RULES_HINT));
-    return TalvexPage::eventFilter(watched, event);
-}
+int CTalvexConfigRules::entryCount() const { return RULE_COUNT; }
 
-void CTalvexConfigRules::rebuildLine(int slot)
+QString CTalvexConfigRules::lineText(int slot) const
 {
-    QListWidgetItem* item = list_->item(slot);
-    if (item == nullptr)
-        return;
     const RuleRecord& rule = context().image().ruleTable[static_cast<std::size_t>(slot)];
-    item->setText(ToQString(RuleLineText(rule, slot)));
+    return ToQString(RuleLineText(rule, slot));
 }
 
-void CTalvexConfigRules::rebuildAllLines()
+std::optional<int> CTalvexConfigRules::lowestUnused() const
 {
-    for (int s = 0; s < list_->count(); ++s)
-        rebuildLine(s);
-    FitListWidth(*list_);
+    return LowestUnusedRule(context().image().ruleTable);
 }
 
 bool CTalvexConfigRules::runEditor(int slot)
@@ -109,75 +58,19 @@ bool CTalvexConfigRules::runEditor(int slot)
     return false;
 }
 
-void CTalvexConfigRules::addRule()
+std::optional<int> CTalvexConfigRules::deleteEntries(std::span<const int> selected)
 {
-    const auto slot = LowestUnusedRule(context().image().ruleTable);
-    if (!slot)
-        return;
-    list_->setCurrentRow(*slot, QItemSelectionModel::NoUpdate);
-    if (!runEditor(*slot))
-        return;
-    rebuildLine(*slot);
-    FitListWidth(*list_);
-    SelectOnlyItem(*list_, *slot);
+    return DeleteRules(context().image().ruleTable, selected);
 }
 
-void CTalvexConfigRules::editRule()
+std::optional<int> CTalvexConfigRules::moveNeighbour(int caret, MoveStep step) const
 {
-    const int slot = list_->currentRow();
-    if (slot < 0)
-        return;
-    if (list_->selectedItems().size() > 1) {
-        SelectOnlyItem(*list_, slot);
-        return;
-    }
-    if (!runEditor(slot))
-        return;
-    rebuildLine(slot);
-    FitListWidth(*list_);
-    SelectOnlyItem(*list_, slot);
+    return step == MoveStep::Up ? RuleAbove(caret) : RuleBelow(caret);
 }
 
-void CTalvexConfigRules::deleteRules()
+void CTalvexConfigRules::exchangeEntries(int a, int b)
 {
-    std::vector<int> selected;
-    for (int s = 0; s < list_->count(); ++s) {
-        if (list_->item(s)->isSelected())
-            selected.push_back(s);
-    }
-    const auto next = DeleteRules(context().image().ruleTable, selected);
-    for (int s : selected)
-        rebuildLine(s);
-    FitListWidth(*list_);
-    if (next)
-        SelectOnlyItem(*list_, *next);
-    else
-        list_->clearSelection();
-    context().setModified();
-}
-
-void CTalvexConfigRules::moveUp()
-{
-    const int caret = list_->currentRow();
-    if (const auto other = RuleAbove(caret))
-        exchangeWith(caret, *other);
-}
-
-void CTalvexConfigRules::moveDown()
-{
-    const int caret = list_->currentRow();
-    if (const auto other = RuleBelow(caret))
-        exchangeWith(caret, *other);
-}
-
-void CTalvexConfigRules::exchangeWith(int caret, int other)
-{
-    ExchangeRules(context().image().ruleTable, caret, other);
-    rebuildLine(caret);
-    rebuildLine(other);
-    FitListWidth(*list_);
-    SelectOnlyItem(*list_, other);
-    context().setModified();
+    ExchangeRules(context().image().ruleTable, a, b);
 }
 
 } // namespace talvex

@@ -6,7 +6,7 @@ namespace talvex::cli {
 
 std::string UsageText()
 {
-    return "usage: talvexcfg verify FILE\n"
+    return "usage: talvexcfg verify FILE...\n"
            "       talvexcfg list rules|masks|priq|qos FILE\n"
            "       talvexcfg resave [--extend] FILE OUT\n"
            "       talvexcfg --help | --version\n";
@@ -24,7 +24,9 @@ int RunTalvexCfg(const Args& args, std::ostream& out, std::ostream& err)
         out << "talvexcfg - check, list and rewrite TALVEX configuration files\n\n"
             << UsageText()
             << "\nverify  writes the verification report; exit 0 when it finds nothing, 1 when it\n"
-               "        finds errors\n"
+               "        finds errors. With several files each report is headed \"==> FILE <==\"\n"
+               "        and followed by an empty line; a file that does not load is reported on\n"
+               "        standard error and the others are still verified (exit 2 if any failed)\n"
                "list    writes the list lines of one table as the manager shows them\n"
                "resave  writes the loaded configuration to OUT as the manager saves it;\n"
                "        --extend writes the newer generation with all four tables\n"

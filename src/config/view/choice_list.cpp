@@ -84,17 +84,58 @@ int SelectedChoiceCode(const QComboBox& list)
     return row != nullptr ? static_cast<int>(row->code) : -1;
 }
 
+namespace {
+
+// Each line remembers the width it was measured at, with the text and font it
+// was measured for, so a refresh after an edit measures only the changed lines.
+constexpr int MEASURED_TEXT_ROLE = Qt::UserRole + 1;
+constexpr int MEASURED_WIDTH_ROLE = Qt::UserRole + 2;
+constexpr const char* MEASURED_FONT_PROPERTY = "talvexMeasuredFont";
+
+int LineWidth(const QFontMetrics& metrics, QListWidgetItem& item, bool cacheValid)
+{
+    const QString text = item.text();
+    if (cacheValid && item.data(MEASURED_TEXT_ROLE).toString() == text) {
+        const QVariant width = item.data(MEASURED_WIDTH_ROLE);
+        if (width.isValid())
+            return width.toInt();
+    }
+    const int width = metrics.horizontalAdvance(text);
+    item.setData(MEASURED_TEXT_ROLE, text);
+    item.setData(MEASURED_WIDTH_ROLE, width);
+    return width;
+}
+
+} // namespace
+
 void FitListWidth(QListWidget& list)
 {
     const QFontMetrics metrics(list.font());
+    const QString fontKey = list.font().key();
+    const bool cacheValid = list.property(MEASURED_FONT_PROPERTY).toString() == fontKey;
+    list.setProperty(MEASURED_FONT_PROPERTY, fontKey);
     int widest = 0;
     for (int i = 0; i < list.count(); ++i) {
-        const int width = metrics.horizontalAdvance(list.item(i)->text());
+        const int width = LineWidth(metrics, *list.item(i), cacheValid);
         widest = std::max(widest, width + width / 10);
     }
     if (ListHorizontalExtent(list) < widest) {
         list.setProperty(EXTENT_PROPERTY, widest);
         list.setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    }
+    // All lines share one height and the horizontal extent: the first line
+    // carries both, so the list neither measures every line again on each
+    // change nor scrolls less far than the extent.
+    if (list.count() > 0) {
+        QListWidgetItem* first = list.item(0);
+        const int rowHeight = first->sizeHint().isValid() ? first->sizeHint().height()
+                                                          : list.sizeHintForRow(0);
+        const QSize lineSize(ListHorizontalExtent(list), rowHeight);
+        list.setUniformItemSizes(true);
+        if (first->sizeHint() != lineSize) {
+            first->setSizeHint(lineSize);
+            list.doItemsLayout();  // the view keeps the size of uniform lines until then
+        }
     }
 }
 

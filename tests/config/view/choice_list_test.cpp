@@ -1,5 +1,7 @@
 #include <QComboBox>
 #include <QListWidget>
+#include <QScrollBar>
+#include <QApplication>
 #include <QtTest>
 
 #include "config/code_tables.h"
@@ -101,6 +103,7 @@ void ChoiceListTest::selectedCodeIsMinusOneWithoutARow()
 void ChoiceListTest::fitListWidthAddsATenthAndNeverLowers()
 {
     QListWidget list;
+    list.resize(100, 100);
     QCOMPARE(ListHorizontalExtent(list), 0);
     const QString wide = "A rather long line of list text, 0123456789";
     list.addItems({"short", wide});
@@ -108,10 +111,24 @@ void ChoiceListTest::fitListWidthAddsATenthAndNeverLowers()
     const int width = QFontMetrics(list.font()).horizontalAdvance(wide);
     QCOMPARE(ListHorizontalExtent(list), width + width / 10);
 
+    // The lines share one size, and the list scrolls far enough to show the
+    // whole of the widest line.
+    list.show();
+    QApplication::processEvents();
+    QCOMPARE(list.visualItemRect(list.item(0)).size(), list.visualItemRect(list.item(1)).size());
+    QVERIFY(list.horizontalScrollBar()->maximum() + list.viewport()->width() >= width);
+
+    // A changed line is measured again.
+    const QString wider = wide + wide;
+    list.item(0)->setText(wider);
+    FitListWidth(list);
+    const int widerWidth = QFontMetrics(list.font()).horizontalAdvance(wider);
+    QCOMPARE(ListHorizontalExtent(list), widerWidth + widerWidth / 10);
+
     list.clear();
     list.addItem("x");
     FitListWidth(list);
-    QCOMPARE(ListHorizontalExtent(list), width + width / 10);
+    QCOMPARE(ListHorizontalExtent(list), widerWidth + widerWidth / 10);
 }
 
 void ChoiceListTest::selectOnlyItemSelectsOneLineAndIgnoresLinesOutside()

@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QFontMetrics>
 #include <QListWidget>
+#include <QStyleOptionViewItem>
 #include <QVariant>
 
 #include <algorithm>
@@ -123,18 +124,24 @@ void FitListWidth(QListWidget& list)
         list.setProperty(EXTENT_PROPERTY, widest);
         list.setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     }
-    // All lines share one height and the horizontal extent: the first line
-    // carries both, so the list neither measures every line again on each
-    // change nor scrolls less far than the extent.
+    // All lines share one height and the horizontal extent. With uniform line
+    // sizes the view takes the size of the last line for every line, so that
+    // line carries the extent; the view then neither measures every line again
+    // on each change nor scrolls less far than the extent.
     if (list.count() > 0) {
-        QListWidgetItem* first = list.item(0);
-        const int rowHeight = first->sizeHint().isValid() ? first->sizeHint().height()
-                                                          : list.sizeHintForRow(0);
+        QListWidgetItem* last = list.item(list.count() - 1);
+        QStyleOptionViewItem option;
+        option.initFrom(&list);
+        option.font = list.font();
+        const QModelIndex index = list.model()->index(list.count() - 1, 0);
+        const int rowHeight = last->sizeHint().isValid()
+            ? last->sizeHint().height()
+            : list.itemDelegate()->sizeHint(option, index).height();
         const QSize lineSize(ListHorizontalExtent(list), rowHeight);
-        list.setUniformItemSizes(true);
-        if (first->sizeHint() != lineSize) {
-            first->setSizeHint(lineSize);
-            list.doItemsLayout();  // the view keeps the size of uniform lines until then
+        if (last->sizeHint() != lineSize || !list.uniformItemSizes()) {
+            last->setSizeHint(lineSize);
+            list.setUniformItemSizes(true);
+            list.doItemsLayout();  // forgets the line size the view had taken
         }
     }
 }

@@ -135,17 +135,6 @@ TEST(FastFormatter, AddressFormsMatchPrintf)
     }
 }
 
-TEST(FastFormatter, AddressFormsStepOverTheValuesTheyStandFor)
-{
-    using enum AddressSide;
-    const int source[] = {0, 1, 2, 3, 4, 2, 10, 4, 6, 2, 10, 8, 12, 12};
-    const int destination[] = {0, 1, 2, 3, 4, 2, 8, 4, 6, 2, 10, 8, 12, 12};
-    for (int form = 1; form <= kAddressFormCount; ++form) {
-        EXPECT_EQ(AddressAdvance(static_cast<AddressForm>(form), Source), source[form - 1]) << form;
-        EXPECT_EQ(AddressAdvance(static_cast<AddressForm>(form), Destination), destination[form - 1]) << form;
-    }
-}
-
 ConnectionEntry RandomEntry(std::mt19937& random)
 {
     // Any numbers at all, also ones wider than their columns.

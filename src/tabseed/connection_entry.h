@@ -32,6 +32,24 @@ enum class AddressSide : std::uint8_t { Source, Destination };
 inline constexpr int kEntryValueCount = 32;
 inline constexpr int kProductColumnCount = 6;
 
+// Columns 3 to 7 are each a base plus a drawn number of equal steps.
+struct SteppedColumn {
+    std::uint32_t base;
+    std::uint32_t step;
+    std::uint32_t choices; // the draw takes 0 to choices - 1 steps
+
+    constexpr std::uint32_t ValueAt(std::uint32_t steps) const { return base + steps * step; }
+};
+
+inline constexpr int kSteppedColumnCount = 5;
+inline constexpr std::array<SteppedColumn, kSteppedColumnCount> kSteppedColumns = {{
+    {100000, 10000, 10},    // column 3
+    {1000000, 100000, 10},  // column 4
+    {2000000, 100000, 10},  // column 5
+    {1000000, 100000, 10},  // column 6
+    {1000000, 100000, 100}, // column 7
+}};
+
 // Everything one generated line shows, before it is formatted.
 struct ConnectionEntry {
     std::array<std::uint8_t, kEntryValueCount> values{};
@@ -40,11 +58,7 @@ struct ConnectionEntry {
     bool bothWays = false;          // " <-> " instead of " --> "
     std::uint32_t marker = 0;       // column 1
     std::uint32_t valuesUsed = 0;   // column 2: bytes read by both sides
-    std::uint32_t tenThousands = 0; // column 3
-    std::uint32_t lowMillions = 0;  // column 4
-    std::uint32_t highMillions = 0; // column 5
-    std::uint32_t midMillions = 0;  // column 6
-    std::uint32_t wideMillions = 0; // column 7
+    std::array<std::uint8_t, kSteppedColumnCount> steps{}; // columns 3 to 7, see kSteppedColumns
     std::array<std::uint32_t, kProductColumnCount> products{}; // columns 10 to 15
     std::uint32_t index = 0;        // column 16
     std::uint32_t tail = 0;         // column 17

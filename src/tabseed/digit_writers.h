@@ -5,6 +5,7 @@
 #include <bit>
 #include <cstdint>
 #include <cstring>
+#include <type_traits>
 
 // Small writers for the number forms of an entry line. They write into a
 // buffer the caller has made large enough and return the end of the text.
@@ -59,16 +60,19 @@ inline char* Decimal(char* out, std::uint32_t value)
 }
 
 // Four-character texts of 0 to 9999, as words whose lowest byte is the
-// first character: zero-filled ("0042") to follow other digits, and
-// space-filled ("  42") to stand first.
-struct FourDigitTexts {
-    std::array<std::uint32_t, 10000> zeroFilled;
-    std::array<std::uint32_t, 10000> spaceFilled;
-};
+// first character, each in two forms: space-filled ("  42") to stand first
+// and zero-filled ("0042") to follow other digits. One more row stands for
+// a group of blanks before a shorter number. The form and the row are
+// picked by arithmetic, not by branches, since the digits are random.
+inline constexpr std::uint32_t kFourDigitLimit = 10000;
+inline constexpr std::uint32_t kBlankGroupRow = kFourDigitLimit;
+inline constexpr std::uint32_t kFourSpaces = 0x20202020u;
 
-inline constexpr FourDigitTexts kFourDigitTexts = [] {
-    FourDigitTexts texts{};
-    for (std::uint32_t value = 0; value < 10000; ++value) {
+enum DigitGroupForm : std::uint32_t { kStandsFirst = 0, kFollowsDigits = 1 };
+
+inline constexpr std::array<std::array<std::uint32_t, 2>, kFourDigitLimit + 1> kFourDigitTexts = [] {
+    std::array<std::array<std::uint32_t, 2>, kFourDigitLimit + 1> texts{};
+    for (std::uint32_t value = 0; value < kFourDigitLimit; ++value) {
         std::uint32_t zeroFilled = 0;
         std::uint32_t spaceFilled = 0;
         std::uint32_t rest = value;
@@ -80,19 +84,25 @@ inline constexpr FourDigitTexts kFourDigitTexts = [] {
             rest /= 10;
             blank = rest == 0;
         }
-        texts.zeroFilled[value] = zeroFilled;
-        texts.spaceFilled[value] = spaceFilled;
+        texts[value][kStandsFirst] = spaceFilled;
+        texts[value][kFollowsDigits] = zeroFilled;
     }
+    texts[kBlankGroupRow] = {kFourSpaces, texts[0][kFollowsDigits]};
     return texts;
 }();
-
-inline constexpr std::uint32_t kFourSpaces = 0x20202020u;
-inline constexpr std::uint32_t kFourDigitLimit = 10000;
 
 // Four characters: the value (below 10000) right-aligned, led by spaces.
 inline std::uint32_t FourDigitsRightAligned(std::uint32_t value)
 {
-    return kFourDigitTexts.spaceFilled[value];
+    return kFourDigitTexts[value][kStandsFirst];
+}
+
+// The characters of a group of four digits that follows other digits or
+// stands first; a zero group standing first before more digits is blank.
+inline std::uint32_t DigitGroup(std::uint32_t group, bool followsDigits, bool moreDigitsAfter)
+{
+    const std::uint32_t blankRow = static_cast<std::uint32_t>(moreDigitsAfter && group == 0) * kBlankGroupRow;
+    return kFourDigitTexts[group | blankRow][static_cast<std::uint32_t>(followsDigits)];
 }
 
 // Eight characters: the value (below 100000000) right-aligned, led by
@@ -102,8 +112,8 @@ inline std::uint64_t EightDigitsRightAligned(std::uint32_t value)
     static_assert(std::endian::native == std::endian::little);
     const std::uint32_t high = value / kFourDigitLimit;
     const std::uint32_t low = value - high * kFourDigitLimit;
-    const std::uint32_t first = high != 0 ? kFourDigitTexts.spaceFilled[high] : kFourSpaces;
-    const std::uint32_t second = (high != 0 ? kFourDigitTexts.zeroFilled : kFourDigitTexts.spaceFilled)[low];
+    const std::uint32_t first = DigitGroup(high, false, true);
+    const std::uint32_t second = DigitGroup(low, high != 0, false);
     return first | (std::uint64_t{second} << 32);
 }
 
@@ -132,9 +142,8 @@ inline void TenDigitsRightAligned(std::uint32_t value, char* out)
     const std::uint32_t rest = value - front * kEightDigitLimit;
     const std::uint32_t high = rest / kFourDigitLimit;
     const std::uint32_t low = rest - high * kFourDigitLimit;
-    const std::uint32_t first =
-        front != 0 ? kFourDigitTexts.zeroFilled[high] : (high != 0 ? kFourDigitTexts.spaceFilled[high] : kFourSpaces);
-    const std::uint32_t second = ((front | high) != 0 ? kFourDigitTexts.zeroFilled : kFourDigitTexts.spaceFilled)[low];
+    const std::uint32_t first = DigitGroup(high, front != 0, true);
+    const std::uint32_t second = DigitGroup(low, (front | high) != 0, false);
     const std::uint64_t groups = first | (std::uint64_t{second} << 32);
     std::memcpy(out, kLeadingPairs[front].data(), 2);
     std::memcpy(out + 2, &groups, 8);
@@ -239,7 +248,11 @@ constexpr char* HexPadded(char* out, std::uint32_t value, int minDigits)
 template <std::size_t N>
 constexpr char* Text(char* out, const char (&text)[N])
 {
-    return std::copy_n(text, N - 1, out);
+    if (std::is_constant_evaluated()) {
+        return std::copy_n(text, N - 1, out);
+    }
+    std::memcpy(out, text, N - 1);
+    return out + (N - 1);
 }
 
 } // namespace tabseed::digits

@@ -55,11 +55,13 @@ void DrawEntry(LcgRandom& random, std::uint32_t index, ConnectionEntry& entry)
         const int first = kFirstProductDraw + 2 * k;
         entry.products[kProductColumnCount - 1 - k] = draws[first] * draws[first + 1];
     }
-    entry.wideMillions = 1000000 + (draws[kWideMillionsDraw] % 100) * 100000;
-    entry.midMillions = 1000000 + (draws[kMidMillionsDraw] % 10) * 100000;
-    entry.highMillions = 2000000 + (draws[kHighMillionsDraw] % 10) * 100000;
-    entry.lowMillions = 1000000 + (draws[kLowMillionsDraw] % 10) * 100000;
-    entry.tenThousands = 100000 + (draws[kTenThousandsDraw] % 10) * 10000;
+    // Columns 3 to 7, drawn last column first.
+    const int stepDraws[kSteppedColumnCount] = {kTenThousandsDraw, kLowMillionsDraw, kHighMillionsDraw,
+                                                kMidMillionsDraw, kWideMillionsDraw};
+    for (int column = 0; column < kSteppedColumnCount; ++column) {
+        entry.steps[column] =
+            static_cast<std::uint8_t>(draws[stepDraws[column]] % kSteppedColumns[column].choices);
+    }
     entry.marker = draws[kMarkerDraw] & 0xFF;
     entry.index = index;
 }

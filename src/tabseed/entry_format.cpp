@@ -29,17 +29,48 @@ constexpr std::array<char, 10> kFixedColumnsText = [] {
     return text;
 }();
 
+// ", " and the right-aligned text of a stepped column for every step count
+// its field can hold, so that the columns cost one copy each.
+using SteppedColumnTexts = std::array<std::array<char, 12>, 256>;
+
+constexpr SteppedColumnTexts MakeSteppedColumnTexts(const SteppedColumn& column)
+{
+    SteppedColumnTexts texts{};
+    for (std::uint32_t steps = 0; steps < texts.size(); ++steps) {
+        std::array<char, 12>& text = texts[steps];
+        text.fill(' ');
+        text[0] = ',';
+        std::uint32_t value = column.ValueAt(steps);
+        for (std::size_t at = text.size(); at-- > 2;) {
+            text[at] = static_cast<char>('0' + value % 10);
+            value /= 10;
+            if (value == 0) {
+                break;
+            }
+        }
+    }
+    return texts;
+}
+
+constexpr std::array<SteppedColumnTexts, kSteppedColumnCount> kSteppedColumnTexts = [] {
+    std::array<SteppedColumnTexts, kSteppedColumnCount> texts{};
+    for (int column = 0; column < kSteppedColumnCount; ++column) {
+        texts[column] = MakeSteppedColumnTexts(kSteppedColumns[column]);
+    }
+    return texts;
+}();
+
 } // namespace
 
 char* FormatNumericColumns(const ConnectionEntry& entry, char* out)
 {
     out = DecimalRight<4>(out, entry.marker);
     out = DecimalRight<2>(Separator(out), entry.valuesUsed);
-    out = DecimalRight<10>(Separator(out), entry.tenThousands);
-    out = DecimalRight<10>(Separator(out), entry.lowMillions);
-    out = DecimalRight<10>(Separator(out), entry.highMillions);
-    out = DecimalRight<10>(Separator(out), entry.midMillions);
-    out = DecimalRight<10>(Separator(out), entry.wideMillions);
+    for (int column = 0; column < kSteppedColumnCount; ++column) {
+        const std::array<char, 12>& text = kSteppedColumnTexts[column][entry.steps[column]];
+        std::memcpy(out, text.data(), text.size());
+        out += text.size();
+    }
     std::memcpy(out, kFixedColumnsText.data(), kFixedColumnsText.size());
     out += kFixedColumnsText.size();
     for (const std::uint32_t product : entry.products) {

@@ -148,11 +148,9 @@ ConnectionEntry RandomEntry(std::mt19937& random)
     entry.bothWays = random() % 2 != 0;
     entry.marker = number();
     entry.valuesUsed = number();
-    entry.tenThousands = number();
-    entry.lowMillions = number();
-    entry.highMillions = number();
-    entry.midMillions = number();
-    entry.wideMillions = number();
+    for (std::uint8_t& steps : entry.steps) {
+        steps = static_cast<std::uint8_t>(random());
+    }
     for (std::uint32_t& product : entry.products) {
         product = number();
     }
@@ -175,8 +173,9 @@ TEST(FastFormatter, EntryLineMatchesPrintf)
             + ","
             + Printf("% 4u, % 2u, % 10u, % 10u, % 10u, % 10u, % 10u, %4.4X, %2.2X, % 10u, % 10u, % 10u, % 10u, % 10u, "
                      "% 10u, % 6u, % 5u",
-                     e.marker, e.valuesUsed, e.tenThousands, e.lowMillions, e.highMillions, e.midMillions,
-                     e.wideMillions, 40983u, 25u, e.products[0], e.products[1], e.products[2], e.products[3],
+                     e.marker, e.valuesUsed, kSteppedColumns[0].ValueAt(e.steps[0]),
+                     kSteppedColumns[1].ValueAt(e.steps[1]), kSteppedColumns[2].ValueAt(e.steps[2]),
+                     kSteppedColumns[3].ValueAt(e.steps[3]), kSteppedColumns[4].ValueAt(e.steps[4]), 40983u, 25u, e.products[0], e.products[1], e.products[2], e.products[3],
                      e.products[4], e.products[5], e.index, e.tail);
         const std::string text = Written([&](char* out) { return FormatEntry(e, out); });
         ASSERT_EQ(text, expected);

@@ -23,7 +23,7 @@ function(talvex_core_area name dir deps)
     target_include_directories(${name}_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests)
     target_link_libraries(${name}_tests PRIVATE talvex_${name} GTest::gtest GTest::gmock GTest::gtest_main)
     set_target_properties(${name}_tests PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
-    gtest_discover_tests(${name}_tests
+    gtest_discover_tests(${name}_tests NO_PRETTY_VALUES
       WORKING_DIRECTORY ${CMAKE_BINARY_DIR}
       PROPERTIES ENVIRONMENT "TALVEX_BIN=${CMAKE_BINARY_DIR}/bin;TALVEX_SOURCE=${CMAKE_SOURCE_DIR}")
   endif()

@@ -124,9 +124,7 @@ private:
 PipelineShape DefaultPipelineShape()
 {
     PipelineShape shape;
-    // The calling thread needs a processor of its own for the writing.
-    const unsigned processors = std::thread::hardware_concurrency();
-    shape.workers = std::clamp(processors > 1 ? processors - 1 : 1u, 1u, kMaxWorkers);
+    shape.workers = std::clamp(std::thread::hardware_concurrency(), 1u, kMaxWorkers);
     return shape;
 }
 

@@ -8,14 +8,15 @@ namespace tabseed {
 
 // How the entries are cut into blocks and how many threads format them.
 struct PipelineShape {
-    std::uint32_t entriesPerBlock = 4096;
+    std::uint32_t entriesPerBlock = 1024;
     unsigned workers = 0;        // 0: every block is made by the calling thread
-    unsigned slotsPerWorker = 2; // blocks a worker may have ready ahead of the writer
+    unsigned slotsPerWorker = 4; // blocks a worker may have ready ahead of the writer
 };
 
-// One worker per processor beside the writer's (one to four) and blocks of
-// about 800 KB (few hand-overs between the threads), so that the memory used
-// stays the same whatever the count.
+// One worker per processor (one to four), blocks of about 200 KB and room
+// for each worker to run four blocks ahead of the writer, which carries the
+// workers over the moments a write stalls; the memory used (at most about
+// 4 MB) stays the same whatever the count.
 PipelineShape DefaultPipelineShape();
 
 // Receives the formatted entries block by block, in order; returns false

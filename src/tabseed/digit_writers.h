@@ -64,6 +64,7 @@ inline char* Decimal(char* out, std::uint32_t value)
 // and zero-filled ("0042") to follow other digits. One more row stands for
 // a group of blanks before a shorter number. The form and the row are
 // picked by arithmetic, not by branches, since the digits are random.
+static_assert(std::endian::native == std::endian::little, "texts are stored as words, first character lowest");
 inline constexpr std::uint32_t kFourDigitLimit = 10000;
 inline constexpr std::uint32_t kBlankGroupRow = kFourDigitLimit;
 inline constexpr std::uint32_t kFourSpaces = 0x20202020u;
@@ -109,7 +110,6 @@ inline std::uint32_t DigitGroup(std::uint32_t group, bool followsDigits, bool mo
 // spaces, as a word whose lowest byte is the first character.
 inline std::uint64_t EightDigitsRightAligned(std::uint32_t value)
 {
-    static_assert(std::endian::native == std::endian::little);
     const std::uint32_t high = value / kFourDigitLimit;
     const std::uint32_t low = value - high * kFourDigitLimit;
     const std::uint32_t first = DigitGroup(high, false, true);

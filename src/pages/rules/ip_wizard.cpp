@@ -40,10 +40,10 @@ std::array<std::uint8_t, 4> AddressMaskBytes(const std::array<std::uint8_t, 4>& 
 }
 
 // The bytes of a field whose text holds an accepted value, or nothing.
-std::optional<FieldBytes> AcceptedBytes(const IpFieldSpec& spec, const std::string& text)
+std::optional<FieldBytes> AcceptedBytes(const IpFieldSpec& field, const std::string& text)
 {
     FieldBytes bytes;
-    if (spec.kind == IpFieldKind::Address) {
+    if (field.kind == IpFieldKind::Address) {
         const auto parts = ReadDottedAddress(text);
         if (!parts)
             return std::nullopt;
@@ -51,13 +51,13 @@ std::optional<FieldBytes> AcceptedBytes(const IpFieldSpec& spec, const std::stri
         bytes.mask = AddressMaskBytes(*parts);
         return bytes;
     }
-    const auto value = ReadNumberInRange(text, 0, spec.maximum);
+    const auto value = ReadNumberInRange(text, 0, field.maximum);
     if (!value)
         return std::nullopt;
     // Most significant byte first, as the header holds it.
-    for (int i = 0; i < spec.size; ++i) {
+    for (int i = 0; i < field.size; ++i) {
         const auto at = static_cast<std::size_t>(i);
-        bytes.data[at] = static_cast<std::uint8_t>(*value >> (8 * (spec.size - 1 - i)));
+        bytes.data[at] = static_cast<std::uint8_t>(*value >> (8 * (field.size - 1 - i)));
         bytes.mask[at] = 0xFF;
     }
     return bytes;
@@ -75,9 +75,9 @@ std::string DottedDecimal(std::span<const std::uint8_t> bytes)
 }
 
 // The text a field gets from the pattern bytes it covers.
-std::string LoadedText(const IpFieldSpec& spec, std::span<const std::uint8_t> bytes)
+std::string LoadedText(const IpFieldSpec& field, std::span<const std::uint8_t> bytes)
 {
-    if (spec.kind == IpFieldKind::Address)
+    if (field.kind == IpFieldKind::Address)
         return DottedDecimal(bytes);
     std::uint32_t value = 0;
     for (std::uint8_t b : bytes)
@@ -96,15 +96,15 @@ IpWizardFields WalkPattern(const LoadedPattern& pattern)
         const int left = pattern.count - index;
         int consumed = 1;
         for (int f = 0; f < IP_FIELD_COUNT; ++f) {
-            const IpFieldSpec& spec = ipFieldSpecs[static_cast<std::size_t>(f)];
-            if (spec.headerPosition != position || spec.size > left)
+            const IpFieldSpec& field = ipFieldSpecs[static_cast<std::size_t>(f)];
+            if (field.headerPosition != position || field.size > left)
                 continue;
             const auto first = static_cast<std::size_t>(index);
-            const auto size = static_cast<std::size_t>(spec.size);
+            const auto size = static_cast<std::size_t>(field.size);
             fields.texts[static_cast<std::size_t>(f)] =
-                LoadedText(spec, std::span<const std::uint8_t>(pattern.data).subspan(first, size));
+                LoadedText(field, std::span<const std::uint8_t>(pattern.data).subspan(first, size));
             fields.checked[static_cast<std::size_t>(f)] = pattern.mask[first] != 0;
-            consumed = spec.size;
+            consumed = field.size;
             break;
         }
         position += consumed;
@@ -126,22 +126,22 @@ WizardOutput GenerateIpPattern(const IpWizardFields& fields)
     int length = 0;
     for (int f = 0; f < IP_FIELD_COUNT; ++f) {
         const auto i = static_cast<std::size_t>(f);
-        const IpFieldSpec& spec = ipFieldSpecs[i];
+        const IpFieldSpec& field = ipFieldSpecs[i];
         const bool checked = fields.checked[i];
         if (checked && offset == 0)
-            offset = spec.headerPosition;
+            offset = field.headerPosition;
         if (!checked && offset == 0)
             continue;  // before the first tested field
-        const auto bytes = checked ? AcceptedBytes(spec, fields.texts[i]) : std::nullopt;
-        for (int b = 0; b < spec.size; ++b) {
+        const auto bytes = checked ? AcceptedBytes(field, fields.texts[i]) : std::nullopt;
+        for (int b = 0; b < field.size; ++b) {
             const auto at = static_cast<std::size_t>(position + b);
             data[at] = bytes ? bytes->data[static_cast<std::size_t>(b)] : 0;
             mask[at] = bytes ? bytes->mask[static_cast<std::size_t>(b)] : 0;
         }
-        position += spec.size;
+        position += field.size;
         if (checked)
             length = position;
-        position += spec.filler;  // the buffers start zeroed
+        position += field.filler;  // the buffers start zeroed
     }
     return PatternOutput(data, mask, length, offset);
 }

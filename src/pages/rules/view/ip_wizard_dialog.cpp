@@ -14,9 +14,9 @@ IpWizardDialog::IpWizardDialog(ShellContext& context, const PatternTexts& given,
     const IpWizardState state = OpenIpWizard(given);
 
     auto* fieldGrid = new QGridLayout;
-    const auto specs = IpFieldSpecs();
-    for (std::size_t i = 0; i < specs.size(); ++i) {
-        const QString label = ToQString(specs[i].label);
+    const auto fieldSpecs = IpFieldSpecs();
+    for (std::size_t i = 0; i < fieldSpecs.size(); ++i) {
+        const QString label = ToQString(fieldSpecs[i].label);
         boxes_[i] = new QCheckBox(label, this);
         boxes_[i]->setAccessibleName(label);
         boxes_[i]->setChecked(state.fields.checked[i]);

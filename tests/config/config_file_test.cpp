@@ -83,8 +83,9 @@ TEST_P(LoadByLength, SucceedsFromTheFirstMaskByteAndKeepsQueuesFromTheFirstQueue
     EXPECT_EQ(LoadConfig(*image, dir.file("cfg"), &reason), c.loads);
     EXPECT_EQ(image->masksBlockAbsent, c.masksAbsent);
     EXPECT_EQ(image->priQBlockAbsent, c.priQAbsent);
-    if (!c.loads)
+    if (!c.loads) {
         EXPECT_NE(reason.find(std::to_string(c.length)), std::string::npos) << reason;
+    }
 
     // Each block holds the file's bytes as far as the file reaches and its
     // defaults after that.

@@ -216,6 +216,11 @@ bool WriteFileSafely(const std::string& requested, std::span<const std::uint8_t>
         SetReason(reason, ErrnoText(EISDIR));
         return false;
     }
+    // A device or a FIFO would be replaced by the rename: refuse it instead.
+    if (exists && !S_ISREG(existing.st_mode)) {
+        SetReason(reason, "not a regular file");
+        return false;
+    }
     if (!exists && errno != ENOENT) {
         SetReason(reason, ErrnoText(errno));
         return false;

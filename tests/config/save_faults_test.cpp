@@ -122,6 +122,23 @@ TEST(SaveFaults, LinksToUnwritablePlacesFailAndLeaveTheOldFile)
     EXPECT_EQ(EntriesIn(dir.path()), 7u);
 }
 
+// Devices are refused the same way; the test keeps to a FIFO of its own so
+// that a regression could never replace a node under /dev.
+TEST(SaveFaults, AFifoIsNeverReplacedByAFile)
+{
+    TempDir dir;
+    auto image = NewImage();
+    ASSERT_EQ(::mkfifo(dir.file("fifo").c_str(), 0600), 0);
+    fs::create_symlink("fifo", dir.file("link-to-fifo"));
+    for (const char* target : {"fifo", "link-to-fifo"}) {
+        std::string reason;
+        EXPECT_FALSE(SaveConfig(*image, dir.file(target), &reason)) << target;
+        EXPECT_EQ(reason, "not a regular file") << target;
+    }
+    EXPECT_TRUE(fs::is_fifo(dir.file("fifo")));
+    EXPECT_EQ(EntriesIn(dir.path()), 2u);
+}
+
 TEST(SaveFaults, AFullDiskBehindALinkLeavesTheLinkedFileAndNoTemporaryFile)
 {
     TempDir dir;

@@ -55,27 +55,8 @@ bool ResolveLinks(std::string& path, std::string* reason)
     return false;
 }
 
-bool WriteAll(int fd, std::span<const std::uint8_t> bytes, int& error)
-{
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            error = errno;
-            return false;
-        }
-        if (n == 0) {
-            error = ENOSPC;
-            return false;
-        }
-        done += static_cast<std::size_t>(n);
-    }
-    return true;
-}
-
-bool PwriteAll(int fd, std::span<const std::uint8_t> bytes, int& error)
+// Writes all bytes from the start of the file, whatever its position.
+bool WriteAllFromStart(int fd, std::span<const std::uint8_t> bytes, int& error)
 {
     std::size_t done = 0;
     while (done < bytes.size()) {
@@ -164,7 +145,7 @@ bool RewriteInPlace(const std::string& path, std::span<const std::uint8_t> bytes
         }
     }
     if (ok) {
-        ok = PwriteAll(fd, bytes, error);
+        ok = WriteAllFromStart(fd, bytes, error);
         if (ok && ::ftruncate(fd, static_cast<off_t>(bytes.size())) != 0) {
             error = errno;
             ok = false;
@@ -176,7 +157,7 @@ bool RewriteInPlace(const std::string& path, std::span<const std::uint8_t> bytes
         if (!ok) {
             // Put the old content back as far as the disk lets us.
             int ignoredError = 0;
-            if (PwriteAll(fd, old, ignoredError)
+            if (WriteAllFromStart(fd, old, ignoredError)
                 && ::ftruncate(fd, static_cast<off_t>(old.size())) == 0)
                 ::fsync(fd);
         }
@@ -242,7 +223,7 @@ bool WriteFileSafely(const std::string& requested, std::span<const std::uint8_t>
     temp.assign(templ.data());
 
     int error = 0;
-    bool ok = WriteAll(fd, bytes, error);
+    bool ok = WriteAllFromStart(fd, bytes, error);
     if (ok && ::fchmod(fd, exists ? (existing.st_mode & 07777) : NewFileMode()) != 0) {
         error = errno;
         ok = false;

@@ -39,22 +39,26 @@ constexpr const char* MASK_DESTINATION_MASK_HINT =
     "highest two and the lowest two bits of the fourth.\r\n\r\n"
     "The mask may be up to 16 bytes long.";
 
+// What the offset types mean; the source and destination topics share it.
+#define MASK_OFFSET_TYPES_EXPLAINED \
+    "This list selects the standard part of the frame to which the offset value is " \
+    "added.\r\n\r\n" \
+    "RAW: the offset counts from the first byte of the raw frame.\r\n\r\n" \
+    "D-MAC: the offset counts from the destination MAC address.\r\n\r\n" \
+    "S-MAC: the offset counts from the source MAC address.\r\n\r\n" \
+    "FRAME: the offset counts from the first byte after the source MAC address.\r\n\r\n" \
+    "FRAGS: the offset counts from the first byte that does not depend on the frame " \
+    "encapsulation, typically the protocol payload.\r\n\r\n" \
+    "ECB: the offset counts from the first byte of the ECB, an internal NetWare data " \
+    "structure.\r\n\r\n" \
+    "All other types are not yet implemented and are the same as RAW.\r\n\r\n" \
+    "For sent frames, RAW, S-MAC, D-MAC and FRAME make the TSE build representations of the " \
+    "frame headers."
+
 // Focus enters the destination list.
 constexpr const char* MASK_DESTINATION_FROM_HINT =
     "Destination From ( Offset Type )\r\n\r\n"
-    "This list selects the standard part of the frame to which the offset value is "
-    "added.\r\n\r\n"
-    "RAW: the offset counts from the first byte of the raw frame.\r\n\r\n"
-    "D-MAC: the offset counts from the destination MAC address.\r\n\r\n"
-    "S-MAC: the offset counts from the source MAC address.\r\n\r\n"
-    "FRAME: the offset counts from the first byte after the source MAC address.\r\n\r\n"
-    "FRAGS: the offset counts from the first byte that does not depend on the frame "
-    "encapsulation, typically the protocol payload.\r\n\r\n"
-    "ECB: the offset counts from the first byte of the ECB, an internal NetWare data "
-    "structure.\r\n\r\n"
-    "All other types are not yet implemented and are the same as RAW.\r\n\r\n"
-    "For sent frames, RAW, S-MAC, D-MAC and FRAME make the TSE build representations of the "
-    "frame headers.";
+    MASK_OFFSET_TYPES_EXPLAINED;
 
 // Focus enters the destination offset box.
 constexpr const char* MASK_DESTINATION_OFFSET_HINT =
@@ -95,19 +99,7 @@ constexpr const char* MASK_SOURCE_MASK_HINT =
 // Focus enters the source list.
 constexpr const char* MASK_SOURCE_FROM_HINT =
     "Source From ( Offset Type )\r\n\r\n"
-    "This list selects the standard part of the frame to which the offset value is "
-    "added.\r\n\r\n"
-    "RAW: the offset counts from the first byte of the raw frame.\r\n\r\n"
-    "D-MAC: the offset counts from the destination MAC address.\r\n\r\n"
-    "S-MAC: the offset counts from the source MAC address.\r\n\r\n"
-    "FRAME: the offset counts from the first byte after the source MAC address.\r\n\r\n"
-    "FRAGS: the offset counts from the first byte that does not depend on the frame "
-    "encapsulation, typically the protocol payload.\r\n\r\n"
-    "ECB: the offset counts from the first byte of the ECB, an internal NetWare data "
-    "structure.\r\n\r\n"
-    "All other types are not yet implemented and are the same as RAW.\r\n\r\n"
-    "For sent frames, RAW, S-MAC, D-MAC and FRAME make the TSE build representations of the "
-    "frame headers.";
+    MASK_OFFSET_TYPES_EXPLAINED;
 
 // Focus enters the source offset box.
 constexpr const char* MASK_SOURCE_OFFSET_HINT =
@@ -127,5 +119,7 @@ constexpr const char* MASK_TTL_HINT =
     "TTL of the connections being managed, 120 to 240 seconds, and lower for very busy "
     "networks.\r\n\r\n"
     "Absolute TTL forces the entry to be destroyed even when traffic arrived recently.";
+
+#undef MASK_OFFSET_TYPES_EXPLAINED
 
 } // namespace talvex

@@ -90,35 +90,31 @@ constexpr std::string_view OFFSET_HINT =
     "\r\n"
     "Negative offsets are not supported.";
 
+// What every action does; the Then and Else topics share it.
+#define RULE_ACTIONS_EXPLAINED \
+    "Delay Frame: holds the frame for the parameter in units of 10 microseconds.\r\n" \
+    "Drop Frame: the frame is not delivered.\r\n" \
+    "Forward Frame: the frame is processed no further and passed on.\r\n" \
+    "Address Mask: directs the frame to the address mask given as parameter.\r\n" \
+    "Next Rule: continues with the next rule, which must be defined.\r\n" \
+    "Next Sequence: not implemented.\r\n" \
+    "QoS: the QoS node given as parameter manages the frame.\r\n" \
+    "Goto Rule: continues with the rule given as parameter.\r\n" \
+    "Goto Sequence: not implemented; the parameter is a rule number."
+
 constexpr std::string_view THEN_ACTION_HINT =
     "Then Action\r\n"
     "\r\n"
     "The action taken when the condition holds.\r\n"
     "\r\n"
-    "Delay Frame: holds the frame for the parameter in units of 10 microseconds.\r\n"
-    "Drop Frame: the frame is not delivered.\r\n"
-    "Forward Frame: the frame is processed no further and passed on.\r\n"
-    "Address Mask: directs the frame to the address mask given as parameter.\r\n"
-    "Next Rule: continues with the next rule, which must be defined.\r\n"
-    "Next Sequence: not implemented.\r\n"
-    "QoS: the QoS node given as parameter manages the frame.\r\n"
-    "Goto Rule: continues with the rule given as parameter.\r\n"
-    "Goto Sequence: not implemented; the parameter is a rule number.";
+    RULE_ACTIONS_EXPLAINED;
 
 constexpr std::string_view ELSE_ACTION_HINT =
     "Else Action\r\n"
     "\r\n"
     "The action taken when the condition fails.\r\n"
     "\r\n"
-    "Delay Frame: holds the frame for the parameter in units of 10 microseconds.\r\n"
-    "Drop Frame: the frame is not delivered.\r\n"
-    "Forward Frame: the frame is processed no further and passed on.\r\n"
-    "Address Mask: directs the frame to the address mask given as parameter.\r\n"
-    "Next Rule: continues with the next rule, which must be defined.\r\n"
-    "Next Sequence: not implemented.\r\n"
-    "QoS: the QoS node given as parameter manages the frame.\r\n"
-    "Goto Rule: continues with the rule given as parameter.\r\n"
-    "Goto Sequence: not implemented; the parameter is a rule number.";
+    RULE_ACTIONS_EXPLAINED;
 
 constexpr std::string_view THEN_PARAM_HINT =
     "Then Parameter\r\n"
@@ -154,5 +150,7 @@ constexpr std::string_view CONDITION_HINT =
     "This field is not implemented.\r\n"
     "\r\n"
     "Leave it set to the default value.";
+
+#undef RULE_ACTIONS_EXPLAINED
 
 } // namespace talvex

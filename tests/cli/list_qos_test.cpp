@@ -10,20 +10,13 @@
 namespace talvex {
 namespace {
 
+using testing::FileWord;
 using testing::PatternBytes;
 using testing::RunProgram;
 using testing::TempDir;
 using testing::WriteBytes;
 
 constexpr std::size_t QOS_BLOCK_AT = 17408;
-
-std::uint32_t FileWord(const std::vector<std::uint8_t>& file, std::size_t at, int width)
-{
-    std::uint32_t value = 0;
-    for (int i = 0; i < width; ++i)
-        value |= static_cast<std::uint32_t>(file[at + i]) << (8 * i);
-    return value;
-}
 
 // The listing worked out from the file bytes alone.
 std::string ExpectedListing(const std::vector<std::uint8_t>& file)

@@ -47,6 +47,16 @@ inline std::vector<std::uint8_t> ReadBytes(const std::string& path)
     return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
+// The little-endian number of `width` bytes at `at`, read straight from the
+// file's bytes (the tests' own reading, independent of the record types).
+inline std::uint32_t FileWord(const std::vector<std::uint8_t>& file, std::size_t at, int width)
+{
+    std::uint32_t value = 0;
+    for (int i = 0; i < width; ++i)
+        value |= static_cast<std::uint32_t>(file[at + static_cast<std::size_t>(i)]) << (8 * i);
+    return value;
+}
+
 // Bytes that differ from position to position, so misplaced copies show.
 inline std::vector<std::uint8_t> PatternBytes(std::size_t length, std::uint32_t seed = 1)
 {

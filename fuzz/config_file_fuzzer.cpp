@@ -2,9 +2,10 @@
 // short, copied from another server or plain wrong. The file goes through
 // everything the manager does with it: load, run-time clear, verification,
 // the four lists (with the priority-queue structure pass), every record in
-// its editor with OK pressed on the fields the editor showed, every exchange
-// of neighbours and back, deletes, and finally the save: saving, loading the
-// saved bytes and saving again must give the same bytes.
+// its editor with OK pressed on the fields the editor showed (which must keep
+// every byte) and after one edit (which may change only the bytes it owns),
+// every exchange of neighbours and back, deletes, and finally the save:
+// saving, loading the saved bytes and saving again must give the same bytes.
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
@@ -17,6 +18,7 @@
 #include "config/config_file.h"
 #include "config/records.h"
 #include "fuzz_checks.h"
+#include "operator_edits.h"
 #include "pages/masks/mask_editor.h"
 #include "pages/masks/mask_lines.h"
 #include "pages/masks/mask_table_ops.h"
@@ -99,41 +101,36 @@ void Verify(const ConfigImage& image)
     Consume(report);
 }
 
-// Every rule opened in the editor and OK pressed on what it showed. The
-// bytes the editor does not own (the number, the index and the engine's
-// bytes 16-19 and 22-31) must come out as they went in.
+bool SameRecord(const void* a, const void* b) { return std::memcmp(a, b, RECORD_SIZE) == 0; }
+
+// Every record is opened in its editor and OK pressed on the fields exactly
+// as the editor showed them: OK is refused with nothing stored, or keeps
+// every byte as the opening left it. Then, on a copy of the opened record,
+// one edit picked by the record's bytes and OK: only the bytes that edit
+// owns may change.
+
 void EditRules(ConfigImage& image)
 {
     for (int r = 0; r < RULE_COUNT; ++r) {
         Isolated<RuleRecord> isolated(image.ruleTable[static_cast<std::size_t>(r)]);
         RuleRecord& rule = *isolated;
         const RuleRecord restore = OpenRuleEditor(rule);
-        const RuleEditorFields fields = DecodeRuleEditor(rule, r);
-        RuleEditorEnablingFor(fields.condition, fields.thenAction, fields.elseAction);
+        const RuleEditorFields opening = DecodeRuleEditor(rule, r);
+        RuleEditorEnablingFor(opening.condition, opening.thenAction, opening.elseAction);
         const RuleRecord opened = rule;
-        if (AcceptRuleEditor(fields, rule)) {
-            const auto before = RecordBytes(opened);
-            const auto after = RecordBytes(rule);
-            ExpectSameBytes(before, after, 0, 4, "rule editor keeps number and index");
-            ExpectSameBytes(before, after, 16, 20, "rule editor keeps engine bytes 16-19");
-            ExpectSameBytes(before, after, 22, 32, "rule editor keeps engine bytes 22-31");
-            Expect((rule.ruleFlags & RULE_FLAGS_MASK) == (opened.ruleFlags & RULE_FLAGS_MASK),
-                   "rule editor keeps the rule flags");
-            Expect(rule.patternLength.get() >= 0 && rule.patternLength.get() <= 16,
-                   "rule editor stores a pattern length of 0 to 16");
-            Consume(RuleLineText(rule, r));
-        } else {
-            Expect(std::memcmp(&rule, &opened, RECORD_SIZE) == 0, "a refused OK stores nothing");
-            CancelRuleEditor(restore, rule);
-        }
-    }
-}
+        const bool accepted = AcceptRuleEditor(opening, opening, rule);
+        Expect(SameRecord(&rule, &opened), "OK without edits keeps every byte of the rule");
 
-void ExpectMaskEngineBytesKept(const AddressMask& before, const AddressMask& after)
-{
-    ExpectSameBytes(RecordBytes(before), RecordBytes(after), 0, 8, "mask editor keeps bytes 0-7");
-    ExpectSameBytes(RecordBytes(before), RecordBytes(after), 60, 64,
-                    "mask editor keeps bytes 60-63");
+        RuleRecord edited = opened;
+        RuleEditorFields fields = opening;
+        const std::uint64_t owned = EditRuleFields(fields, PickFor(RecordBytes(opened), r));
+        if (AcceptRuleEditor(opening, fields, edited))
+            Consume(RuleLineText(edited, r));
+        ExpectOnlyOwnedBytesChanged(RecordBytes(opened), RecordBytes(edited), owned,
+                                    "a rule edit changes only the bytes it owns");
+        if (!accepted)
+            CancelRuleEditor(restore, rule);
+    }
 }
 
 void EditMasks(ConfigImage& image)
@@ -142,56 +139,56 @@ void EditMasks(ConfigImage& image)
         Isolated<AddressMask> isolated(image.maskTable[static_cast<std::size_t>(m)]);
         AddressMask& mask = *isolated;
         const AddressMask restore = OpenMaskRecord(mask);
-        const MaskEditorFields fields = DecodeMaskFields(mask, m);
-        MaskEnablingFor(fields);
+        const MaskEditorFields opening = DecodeMaskFields(mask, m);
+        MaskEnablingFor(opening);
         const AddressMask opened = mask;
+        const bool accepted = AcceptMaskFields(opening, opening, mask);
+        Expect(SameRecord(&mask, &opened), "OK without edits keeps every byte of the mask");
 
-        // The templates box clicked, then OK, on a scratch copy.
-        MaskEditorFields toggled = fields;
-        toggled.useTemplates = !toggled.useTemplates;
-        ModeRefresh(mask, toggled);
-        MaskEnablingFor(toggled);
-        AddressMask scratch = mask;
-        if (AcceptMaskFields(toggled, scratch)) {
-            ExpectMaskEngineBytesKept(opened, scratch);
-            Expect(scratch.srcLength <= 16 && scratch.dstLength <= 16, "mask lengths 0 to 16");
+        AddressMask edited = opened;
+        MaskEditorFields fields = opening;
+        const std::uint64_t owned =
+            EditMaskFields(fields, opened, PickFor(RecordBytes(opened), m));
+        MaskEnablingFor(fields);
+        if (AcceptMaskFields(opening, fields, edited)) {
+            Expect(edited.srcLength + edited.dstLength > 0, "an accepted mask holds a byte");
+            Consume(MaskLineText(edited, m));
         }
-
-        if (AcceptMaskFields(fields, mask)) {
-            ExpectMaskEngineBytesKept(opened, mask);
-            Expect(mask.srcLength <= 16 && mask.dstLength <= 16, "mask lengths 0 to 16");
-            Consume(MaskLineText(mask, m));
-        } else {
-            Expect(std::memcmp(&mask, &opened, RECORD_SIZE) == 0, "a refused OK stores nothing");
+        ExpectOnlyOwnedBytesChanged(RecordBytes(opened), RecordBytes(edited), owned,
+                                    "a mask edit changes only the bytes it owns");
+        if (!accepted)
             RestoreMaskRecord(mask, restore);
-        }
     }
 }
 
-// Every entry opened in the editor and OK pressed on what it showed; each OK
-// runs the structure pass over the whole table, which may rewrite only the
-// derived QoS node and queue number of the entries.
+// OK runs the structure pass over the whole table, which may rewrite the
+// derived QoS node and queue number of every entry: without edits the table
+// must come out as the opening left it, with that pass run. The edit is
+// checked before the pass.
 void EditQueues(ConfigImage& image)
 {
-    const auto before = std::make_unique<PriQTable>(image.priQTable);
     for (int e = 0; e < PRIQ_COUNT; ++e) {
-        const auto opened = std::make_unique<PriQTable>(image.priQTable);
-        bool accepted = false;
+        const auto entry = static_cast<std::size_t>(e);
         {
             PriQEditorSession session(image.priQTable, e);
-            accepted = session.Accept(session.openingFields());
+            const PriQEditorFields& opening = session.openingFields();
+            const auto opened = std::make_unique<PriQTable>(image.priQTable);
+            const auto passed = std::make_unique<PriQTable>(*opened);
+            RunStructurePass(*passed);
+
+            PriorityQueueEntry edited = (*opened)[entry];
+            PriQEditorFields fields = opening;
+            const std::uint64_t owned = EditQueueFields(fields, PickFor(RecordBytes(edited), e));
+            EncodePriQEntry(opening, fields, edited);
+            ExpectOnlyOwnedBytesChanged(RecordBytes((*opened)[entry]), RecordBytes(edited), owned,
+                                        "a queue edit changes only the bytes it owns");
+
+            const bool accepted = session.Accept(opening);
+            Expect(std::memcmp(accepted ? passed.get() : opened.get(), &image.priQTable,
+                               sizeof(PriQTable)) == 0,
+                   "OK without edits keeps every byte of the queue table");
         }
-        if (!accepted)
-            Expect(std::memcmp(opened.get(), &image.priQTable, sizeof(PriQTable)) == 0,
-                   "a cancelled queue editor leaves the table");
-        Consume(PriQLineText(image.priQTable[static_cast<std::size_t>(e)], e));
-    }
-    for (int i = 0; i < PRIQ_COUNT; ++i) {
-        const auto& was = (*before)[static_cast<std::size_t>(i)];
-        const auto& now = image.priQTable[static_cast<std::size_t>(i)];
-        ExpectSameBytes(RecordBytes(was), RecordBytes(now), 0, 24, "queue editor keeps bytes 0-23");
-        ExpectSameBytes(RecordBytes(was), RecordBytes(now), 40, 64,
-                        "queue editor keeps bytes 40-63");
+        Consume(PriQLineText(image.priQTable[entry], e));
     }
 }
 
@@ -202,19 +199,19 @@ void EditQosNodes(ConfigImage& image)
             Isolated<QosNode> isolated(image.qosTable[static_cast<std::size_t>(q)]);
             QosNode& node = *isolated;
             const QosNode restore = OpenQosEditor(node);
-            const QosEditorFields fields = DecodeQosEditor(node, q);
+            const QosEditorFields opening = DecodeQosEditor(node, q);
             const QosNode opened = node;
-            if (AcceptQosEditor(fields, node)) {
-                const auto before = RecordBytes(opened);
-                const auto after = RecordBytes(node);
-                ExpectSameBytes(before, after, 0, 12, "QoS editor keeps bytes 0-11");
-                ExpectSameBytes(before, after, 14, 36, "QoS editor keeps bytes 14-35");
-                ExpectSameBytes(before, after, 52, 64, "QoS editor keeps bytes 52-63");
-            } else {
-                Expect(std::memcmp(&node, &opened, RECORD_SIZE) == 0,
-                       "a refused OK stores nothing");
+            const bool accepted = AcceptQosEditor(opening, opening, node);
+            Expect(SameRecord(&node, &opened), "OK without edits keeps every byte of the node");
+
+            QosNode edited = opened;
+            QosEditorFields fields = opening;
+            const std::uint64_t owned = EditQosFields(fields, PickFor(RecordBytes(opened), q));
+            AcceptQosEditor(opening, fields, edited);
+            ExpectOnlyOwnedBytesChanged(RecordBytes(opened), RecordBytes(edited), owned,
+                                        "a QoS edit changes only the bytes it owns");
+            if (!accepted)
                 CancelQosEditor(restore, node);
-            }
         }
         Consume(QosLineText(image, static_cast<std::uint32_t>(q)));
     }

@@ -53,7 +53,8 @@ void RuleEditor(FuzzedDataProvider& input)
 {
     RuleRecord rule = ConsumeRecord<RuleRecord>(input);
     const int slot = input.ConsumeIntegralInRange(0, RULE_COUNT - 1);
-    RuleEditorFields fields = DecodeRuleEditor(rule, slot);
+    const RuleEditorFields opening = DecodeRuleEditor(rule, slot);
+    RuleEditorFields fields = opening;
     fields.condition = Choice(input, ConditionTable());
     fields.comparison = Choice(input, OperatorTable());
     fields.base = Choice(input, OffsetBaseTable());
@@ -69,7 +70,7 @@ void RuleEditor(FuzzedDataProvider& input)
     RuleEditorEnablingFor(fields.condition, fields.thenAction, fields.elseAction);
 
     const RuleRecord before = rule;
-    if (!AcceptRuleEditor(fields, rule)) {
+    if (!AcceptRuleEditor(opening, fields, rule)) {
         Expect(Same(&rule, &before), "a refused rule OK stores nothing");
         return;
     }
@@ -84,9 +85,13 @@ void RuleEditor(FuzzedDataProvider& input)
                && (rule.thenAction & 0xE0) == (before.thenAction & 0xE0)
                && (rule.elseAction & 0xE0) == (before.elseAction & 0xE0),
            "rule editor keeps bits 5-7 of the condition and action bytes");
-    const int length = rule.patternLength.get();
-    Expect(length >= 0 && length <= 16 && rule.frameLength.get() == length,
-           "rule editor stores a pattern length of 0 to 16 as the frame length too");
+    // Lengths are kept as stored or written from the pattern texts.
+    const auto fits = [](const LeI16& now, const LeI16& was) {
+        return now == was || (now.get() >= 0 && now.get() <= 16);
+    };
+    Expect(fits(rule.patternLength, before.patternLength)
+               && fits(rule.frameLength, before.frameLength),
+           "rule editor writes pattern lengths of 0 to 16");
     DecodeRuleEditor(rule, slot);
     RuleLineText(rule, slot);
 }
@@ -95,7 +100,8 @@ void MaskEditor(FuzzedDataProvider& input)
 {
     AddressMask mask = ConsumeRecord<AddressMask>(input);
     const int entry = input.ConsumeIntegralInRange(0, MASK_COUNT - 1);
-    MaskEditorFields fields = DecodeMaskFields(mask, entry);
+    const MaskEditorFields opening = DecodeMaskFields(mask, entry);
+    MaskEditorFields fields = opening;
     if (input.ConsumeBool()) {
         fields.useTemplates = !fields.useTemplates;
         ModeRefresh(mask, fields);
@@ -121,7 +127,7 @@ void MaskEditor(FuzzedDataProvider& input)
     MaskEnablingFor(fields);
 
     const AddressMask before = mask;
-    if (!AcceptMaskFields(fields, mask)) {
+    if (!AcceptMaskFields(opening, fields, mask)) {
         Expect(Same(&mask, &before), "a refused mask OK stores nothing");
         return;
     }
@@ -136,12 +142,21 @@ void MaskEditor(FuzzedDataProvider& input)
                && (mask.dstBase & 0x0F) == (before.dstBase & 0x0F)
                && (mask.defaultAction & 0xE0) == (before.defaultAction & 0xE0),
            "mask editor keeps the low base nibbles and the action's upper bits");
-    Expect(mask.srcLength <= 16 && mask.dstLength <= 16, "mask lengths 0 to 16");
     Expect(mask.srcLength + mask.dstLength > 0, "an accepted mask holds at least one byte");
-    for (std::size_t i = mask.srcLength; i < 16; ++i)
-        Expect(mask.srcMask[i] == 0, "source mask bytes after its length are zero");
-    for (std::size_t i = mask.dstLength; i < 16; ++i)
-        Expect(mask.dstMask[i] == 0, "destination mask bytes after its length are zero");
+    // A side is kept as stored or written whole from its texts.
+    const auto sideWritten = [](const Bytes<16>& bytes, std::uint8_t length) {
+        for (std::size_t i = length; i < bytes.size(); ++i) {
+            if (bytes[i] != 0)
+                return false;
+        }
+        return length <= 16;
+    };
+    Expect((mask.srcMask == before.srcMask && mask.srcLength == before.srcLength)
+               || sideWritten(mask.srcMask, mask.srcLength),
+           "a written source side has 0 to 16 bytes and zeros after them");
+    Expect((mask.dstMask == before.dstMask && mask.dstLength == before.dstLength)
+               || sideWritten(mask.dstMask, mask.dstLength),
+           "a written destination side has 0 to 16 bytes and zeros after them");
     DecodeMaskFields(mask, entry);
     MaskLineText(mask, entry);
 }
@@ -168,9 +183,10 @@ void QueueEditor(FuzzedDataProvider& input)
 
     const auto before = std::make_unique<PriQTable>(*table);
     bool accepted = false;
+    std::uint16_t openedFlags = 0;
     try {
         PriQEditorSession session(*table, entry);
-        session.openingFields();
+        openedFlags = (*table)[static_cast<std::size_t>(entry)].flags;
         accepted = session.Accept(input.ConsumeBool() ? fields : session.openingFields());
     } catch (const std::out_of_range&) {
         Expect(entry < 0 || entry >= PRIQ_COUNT, "only an entry outside the table is refused");
@@ -192,10 +208,11 @@ void QueueEditor(FuzzedDataProvider& input)
     }
     const auto& was = (*before)[static_cast<std::size_t>(entry)];
     const auto& now = (*table)[static_cast<std::size_t>(entry)];
-    Expect((now.flags & PQ_IN_USE) != 0, "an accepted queue entry is in use");
     Expect((now.flags & ~(PQ_POSITION_MASK | PQ_IN_USE)) == (was.flags & ~(PQ_POSITION_MASK | PQ_IN_USE)),
            "the queue editor keeps the flag bits it does not own");
-    Expect((now.flags & PQ_POSITION_MASK) != 0, "an accepted queue entry has a position");
+    Expect(now.flags == openedFlags
+               || ((now.flags & PQ_IN_USE) != 0 && (now.flags & PQ_POSITION_MASK) != 0),
+           "flags written from the boxes are in use and have a position");
 }
 
 void QosEditor(FuzzedDataProvider& input)
@@ -205,7 +222,8 @@ void QosEditor(FuzzedDataProvider& input)
     QosNode& node = image->qosTable[static_cast<std::size_t>(index)];
     node = ConsumeRecord<QosNode>(input);
     const QosNode restore = OpenQosEditor(node);
-    QosEditorFields fields = DecodeQosEditor(node, index);
+    const QosEditorFields opening = DecodeQosEditor(node, index);
+    QosEditorFields fields = opening;
     for (std::string* text : {&fields.rate, &fields.seconds, &fields.low, &fields.high}) {
         if (input.ConsumeBool())
             *text = Text(input);
@@ -215,7 +233,7 @@ void QosEditor(FuzzedDataProvider& input)
         *box = input.ConsumeBool();
 
     const QosNode before = node;
-    if (!AcceptQosEditor(fields, node)) {
+    if (!AcceptQosEditor(opening, fields, node)) {
         Expect(Same(&node, &before), "a refused QoS OK stores nothing");
         CancelQosEditor(restore, node);
         Expect(Same(&node, &restore), "cancel gives the node back");
@@ -228,8 +246,9 @@ void QosEditor(FuzzedDataProvider& input)
     ExpectSameBytes(was, now, 52, 64, "QoS editor keeps bytes 52-63");
     Expect((node.flags & ~QOS_EDITOR_BITS) == (before.flags & ~QOS_EDITOR_BITS),
            "QoS editor keeps the flag bits it does not own");
-    Expect(node.samplePeriod > 10000u && node.samplePeriod < 1000000000u,
-           "an accepted sample period lies in its range");
+    Expect(node.samplePeriod == before.samplePeriod
+               || (node.samplePeriod > 10000u && node.samplePeriod < 1000000000u),
+           "a sample period written lies in its range");
     DecodeQosEditor(node, index);
     QosLineText(*image, static_cast<std::uint32_t>(index));
 }

@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "config/dotted_hex.h"
+#include "config/edited_inputs.h"
 #include "config/number_reads.h"
 #include "pages/masks/mask_templates.h"
 
@@ -68,6 +69,71 @@ std::uint8_t StoredBase(std::uint8_t oldBase, std::uint8_t newHighNibble)
     return static_cast<std::uint8_t>((oldBase & KEPT_BASE_BITS) | (newHighNibble & 0xF0));
 }
 
+std::int16_t LowWord(std::uint32_t number)
+{
+    return static_cast<std::int16_t>(static_cast<std::uint16_t>(number));
+}
+
+std::uint16_t EncodeMaskFlags(std::uint16_t oldFlags, const MaskEditorFields& fields)
+{
+    std::uint16_t flags = oldFlags & static_cast<std::uint16_t>(~EDITOR_FLAG_BITS);
+    if (fields.bidirectionalQos)
+        flags |= MASK_BIDIR_QOS;
+    if (fields.absoluteTtl)
+        flags |= MASK_ABSOLUTE_TTL;
+    if (fields.useKeyGroup)
+        flags |= MASK_KEY_GROUP;
+    if (fields.auditConnections)
+        flags |= MASK_AUDIT;
+    return flags;
+}
+
+// One address side: the record fields it stores and the fields it is read from.
+struct AddressSide {
+    Bytes<16> AddressMask::*mask;
+    std::uint8_t AddressMask::*keyType;
+    std::uint8_t AddressMask::*base;
+    std::uint8_t AddressMask::*offset;
+    std::uint8_t AddressMask::*length;
+    int MaskEditorFields::*choice;
+    std::string MaskEditorFields::*offsetText;
+    std::string MaskEditorFields::*maskText;
+};
+
+constexpr AddressSide ADDRESS_SIDES[] = {
+    {&AddressMask::srcMask, &AddressMask::srcKeyType, &AddressMask::srcBase,
+     &AddressMask::srcOffset, &AddressMask::srcLength, &MaskEditorFields::srcChoice,
+     &MaskEditorFields::srcOffset, &MaskEditorFields::srcMask},
+    {&AddressMask::dstMask, &AddressMask::dstKeyType, &AddressMask::dstBase,
+     &AddressMask::dstOffset, &AddressMask::dstLength, &MaskEditorFields::dstChoice,
+     &MaskEditorFields::dstOffset, &MaskEditorFields::dstMask},
+};
+
+// Reads one side's list, offset and mask into the record. False when the
+// offset holds no number, the mask text is not empty but yields no byte, or
+// the choice is not a row of the list (the fields did not come from the
+// editor); the record may then be half written.
+bool EncodeSide(const AddressSide& side, const MaskEditorFields& fields, AddressMask& record)
+{
+    const int choice = fields.*side.choice;
+    const std::optional<std::uint32_t> offset = ReadUnsigned(fields.*side.offsetText);
+    const MaskSide mask = ReadMaskSide(fields.*side.maskText);
+    if (!offset || !mask.acceptable
+        || LookupCodeEntry(AddressListTable(fields.useTemplates),
+                           static_cast<std::uint32_t>(choice)) == nullptr)
+        return false;
+    record.*side.offset = static_cast<std::uint8_t>(*offset);
+    record.*side.length = static_cast<std::uint8_t>(mask.count);
+    record.*side.mask = mask.bytes;
+    // Templates give the FRAGS base and remember the key type; without them
+    // the list is the base and the key type is cleared.
+    const bool templated = fields.useTemplates;
+    record.*side.base = StoredBase(record.*side.base,
+                                   templated ? BASE_FRAGS : static_cast<std::uint8_t>(choice));
+    record.*side.keyType = templated ? static_cast<std::uint8_t>(choice) : 0;
+    return true;
+}
+
 } // namespace
 
 std::span<const CodeEntry> AddressListTable(bool useTemplates)
@@ -97,9 +163,8 @@ MaskEditorFields DecodeMaskFields(const AddressMask& record, int entry)
     fields.keyGroup = DecimalText(static_cast<std::int8_t>(record.keyGroup));
     fields.defaultParam = DecimalText(record.defaultParam.get());
     fields.qos = DecimalText(record.qosNode.get());
-    // Ticks read as a signed count; integer division truncates toward zero.
-    fields.ttl = DecimalText(static_cast<std::int32_t>(record.ttlTicks.get())
-                             / static_cast<std::int32_t>(TICKS_PER_SECOND));
+    // Whole seconds of the unsigned tick count.
+    fields.ttl = DecimalText(record.ttlTicks.get() / TICKS_PER_SECOND);
     fields.defaultAction =
         ChoiceAfterSelect(DefaultActionTable(), record.defaultAction & ACTION_CODE_MASK);
     ModeRefresh(record, fields);
@@ -147,68 +212,55 @@ MaskEditorEnabling MaskEnablingFor(const MaskEditorFields& fields)
     return enabling;
 }
 
-bool AcceptMaskFields(const MaskEditorFields& fields, AddressMask& record)
+bool AcceptMaskFields(const MaskEditorFields& opening, const MaskEditorFields& fields,
+                      AddressMask& record)
 {
-    // Disabled boxes are read too: a parameter box without a digit refuses
-    // OK even when the chosen action takes no parameter.
-    const auto param = ReadUnsigned(fields.defaultParam);
-    const auto keyGroup = ReadUnsigned(fields.keyGroup);
-    const auto qos = ReadUnsigned(fields.qos);
-    const auto ttl = ReadUnsigned(fields.ttl);
-    const auto srcOffset = ReadUnsigned(fields.srcOffset);
-    const auto dstOffset = ReadUnsigned(fields.dstOffset);
-    const MaskSide src = ReadMaskSide(fields.srcMask);
-    const MaskSide dst = ReadMaskSide(fields.dstMask);
-    if (!param || !keyGroup || !qos || !ttl || !srcOffset || !dstOffset)
-        return false;
-    if (!src.acceptable || !dst.acceptable || src.count + dst.count == 0)
-        return false;
-    // The lists are pick lists, so a choice outside its table means the
-    // fields did not come from the editor; nothing is stored then.
-    if (LookupCodeEntry(AddressListTable(fields.useTemplates),
-                        static_cast<std::uint32_t>(fields.srcChoice)) == nullptr
-        || LookupCodeEntry(AddressListTable(fields.useTemplates),
-                           static_cast<std::uint32_t>(fields.dstChoice)) == nullptr
-        || LookupCodeEntry(DefaultActionTable(),
-                           static_cast<std::uint32_t>(fields.defaultAction)) == nullptr)
+    using F = MaskEditorFields;
+    const auto edited = [&](auto... inputs) { return InputsEdited(opening, fields, inputs...); };
+    // Numbers are read with "%u" and keep the low bits their field holds.
+    // Disabled boxes are read too: an emptied parameter box refuses OK even
+    // when the chosen action takes no parameter.
+    const auto readNumber = [&](const std::string F::*text, auto store) {
+        if (!edited(text))
+            return true;
+        const std::optional<std::uint32_t> number = ReadUnsigned(fields.*text);
+        if (number)
+            store(*number);
+        return number.has_value();
+    };
+
+    AddressMask result = record;
+    if (!readNumber(&F::defaultParam, [&](std::uint32_t n) { result.defaultParam = LowWord(n); })
+        || !readNumber(&F::qos, [&](std::uint32_t n) { result.qosNode = LowWord(n); })
+        || !readNumber(&F::ttl, [&](std::uint32_t n) { result.ttlTicks = n * TICKS_PER_SECOND; })
+        || !readNumber(&F::keyGroup,
+                       [&](std::uint32_t n) { result.keyGroup = static_cast<std::uint8_t>(n); }))
         return false;
 
-    std::uint16_t flags = record.flags & static_cast<std::uint16_t>(~EDITOR_FLAG_BITS);
-    if (fields.bidirectionalQos)
-        flags |= MASK_BIDIR_QOS;
-    if (fields.absoluteTtl)
-        flags |= MASK_ABSOLUTE_TTL;
-    if (fields.useKeyGroup)
-        flags |= MASK_KEY_GROUP;
-    if (fields.auditConnections)
-        flags |= MASK_AUDIT;
-    record.flags = flags;
+    if (edited(&F::bidirectionalQos, &F::absoluteTtl, &F::useKeyGroup, &F::auditConnections))
+        result.flags = EncodeMaskFlags(record.flags, fields);
 
-    record.defaultParam = static_cast<std::int16_t>(static_cast<std::uint16_t>(*param));
-    record.qosNode = static_cast<std::int16_t>(static_cast<std::uint16_t>(*qos));
-    record.ttlTicks = *ttl * TICKS_PER_SECOND;
-    record.keyGroup = static_cast<std::uint8_t>(*keyGroup);
-
-    record.srcLength = static_cast<std::uint8_t>(src.count);
-    record.dstLength = static_cast<std::uint8_t>(dst.count);
-    record.srcOffset = static_cast<std::uint8_t>(*srcOffset);
-    record.dstOffset = static_cast<std::uint8_t>(*dstOffset);
-
-    if (fields.useTemplates) {
-        record.srcBase = StoredBase(record.srcBase, BASE_FRAGS);
-        record.dstBase = StoredBase(record.dstBase, BASE_FRAGS);
-        record.srcKeyType = static_cast<std::uint8_t>(fields.srcChoice);
-        record.dstKeyType = static_cast<std::uint8_t>(fields.dstChoice);
-    } else {
-        record.srcBase = StoredBase(record.srcBase, static_cast<std::uint8_t>(fields.srcChoice));
-        record.dstBase = StoredBase(record.dstBase, static_cast<std::uint8_t>(fields.dstChoice));
-        record.srcKeyType = 0;
-        record.dstKeyType = 0;
+    if (edited(&F::defaultAction)) {
+        // The lists are pick lists, so a choice outside its table means the
+        // fields did not come from the editor; nothing is stored then.
+        if (LookupCodeEntry(DefaultActionTable(),
+                            static_cast<std::uint32_t>(fields.defaultAction)) == nullptr)
+            return false;
+        result.defaultAction = static_cast<std::uint8_t>(
+            (record.defaultAction & KEPT_ACTION_BITS) | (fields.defaultAction & ACTION_CODE_MASK));
     }
-    record.defaultAction = static_cast<std::uint8_t>((record.defaultAction & KEPT_ACTION_BITS)
-                                                     | (fields.defaultAction & ACTION_CODE_MASK));
-    record.srcMask = src.bytes;
-    record.dstMask = dst.bytes;
+
+    // A side's offset, mask bytes, length, base and key type are encoded
+    // together, from the templates box and the side's list and two boxes.
+    for (const AddressSide& side : ADDRESS_SIDES) {
+        if (edited(&F::useTemplates, side.choice, side.offsetText, side.maskText)
+            && !EncodeSide(side, fields, result))
+            return false;
+    }
+    // A mask needs at least one byte on one of its sides, stored or typed.
+    if (result.srcLength + result.dstLength == 0)
+        return false;
+    record = result;
     return true;
 }
 

@@ -64,12 +64,20 @@ void FieldRefresh(const AddressMask& record, MaskEditorFields& fields);
 
 MaskEditorEnabling MaskEnablingFor(const MaskEditorFields& fields);
 
-// OK: when every number converts, each mask text is empty or yields at least
-// one byte, and the two masks together hold at least one byte, writes the
-// fields into the record and returns true. Otherwise returns false and the
-// record is untouched. Bits and bytes the editor does not own keep their
-// value. The caller sets `modified` on true.
-bool AcceptMaskFields(const MaskEditorFields& fields, AddressMask& record);
+// OK. `opening` holds the fields as the editor showed them when it opened,
+// `fields` the fields now. A stored value is encoded again only when one of
+// its inputs changed; every other value is kept as stored and its text is
+// not read. The inputs: each number (TTL, QoS, key group, parameter) its own
+// box; the flag bits the four boxes; the default action its list; each
+// address side (offset, mask bytes, length, base, key type) the templates
+// box and the side's list, offset and mask. What is read must convert (a
+// mask text empty or yielding at least one byte), and the two sides of the
+// result must hold at least one mask byte between them; then the result is
+// stored and true returned. Otherwise false, and the record is untouched.
+// Bits and bytes the editor does not own keep their value. The caller sets
+// `modified` on true.
+bool AcceptMaskFields(const MaskEditorFields& opening, const MaskEditorFields& fields,
+                      AddressMask& record);
 
 // The up-down arrows beside an offset box: the box's number moved by `delta`
 // and kept within 0 to 255. A box without a number counts as 0.

@@ -3,6 +3,7 @@
 #include <optional>
 #include <stdexcept>
 
+#include "config/edited_inputs.h"
 #include "config/number_reads.h"
 #include "pages/priq/priq_structure.h"
 
@@ -61,25 +62,31 @@ std::uint16_t EncodePriQFlags(std::uint16_t oldFlags, bool startChecked, bool en
     return static_cast<std::uint16_t>(flags | PQ_IN_USE);
 }
 
-bool EncodePriQEntry(const PriQEditorFields& fields, PriorityQueueEntry& entry)
+bool EncodePriQEntry(const PriQEditorFields& opening, const PriQEditorFields& fields,
+                     PriorityQueueEntry& entry)
 {
-    const std::optional<std::uint32_t> qos = ReadUnsigned(fields.qos);
-    std::array<std::uint32_t, 4> metrics{};
-    for (std::size_t i = 0; i < metrics.size(); ++i) {
+    using F = PriQEditorFields;
+    // The inputs of each stored value: the QoS node and each metric its own
+    // box, the position bits and PQ_IN_USE the two check boxes.
+    PriorityQueueEntry result = entry;
+    if (InputsEdited(opening, fields, &F::qos)) {
+        const std::optional<std::uint32_t> qos = ReadUnsigned(fields.qos);
+        if (!qos)
+            return false;
+        result.qosNode = static_cast<std::int32_t>(*qos);
+    }
+    LeU16* const metrics[] = {&result.metric1, &result.metric2, &result.metric3, &result.metric4};
+    for (std::size_t i = 0; i < fields.metrics.size(); ++i) {
+        if (fields.metrics[i] == opening.metrics[i])
+            continue;
         const std::optional<std::uint32_t> metric = ReadUnsigned(fields.metrics[i]);
         if (!metric)
             return false;
-        metrics[i] = *metric;
+        *metrics[i] = static_cast<std::uint16_t>(*metric);
     }
-    if (!qos)
-        return false;
-
-    entry.flags = EncodePriQFlags(entry.flags, fields.startChecked, fields.endChecked);
-    entry.qosNode = static_cast<std::int32_t>(*qos);
-    entry.metric1 = static_cast<std::uint16_t>(metrics[0]);
-    entry.metric2 = static_cast<std::uint16_t>(metrics[1]);
-    entry.metric3 = static_cast<std::uint16_t>(metrics[2]);
-    entry.metric4 = static_cast<std::uint16_t>(metrics[3]);
+    if (InputsEdited(opening, fields, &F::startChecked, &F::endChecked))
+        result.flags = EncodePriQFlags(entry.flags, fields.startChecked, fields.endChecked);
+    entry = result;
     return true;
 }
 
@@ -96,7 +103,7 @@ bool PriQEditorSession::Accept(const PriQEditorFields& fields)
 {
     if (state_ != State::Open)
         return false;
-    if (!EncodePriQEntry(fields, EntryAt(table_, entryNumber_)))
+    if (!EncodePriQEntry(openingFields_, fields, EntryAt(table_, entryNumber_)))
         return false;
     RunStructurePass(table_);
     state_ = State::Committed;

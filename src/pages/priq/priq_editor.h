@@ -35,10 +35,14 @@ void WriteOpenDefaults(PriQTable& table, int entryNumber);
 // PQ_START and/or PQ_END as checked (PQ_MIDDLE when neither), plus PQ_IN_USE.
 std::uint16_t EncodePriQFlags(std::uint16_t oldFlags, bool startChecked, bool endChecked);
 
-// Reads the QoS text and the four metric texts as "%u" does and stores them
-// with the flags word into the entry. False, with the entry untouched, when
-// any of the five texts holds no number.
-bool EncodePriQEntry(const PriQEditorFields& fields, PriorityQueueEntry& entry);
+// OK's encoding. `opening` holds the fields as the editor showed them when it
+// opened, `fields` the fields now. A stored value is encoded again only when
+// one of its inputs changed: the QoS node and each metric from its own box
+// (read as "%u" reads it), the position bits and PQ_IN_USE from the two check
+// boxes; every other value is kept as stored and its text is not read. False,
+// with the entry untouched, when a text read holds no number.
+bool EncodePriQEntry(const PriQEditorFields& opening, const PriQEditorFields& fields,
+                     PriorityQueueEntry& entry);
 
 // One run of the editor on entry `entryNumber` of the live table.
 class PriQEditorSession {
@@ -58,9 +62,10 @@ public:
     // open; later clicks on the check boxes do not change that.
     bool qosBoxEnabled() const { return openingFields_.startChecked; }
 
-    // OK: stores the fields and runs the structure pass over the table. False
-    // when a number is missing; the editor then stays open and nothing is
-    // stored. Does nothing once the session has ended.
+    // OK: stores what changed since the opening fields (EncodePriQEntry) and
+    // runs the structure pass over the table. False when a number is missing;
+    // the editor then stays open and nothing is stored. Does nothing once the
+    // session has ended.
     bool Accept(const PriQEditorFields& fields);
     // Any other ending: writes the restore copy back over the entry. Does
     // nothing once the session has ended.

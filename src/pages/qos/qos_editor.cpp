@@ -2,6 +2,8 @@
 
 #include <optional>
 
+#include "config/edited_inputs.h"
+#include "config/number_reads.h"
 #include "pages/qos/qos_units.h"
 
 namespace talvex {
@@ -60,28 +62,51 @@ std::uint16_t EncodeQosFlags(std::uint16_t oldFlags, const QosEditorFields& fiel
     return flags;
 }
 
-bool AcceptQosEditor(const QosEditorFields& fields, QosNode& node)
+bool AcceptQosEditor(const QosEditorFields& opening, const QosEditorFields& fields, QosNode& node)
 {
-    const std::optional<std::uint32_t> rateInterval = RateIntervalFromText(fields.rate);
-    if (!rateInterval)
-        return false;
-    const std::optional<SamplePeriodRead> sample = SamplePeriodFromText(fields.seconds);
-    if (!sample)
-        return false;
-    // The thresholds scale with the seconds as typed, not with the stored
-    // microseconds, and are checked even while thresholds are off.
-    const std::optional<std::uint32_t> low = ThresholdFromText(fields.low, sample->seconds);
-    if (!low)
-        return false;
-    const std::optional<std::uint32_t> high = ThresholdFromText(fields.high, sample->seconds);
-    if (!high)
-        return false;
+    using F = QosEditorFields;
+    // The inputs of each stored value. Low and High are per-second figures
+    // computed with the seconds, so a new seconds text encodes them again
+    // from their texts: what the operator sees per second keeps its meaning.
+    const bool rateEdited = InputsEdited(opening, fields, &F::rate);
+    const bool secondsEdited = InputsEdited(opening, fields, &F::seconds);
+    const bool lowEdited = InputsEdited(opening, fields, &F::low, &F::seconds);
+    const bool highEdited = InputsEdited(opening, fields, &F::high, &F::seconds);
+    const bool flagsEdited = InputsEdited(opening, fields, &F::bytes, &F::frames, &F::thresholds,
+                                          &F::absolute, &F::fixedDelay, &F::banking, &F::immortal);
 
-    node.rateInterval = *rateInterval;
-    node.lowThreshold = *low;
-    node.highThreshold = *high;
-    node.samplePeriod = sample->samplePeriod;
-    node.flags = EncodeQosFlags(node.flags, fields);
+    QosNode result = node;
+    if (rateEdited) {
+        const std::optional<std::uint32_t> rateInterval = RateIntervalFromText(fields.rate);
+        if (!rateInterval)
+            return false;
+        result.rateInterval = *rateInterval;
+    }
+    if (secondsEdited) {
+        const std::optional<SamplePeriodRead> sample = SamplePeriodFromText(fields.seconds);
+        if (!sample)
+            return false;
+        result.samplePeriod = sample->samplePeriod;
+    }
+    if (lowEdited || highEdited) {
+        // The thresholds scale with the seconds as typed, not with the stored
+        // microseconds, and are read even while thresholds are off.
+        const std::optional<float> seconds = ReadFloat(fields.seconds);
+        if (!seconds)
+            return false;
+        const auto encode = [&](const std::string& text, LeU32& threshold) {
+            const std::optional<std::uint32_t> units = ThresholdFromText(text, *seconds);
+            if (units)
+                threshold = *units;
+            return units.has_value();
+        };
+        if ((lowEdited && !encode(fields.low, result.lowThreshold))
+            || (highEdited && !encode(fields.high, result.highThreshold)))
+            return false;
+    }
+    if (flagsEdited)
+        result.flags = EncodeQosFlags(node.flags, fields);
+    node = result;
     return true;
 }
 

@@ -46,10 +46,15 @@ inline bool ThresholdControlsEnabled(bool thresholdsChecked) { return thresholds
 // The node's flags with the editor's seven bits taken from the fields.
 std::uint16_t EncodeQosFlags(std::uint16_t oldFlags, const QosEditorFields& fields);
 
-// Reads rate, seconds, low and high; when all four are valid, stores rate
-// interval, thresholds, sample period and flags and returns true. Otherwise
-// returns false and leaves the node untouched.
-bool AcceptQosEditor(const QosEditorFields& fields, QosNode& node);
+// OK. `opening` holds the fields as the editor showed them when it opened,
+// `fields` the fields now. A stored value is encoded again only when one of
+// its inputs changed: rate interval from the rate, sample period from the
+// seconds, each threshold from its own text and the seconds, the flags from
+// the boxes; every other value is kept as stored and its text is not read.
+// When every text read is valid, stores the result and returns true;
+// otherwise returns false and leaves the node untouched.
+bool AcceptQosEditor(const QosEditorFields& opening, const QosEditorFields& fields,
+                     QosNode& node);
 
 // Writes the copy taken at opening back over the node.
 inline void CancelQosEditor(const QosNode& copy, QosNode& node) { node = copy; }

@@ -1,6 +1,7 @@
 #include "pages/qos/qos_units.h"
 
 #include <cmath>
+#include <limits>
 
 #include "config/number_reads.h"
 #include "pages/qos/fixed_text.h"
@@ -48,8 +49,20 @@ std::string SecondsText(std::uint32_t samplePeriod)
 
 float SampleSeconds(std::uint32_t samplePeriod)
 {
-    return static_cast<float>(static_cast<double>(samplePeriod)
-                              * static_cast<double>(MICROSECOND_FACTOR));
+    // The product is rounded once, to single precision. Formed in double it
+    // would be rounded twice (to 53 bits, then to 24), which gives another
+    // float for a few periods (1220723819, 2441447638 and 3611114389). The
+    // factor is a 24-bit whole number M times 2^E, so the exact product is
+    // the whole number samplePeriod × M, below 2^56 and exact in 64 bits,
+    // times 2^E: converting that number to float is the one rounding (to
+    // nearest, as every IEEE conversion does), and scaling a normal float by
+    // a power of two is exact.
+    constexpr int FLOAT_DIGITS = std::numeric_limits<float>::digits;
+    int exponent = 0;
+    const float fraction = std::frexp(MICROSECOND_FACTOR, &exponent);
+    const auto factorDigits = static_cast<std::int64_t>(std::ldexp(fraction, FLOAT_DIGITS));
+    const std::int64_t product = static_cast<std::int64_t>(samplePeriod) * factorDigits;
+    return std::ldexp(static_cast<float>(product), exponent - FLOAT_DIGITS);
 }
 
 std::string PerSecondText(std::uint32_t threshold, float sampleSeconds)

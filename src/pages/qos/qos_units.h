@@ -20,7 +20,7 @@ constexpr std::uint32_t DEFAULT_RATE_INTERVAL = 1000;
 // before it shows anything).
 std::string RateText(std::uint32_t rateInterval);              // "%.0f" of 1e9 / interval
 std::string SecondsText(std::uint32_t samplePeriod);           // "%.6f", double precision
-float SampleSeconds(std::uint32_t samplePeriod);               // single precision
+float SampleSeconds(std::uint32_t samplePeriod);  // period × factor, rounded once to float
 std::string PerSecondText(std::uint32_t threshold, float sampleSeconds);  // "%.0f"
 
 // Read back. Nothing means the text is invalid.

@@ -5,6 +5,7 @@
 
 #include "config/code_tables.h"
 #include "config/dotted_hex.h"
+#include "config/edited_inputs.h"
 #include "config/number_reads.h"
 #include "pages/rules/condition_params.h"
 
@@ -48,37 +49,71 @@ const CodeEntry& ConditionRow(std::uint32_t condition)
     return row != nullptr ? *row : ConditionTable().front();
 }
 
+// An action byte with the code of `action` and the kept high bits of `old`.
+std::uint8_t ActionByte(std::uint8_t old, std::uint32_t action)
+{
+    return static_cast<std::uint8_t>((old & KEPT_HIGH_BITS) | (action & ACTION_CODE_MASK));
+}
+
 bool TakesParameter(std::uint32_t action)
 {
     const CodeEntry* row = LookupCodeEntry(ActionTable(), action);
     return row != nullptr && row->argument == 1;
 }
 
-// The eight numbers OK reads, in the order of the dialog.
-struct EditorNumbers {
-    std::uint32_t thenParam;
-    std::uint32_t elseParam;
-    std::uint32_t offset;
-    std::array<std::uint32_t, 4> params;
-};
-
-std::optional<EditorNumbers> ReadNumbers(const RuleEditorFields& fields)
+// A 16-bit number field read from its box; false when the box holds no number.
+bool ReadWord(const std::string& text, LeI16& field)
 {
-    const auto thenParam = ReadSignedDecimal(fields.thenParam);
-    const auto elseParam = ReadSignedDecimal(fields.elseParam);
-    const auto offset = ReadSignedDecimal(fields.offset);
-    // "Len:" must hold a number too, although the pattern length replaces it.
-    const auto length = ReadSignedDecimal(fields.length);
-    if (!thenParam || !elseParam || !offset || !length)
-        return std::nullopt;
-    EditorNumbers numbers{*thenParam, *elseParam, *offset, {}};
-    for (std::size_t k = 0; k < fields.params.size(); ++k) {
+    const std::optional<std::uint32_t> number = ReadSignedDecimal(text);
+    if (number)
+        field = static_cast<std::int16_t>(*number);
+    return number.has_value();
+}
+
+// The pattern texts read for the comparison block and for the frame length.
+// False when the mask has a byte count other than the data's (and is not
+// empty), or a number box read holds no number.
+bool EncodePattern(const RuleEditorFields& fields, bool blockEdited, bool lengthEdited,
+                   RuleRecord& record)
+{
+    Bytes<16> data{};
+    Bytes<16> mask{};
+    mask.fill(0xFF);
+    const int n = ParseDottedHex(fields.patternData, data);
+    const int m = ParseDottedHex(fields.patternMask, mask);
+    // Texts as shown always agree (both show the stored length), so this
+    // refuses only an edited data or mask text.
+    if (m != n && !fields.patternMask.empty())
+        return false;
+    if (lengthEdited) {
+        // "Len:" must hold a number, although the pattern length replaces it.
+        if (!ReadSignedDecimal(fields.length))
+            return false;
+        record.frameLength = static_cast<std::int16_t>(n);
+    }
+    if (!blockEdited)
+        return true;
+    std::array<std::uint32_t, 4> params{};
+    for (std::size_t k = 0; k < params.size(); ++k) {
         const auto param = ReadSignedDecimal(fields.params[k]);
         if (!param)
-            return std::nullopt;
-        numbers.params[k] = *param;
+            return false;
+        params[k] = *param;
     }
-    return numbers;
+    // Only the bytes read belong to the pattern; an empty Mask tests them all.
+    for (int i = n; i < DOTTED_HEX_MAX_BYTES; ++i) {
+        data[static_cast<std::size_t>(i)] = 0;
+        mask[static_cast<std::size_t>(i)] = 0;
+    }
+    record.patternLength = static_cast<std::int16_t>(n);
+    if (fields.condition == CONDITION_COMPARISON) {
+        record.patternData = data;
+        record.patternMask = mask;
+    } else {
+        for (std::size_t k = 0; k < params.size(); ++k)
+            WriteParam(record.patternData, static_cast<int>(k), params[k]);
+    }
+    return true;
 }
 
 } // namespace
@@ -136,47 +171,46 @@ RuleEditorEnabling RuleEditorEnablingFor(std::uint32_t condition, std::uint32_t 
     return enabling;
 }
 
-bool AcceptRuleEditor(const RuleEditorFields& fields, RuleRecord& record)
+bool AcceptRuleEditor(const RuleEditorFields& opening, const RuleEditorFields& fields,
+                      RuleRecord& record)
 {
-    const auto numbers = ReadNumbers(fields);
+    using F = RuleEditorFields;
+    const auto edited = [&](auto... inputs) { return InputsEdited(opening, fields, inputs...); };
+    RuleRecord result = record;
 
-    Bytes<16> data{};
-    Bytes<16> mask{};
-    mask.fill(0xFF);
-    const int n = ParseDottedHex(fields.patternData, data);
-    const int m = ParseDottedHex(fields.patternMask, mask);
-    if (!numbers || (m != n && !fields.patternMask.empty()))
+    // Numbers, each from its own box; an edited box is read even when it is
+    // hidden or disabled.
+    if ((edited(&F::offset) && !ReadWord(fields.offset, result.offset))
+        || (edited(&F::thenParam) && !ReadWord(fields.thenParam, result.thenParam))
+        || (edited(&F::elseParam) && !ReadWord(fields.elseParam, result.elseParam)))
         return false;
 
-    for (int i = n; i < DOTTED_HEX_MAX_BYTES; ++i) {
-        data[static_cast<std::size_t>(i)] = 0;
-        mask[static_cast<std::size_t>(i)] = 0;
+    // The codes of bytes 4 to 7, each from its list; the condition bits from
+    // the condition and operator lists. The flags and the three high bits of
+    // bytes 5 to 7 stay as they were.
+    if (edited(&F::base))
+        result.ruleFlags = static_cast<std::uint8_t>((record.ruleFlags & RULE_FLAGS_MASK)
+                                                     | (fields.base & OFFSET_BASE_MASK));
+    if (edited(&F::condition, &F::comparison)) {
+        const std::uint32_t code =
+            fields.condition == CONDITION_COMPARISON ? fields.comparison : fields.condition;
+        result.condition = static_cast<std::uint8_t>((record.condition & KEPT_HIGH_BITS)
+                                                     | ((code & CONDITION_WORD_MASK) >> 8));
     }
+    if (edited(&F::thenAction))
+        result.thenAction = ActionByte(record.thenAction, fields.thenAction);
+    if (edited(&F::elseAction))
+        result.elseAction = ActionByte(record.elseAction, fields.elseAction);
 
-    record.patternLength = static_cast<std::int16_t>(n);
-    record.frameLength = static_cast<std::int16_t>(n);
-    record.offset = static_cast<std::int16_t>(numbers->offset);
-    record.thenParam = static_cast<std::int16_t>(numbers->thenParam);
-    record.elseParam = static_cast<std::int16_t>(numbers->elseParam);
-
-    record.condition &= KEPT_HIGH_BITS;
-    record.ruleFlags &= RULE_FLAGS_MASK;
-    record.thenAction &= KEPT_HIGH_BITS;
-    record.elseAction &= KEPT_HIGH_BITS;
-
-    std::uint32_t conditionCode = fields.condition;
-    if (fields.condition == CONDITION_COMPARISON) {
-        conditionCode = fields.comparison;
-        record.patternData = data;
-        record.patternMask = mask;
-    } else {
-        for (std::size_t k = 0; k < numbers->params.size(); ++k)
-            WriteParam(record.patternData, static_cast<int>(k), numbers->params[k]);
-    }
-    record.condition |= static_cast<std::uint8_t>((conditionCode & CONDITION_WORD_MASK) >> 8);
-    record.ruleFlags |= static_cast<std::uint8_t>(fields.base & OFFSET_BASE_MASK);
-    record.thenAction |= static_cast<std::uint8_t>(fields.thenAction & ACTION_CODE_MASK);
-    record.elseAction |= static_cast<std::uint8_t>(fields.elseAction & ACTION_CODE_MASK);
+    // The comparison block (pattern length, data and mask, or P1 to P4 in
+    // the data bytes) comes from the condition, both pattern texts and the
+    // four parameters; "Len:", which OK sets to the pattern length, from its
+    // own box and the pattern texts.
+    const bool blockEdited = edited(&F::condition, &F::patternData, &F::patternMask, &F::params);
+    const bool lengthEdited = edited(&F::length, &F::patternData, &F::patternMask);
+    if ((blockEdited || lengthEdited) && !EncodePattern(fields, blockEdited, lengthEdited, result))
+        return false;
+    record = result;
     return true;
 }
 

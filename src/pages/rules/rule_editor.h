@@ -49,12 +49,19 @@ struct RuleEditorEnabling {
 RuleEditorEnabling RuleEditorEnablingFor(std::uint32_t condition, std::uint32_t thenAction,
                                          std::uint32_t elseAction);
 
-// OK: checks the fields and, when they are valid, encodes them into the
-// record and returns true. Invalid fields (a number missing from any of the
-// eight number fields, or a non-empty mask whose byte count differs from the
+// OK. `opening` holds the fields as the editor showed them when it opened,
+// `fields` the fields now. A stored value is encoded again only when one of
+// its inputs changed; every other value is kept as stored and its box is not
+// read. The inputs: offset, Then and Else parameters their own boxes; the
+// base, Then and Else codes their lists; the condition bits the condition and
+// operator lists; the comparison block (pattern length, data and mask, or P1
+// to P4) the condition, both pattern texts and the four parameters; the frame
+// length the "Len:" box and both pattern texts. Invalid fields read (a box
+// without a number, or a non-empty mask whose byte count differs from the
 // data's) return false and leave the record untouched. Every bit the editor
 // does not own is kept.
-bool AcceptRuleEditor(const RuleEditorFields& fields, RuleRecord& record);
+bool AcceptRuleEditor(const RuleEditorFields& opening, const RuleEditorFields& fields,
+                      RuleRecord& record);
 
 // Cancel: the record gets back the copy taken at open.
 void CancelRuleEditor(const RuleRecord& copy, RuleRecord& record);

@@ -79,7 +79,7 @@ TEST(MaskEditorCancel, RestoresTheRecordByteForByte)
     EXPECT_EQ(BytesOf(record), std::vector<std::uint8_t>(64, 0));
 }
 
-TEST(MaskEditorDecode, ShowsSignedFieldsAndTruncatedSeconds)
+TEST(MaskEditorDecode, ShowsSignedFieldsAndUnsignedWholeSeconds)
 {
     struct Case {
         std::uint32_t ticks;
@@ -87,8 +87,7 @@ TEST(MaskEditorDecode, ShowsSignedFieldsAndTruncatedSeconds)
     };
     const Case cases[] = {
         {100, "5"}, {2160, "120"}, {17, "0"},
-        {static_cast<std::uint32_t>(-100), "-5"},  // toward zero, not down
-        {0x80000000u, "-119304647"},
+        {2700000000u, "150000000"}, {0xFFFFFFFFu, "238609294"},
     };
     for (const Case& c : cases) {
         AddressMask record = UsedRecord();
@@ -161,10 +160,11 @@ TEST(MaskEditorAccept, RefusesInputThatDoesNotConvertAndLeavesTheRecord)
     };
     for (const Case& c : cases) {
         AddressMask record = UsedRecord();
-        MaskEditorFields f = Opened(record);
+        const MaskEditorFields opening = Opened(record);
+        MaskEditorFields f = opening;
         const auto before = BytesOf(record);
         c.edit(f);
-        EXPECT_FALSE(AcceptMaskFields(f, record)) << c.what;
+        EXPECT_FALSE(AcceptMaskFields(opening, f, record)) << c.what;
         EXPECT_EQ(BytesOf(record), before) << c.what;
     }
 }
@@ -174,12 +174,13 @@ TEST(MaskEditorAccept, SourceMaskAloneIsStoredWithAnEmptyDestination)
     AddressMask record{};
     record.dstMask[5] = 0x77;  // left over from an earlier use
     record.dstMask[0] = 0;
-    MaskEditorFields f = Opened(record);
+    const MaskEditorFields opening = Opened(record);
+    MaskEditorFields f = opening;
     f.srcMask = "FF.FF.FF.FF";
-    ASSERT_TRUE(AcceptMaskFields(f, record));
+    ASSERT_TRUE(AcceptMaskFields(opening, f, record));
     EXPECT_EQ(record.srcLength, 4);
     EXPECT_EQ(record.dstLength, 0);
-    EXPECT_EQ(record.dstMask, Bytes<16>{});
+    EXPECT_EQ(record.dstMask[5], 0x77);  // the destination was not edited: kept
     EXPECT_EQ(record.flags, 0x0003);
 }
 
@@ -188,9 +189,10 @@ TEST(MaskEditorAccept, MaskTextStopsAtTheFirstByteThatDoesNotFit)
     AddressMask record{};
     for (auto& b : record.srcMask)
         b = 0x55;  // stale bytes past the new length must go
-    MaskEditorFields f = Opened(record);
+    const MaskEditorFields opening = Opened(record);
+    MaskEditorFields f = opening;
     f.srcMask = "FF.GG";
-    ASSERT_TRUE(AcceptMaskFields(f, record));
+    ASSERT_TRUE(AcceptMaskFields(opening, f, record));
     EXPECT_EQ(record.srcLength, 1);
     Bytes<16> expected{};
     expected[0] = 0xFF;
@@ -218,13 +220,14 @@ TEST(MaskEditorAccept, NumbersKeepTheirLowBitsAfterTheUnsignedRead)
     };
     for (const Case& c : cases) {
         AddressMask record = UsedRecord();
-        MaskEditorFields f = Opened(record);
+        const MaskEditorFields opening = Opened(record);
+        MaskEditorFields f = opening;
         f.qos = c.qos;
         f.keyGroup = c.keyGroup;
         f.ttl = c.ttl;
         f.defaultParam = c.param;
         f.srcOffset = c.offset;
-        ASSERT_TRUE(AcceptMaskFields(f, record)) << c.qos;
+        ASSERT_TRUE(AcceptMaskFields(opening, f, record)) << c.qos;
         EXPECT_EQ(record.qosNode, c.storedQos) << c.qos;
         EXPECT_EQ(record.keyGroup, c.storedKeyGroup) << c.keyGroup;
         EXPECT_EQ(record.ttlTicks, c.storedTicks) << c.ttl;
@@ -236,15 +239,16 @@ TEST(MaskEditorAccept, NumbersKeepTheirLowBitsAfterTheUnsignedRead)
 TEST(MaskEditorAccept, StoredValuesShowTheSameWhenReopened)
 {
     AddressMask record = UsedRecord();
-    MaskEditorFields f = Opened(record);
+    const MaskEditorFields opening = Opened(record);
+    MaskEditorFields f = opening;
     f.qos = "-1";
     f.keyGroup = "200";
-    f.ttl = "-7";
-    ASSERT_TRUE(AcceptMaskFields(f, record));
+    f.ttl = "150000000";
+    ASSERT_TRUE(AcceptMaskFields(opening, f, record));
     const MaskEditorFields again = Opened(record);
     EXPECT_EQ(again.qos, "-1");
     EXPECT_EQ(again.keyGroup, "-56");
-    EXPECT_EQ(again.ttl, "-7");
+    EXPECT_EQ(again.ttl, "150000000");
 }
 
 TEST(MaskEditorAccept, KeepsEveryBitAndByteTheEditorDoesNotOwn)
@@ -257,7 +261,8 @@ TEST(MaskEditorAccept, KeepsEveryBitAndByteTheEditorDoesNotOwn)
     for (std::size_t i = 0; i < 8; ++i)
         record.engineReserved[i] = static_cast<std::uint8_t>(0x10 + i);
     record.engineTail = {0xDE, 0xAD, 0xBE, 0xEF};
-    MaskEditorFields f = Opened(record);
+    const MaskEditorFields opening = Opened(record);
+    MaskEditorFields f = opening;
     f.absoluteTtl = true;
     f.useKeyGroup = true;
     f.auditConnections = false;
@@ -265,7 +270,7 @@ TEST(MaskEditorAccept, KeepsEveryBitAndByteTheEditorDoesNotOwn)
     f.srcChoice = 0x50;  // ECB
     f.dstChoice = 0x10;  // D-MAC
     f.defaultAction = 0x05;
-    ASSERT_TRUE(AcceptMaskFields(f, record));
+    ASSERT_TRUE(AcceptMaskFields(opening, f, record));
 
     EXPECT_EQ(record.flags, (0xA5C5 & 0xFFC5) | MASK_ABSOLUTE_TTL | MASK_KEY_GROUP);
     EXPECT_EQ(record.srcBase, 0x5A);
@@ -282,16 +287,51 @@ TEST(MaskEditorAccept, FlagBitsWithoutInUseStayWithoutIt)
 {
     AddressMask record = UsedRecord();
     record.flags = 0x0100;
-    MaskEditorFields f = Opened(record);
-    ASSERT_TRUE(AcceptMaskFields(f, record));
+    const MaskEditorFields opening = Opened(record);
+    MaskEditorFields f = opening;
+    ASSERT_TRUE(AcceptMaskFields(opening, f, record));
     EXPECT_EQ(record.flags, 0x0100);
+}
+
+TEST(MaskEditorAccept, UntouchedValuesKeepTheirBytes)
+{
+    struct Case {
+        const char* what;
+        void (*shape)(AddressMask&);
+    };
+    const Case cases[] = {
+        {"TTL 2700000000 ticks", [](AddressMask& r) { r.ttlTicks = 2700000000u; }},
+        {"TTL not whole seconds", [](AddressMask& r) { r.ttlTicks = 19; }},
+        {"bytes past the length", [](AddressMask& r) { r.srcMask[9] = 0x33; r.dstMask[0] = 1; }},
+        {"length above 16", [](AddressMask& r) { r.srcLength = 40; }},
+        {"base without a row", [](AddressMask& r) { r.srcBase = 0x93; }},
+        {"action without a row", [](AddressMask& r) { r.defaultAction = 0xE1; }},
+        {"destination template only", [](AddressMask& r) { r.dstKeyType = 5; }},
+        {"key type without a row", [](AddressMask& r) { r.srcKeyType = 20; }},
+    };
+    for (const Case& c : cases) {
+        AddressMask record = UsedRecord();
+        c.shape(record);
+        const MaskEditorFields opening = Opened(record);
+        const auto before = BytesOf(record);
+        EXPECT_TRUE(AcceptMaskFields(opening, opening, record)) << c.what;
+        EXPECT_EQ(BytesOf(record), before) << c.what;
+
+        // An edit elsewhere still leaves them alone.
+        MaskEditorFields f = opening;
+        f.qos = "7";
+        ASSERT_TRUE(AcceptMaskFields(opening, f, record)) << c.what;
+        record.qosNode = 0;
+        EXPECT_EQ(BytesOf(record), before) << c.what;
+    }
 }
 
 TEST(MaskEditorTemplates, IpAddrPlusPortOnBothSides)
 {
     AddressMask record = UsedRecord();
     record.srcBase = 0x03;
-    MaskEditorFields f = Opened(record);
+    const MaskEditorFields opening = Opened(record);
+    MaskEditorFields f = opening;
     f.useTemplates = true;
     ModeRefresh(record, f);
     EXPECT_EQ(f.srcChoice, 1);  // a stored 0 leaves <Don't Care>
@@ -306,7 +346,7 @@ TEST(MaskEditorTemplates, IpAddrPlusPortOnBothSides)
     EXPECT_EQ(f.srcMask, "FF.FF.FF.FF.00.00.00.00.FF.FF");
     EXPECT_EQ(f.dstMask, "FF.FF.FF.FF.00.00.FF.FF");
 
-    ASSERT_TRUE(AcceptMaskFields(f, record));
+    ASSERT_TRUE(AcceptMaskFields(opening, f, record));
     EXPECT_EQ(record.srcKeyType, 7);
     EXPECT_EQ(record.dstKeyType, 7);
     EXPECT_EQ(record.srcBase, 0x43);
@@ -325,7 +365,8 @@ TEST(MaskEditorTemplates, IpAddrPlusPortOnBothSides)
 TEST(MaskEditorTemplates, EachSideUsesItsOwnColumn)
 {
     AddressMask record = UsedRecord();
-    MaskEditorFields f = Opened(record);
+    const MaskEditorFields opening = Opened(record);
+    MaskEditorFields f = opening;
     f.useTemplates = true;
     f.srcChoice = 8;   // IPX net: source network at 18
     f.dstChoice = 10;  // IPX socket: destination socket at 16
@@ -340,16 +381,17 @@ TEST(MaskEditorTemplates, DontCareOnBothSidesIsRefusedOnOneSideStoresAnEmptySide
 {
     AddressMask record = UsedRecord();
     record.dstOffset = 40;
-    MaskEditorFields f = Opened(record);
+    const MaskEditorFields opening = Opened(record);
+    MaskEditorFields f = opening;
     f.useTemplates = true;
     f.srcChoice = 1;
     f.dstChoice = 1;
     FieldRefresh(record, f);
-    EXPECT_FALSE(AcceptMaskFields(f, record));
+    EXPECT_FALSE(AcceptMaskFields(opening, f, record));
 
     f.srcChoice = 5;
     FieldRefresh(record, f);
-    ASSERT_TRUE(AcceptMaskFields(f, record));
+    ASSERT_TRUE(AcceptMaskFields(opening, f, record));
     EXPECT_EQ(record.dstKeyType, 1);
     EXPECT_EQ(record.dstLength, 0);
     EXPECT_EQ(record.dstOffset, 0);
@@ -363,7 +405,8 @@ TEST(MaskEditorTemplates, TurningTemplatesOffShowsTheStoredValuesAgain)
     record.dstBase = 0x30;
     record.srcOffset = 33;
     record.dstOffset = 44;
-    MaskEditorFields f = Opened(record);
+    const MaskEditorFields opening = Opened(record);
+    MaskEditorFields f = opening;
     f.useTemplates = true;
     ModeRefresh(record, f);
     f.srcChoice = 9;
@@ -382,7 +425,8 @@ TEST(MaskEditorRefresh, ModeRefreshDropsUnsavedOffsetsMasksAndChoices)
 {
     AddressMask record = UsedRecord();
     record.srcOffset = 9;
-    MaskEditorFields f = Opened(record);
+    const MaskEditorFields opening = Opened(record);
+    MaskEditorFields f = opening;
     f.srcOffset = "100";
     f.dstMask = "FF";
     f.srcChoice = 0x40;

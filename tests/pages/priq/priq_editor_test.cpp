@@ -73,13 +73,15 @@ TEST(PriQEditorOpen, ShowsTheEntryAsStored)
     EXPECT_EQ(session.openingFields(), expected);
 }
 
-TEST(PriQEditorOk, FreshEntryZeroBecomesAnIntermediateLevel)
+TEST(PriQEditorOk, FreshEntryZeroKeepsWhatTheOpeningWrote)
 {
+    // Untouched boxes keep the flags the opening wrote: no position yet (an
+    // intermediate level at entry 0 would be no better a structure).
     PriQTable table{};
     PriQEditorSession session(table, 0);
     ASSERT_TRUE(session.Accept(session.openingFields()));
-    EXPECT_EQ(table[0].flags, 0x0021);
-    EXPECT_EQ(PriQLineText(table[0], 0), "   Pri Q #00: |          Intermediate Priority");
+    EXPECT_EQ(table[0].flags, 0x0001);
+    EXPECT_EQ(PriQLineText(table[0], 0), "   Pri Q #00: Invalid position bits 0x00");
 }
 
 TEST(PriQEditorOk, CheckBoxesGiveThePositionBits)
@@ -88,7 +90,8 @@ TEST(PriQEditorOk, CheckBoxesGiveThePositionBits)
         bool start, end;
         std::uint16_t flags;
     } const cases[] = {
-        {true, false, 0x0011}, {false, true, 0x0041}, {true, true, 0x0051}, {false, false, 0x0021}};
+        {true, false, 0x0011}, {false, true, 0x0041}, {false, false, 0x0021},
+        {true, true, 0x0071}};  // the boxes as shown: the stored bits are kept
     for (const Case& c : cases) {
         PriQTable table = MakePriQTable({{3, 0x0071}});
         PriQEditorSession session(table, 3);
@@ -97,6 +100,19 @@ TEST(PriQEditorOk, CheckBoxesGiveThePositionBits)
         fields.endChecked = c.end;
         ASSERT_TRUE(session.Accept(fields));
         EXPECT_EQ(table[3].flags, c.flags);
+    }
+}
+
+TEST(PriQEditorOk, UntouchedBoxesKeepTheFlags)
+{
+    for (const std::uint16_t flags : {0x0031, 0x0061, 0x0071, 0x0010, 0x0150}) {
+        PriQTable table = MakePriQTable({{3, flags}});
+        PriQEditorSession session(table, 3);
+        PriQEditorFields fields = session.openingFields();
+        fields.metrics[2] = "77";
+        ASSERT_TRUE(session.Accept(fields)) << flags;
+        EXPECT_EQ(table[3].flags, flags);
+        EXPECT_EQ(table[3].metric3, 77);
     }
 }
 

@@ -42,9 +42,10 @@ template <typename Edit>
 bool OpenEditAccept(QosNode& node, Edit edit)
 {
     OpenQosEditor(node);
-    QosEditorFields fields = DecodeQosEditor(node, 0);
+    const QosEditorFields opening = DecodeQosEditor(node, 0);
+    QosEditorFields fields = opening;
     edit(fields);
-    return AcceptQosEditor(fields, node);
+    return AcceptQosEditor(opening, fields, node);
 }
 
 TEST(QosEditorOpen, EmptyEntryGetsDefaultsAndShowsThem)
@@ -287,6 +288,68 @@ TEST(QosEditorAccept, OnlyTheEditedFieldsOfTheRecordChange)
         if (!editorField) {
             EXPECT_EQ(now[i], was[i]) << "byte " << i;
         }
+    }
+}
+
+TEST(QosEditorAccept, UntouchedValuesKeepTheirBytes)
+{
+    struct Values {
+        std::uint32_t rateInterval, samplePeriod, low, high;
+    };
+    struct Case {
+        Values stored;
+        const char* seconds;  // typed, or nothing typed at all
+        std::optional<Values> after;
+    };
+    const Case cases[] = {
+        // Shown as Rate 3, 0.699999 s and Low 10, which read back as
+        // 333333333, 699998 and 6.
+        {{333333334, 699999, 7, 699999}, nullptr, Values{333333334, 699999, 7, 699999}},
+        {{2100000000, 1000000, 0, 0}, nullptr, Values{2100000000, 1000000, 0, 0}},  // Rate "0"
+        {{1000, 5, 4000000000, 1}, nullptr, Values{1000, 5, 4000000000, 1}},
+        // New seconds: Low and High are encoded again from their texts.
+        {{1000, 699999, 7, 699999}, "1", Values{1000, 1000000, 10, 1000000}},
+        // Low shows 8000000000, kept untouched but refused once it is read.
+        {{1000, 500000, 4000000000, 0}, nullptr, Values{1000, 500000, 4000000000, 0}},
+        {{1000, 500000, 4000000000, 0}, "0.6", std::nullopt},
+    };
+    for (const Case& c : cases) {
+        QosNode node = BusyNode(QOS_BY_BYTES | QOS_THRESHOLDS);
+        node.rateInterval = c.stored.rateInterval;
+        node.samplePeriod = c.stored.samplePeriod;
+        node.lowThreshold = c.stored.low;
+        node.highThreshold = c.stored.high;
+        QosNode expected = node;
+        if (c.after) {
+            expected.rateInterval = c.after->rateInterval;
+            expected.samplePeriod = c.after->samplePeriod;
+            expected.lowThreshold = c.after->low;
+            expected.highThreshold = c.after->high;
+        }
+        const bool accepted = OpenEditAccept(node, [&](QosEditorFields& f) {
+            if (c.seconds != nullptr)
+                f.seconds = c.seconds;
+        });
+        EXPECT_EQ(accepted, c.after.has_value()) << c.stored.samplePeriod;
+        EXPECT_TRUE(SameBytes(node, expected)) << c.stored.samplePeriod;
+    }
+}
+
+TEST(QosEditorOpen, SecondsAreTheProductRoundedOnceToSinglePrecision)
+{
+    struct Case {
+        std::uint32_t samplePeriod, highThreshold;
+        const char* high;
+    };
+    // Rounded to double first, the first two would show 3518377 and 830769.
+    const Case cases[] = {{1220723819, 4294967295u, "3518378"},
+                          {3611114389u, 3000000000u, "830768"},
+                          {699999, 699999, "1000000"}};
+    for (const Case& c : cases) {
+        QosNode node = BusyNode(QOS_BY_FRAMES);
+        node.samplePeriod = c.samplePeriod;
+        node.highThreshold = c.highThreshold;
+        EXPECT_EQ(DecodeQosEditor(node, 0).high, c.high) << c.samplePeriod;
     }
 }
 

@@ -57,23 +57,17 @@ TEST(RuleEditor, OpenOnUsedSlotLeavesTheRecordAlone)
     EXPECT_TRUE(SameBytes(rule, original));
 }
 
-TEST(RuleEditor, NewRuleAcceptedUnchangedIsAnEmptyComparison)
+TEST(RuleEditor, NewRuleAcceptedUnchangedKeepsWhatTheOpeningWrote)
 {
     RuleRecord rule = ResetSlot(12);
     const RuleEditorFields fields = OpenAndDecode(rule, 12);
     EXPECT_EQ(fields.rule, "12");
     EXPECT_EQ(fields.patternData, "");
     EXPECT_EQ(fields.patternMask, "");
-    ASSERT_TRUE(AcceptRuleEditor(fields, rule));
+    const RuleRecord opened = rule;
+    ASSERT_TRUE(AcceptRuleEditor(fields, fields, rule));
     EXPECT_EQ(rule.codeWord(), NEW_RULE_DEFAULT);
-    EXPECT_EQ(rule.patternLength, 0);
-    EXPECT_EQ(rule.frameLength, 0);
-    EXPECT_EQ(rule.offset, 0);
-    EXPECT_TRUE(std::all_of(rule.patternData.begin(), rule.patternData.end(),
-                            [](std::uint8_t b) { return b == 0; }));
-    EXPECT_TRUE(std::all_of(rule.patternMask.begin(), rule.patternMask.end(),
-                            [](std::uint8_t b) { return b == 0; }));
-    EXPECT_EQ(rule.ruleNumber, 12);
+    EXPECT_TRUE(SameBytes(rule, opened));  // the reset letters stay past length 0
 }
 
 TEST(RuleEditor, DecodeShowsCodesAndUnsignedNumbers)
@@ -130,9 +124,10 @@ TEST(RuleEditor, DecodeOfAnOversizedStoredLengthShowsSixteenBytes)
 TEST(RuleEditor, EmptyMaskMeansAllTestedForThePatternLength)
 {
     RuleRecord rule = ResetSlot(1);
-    RuleEditorFields fields = OpenAndDecode(rule, 1);
+    const RuleEditorFields opening = OpenAndDecode(rule, 1);
+    RuleEditorFields fields = opening;
     fields.patternData = "08.00";
-    ASSERT_TRUE(AcceptRuleEditor(fields, rule));
+    ASSERT_TRUE(AcceptRuleEditor(opening, fields, rule));
     EXPECT_EQ(rule.patternLength, 2);
     EXPECT_EQ(rule.frameLength, 2);
     Bytes<16> data{};
@@ -155,10 +150,11 @@ TEST_P(RuleEditorRefuses, LeavesTheRecordUntouched)
     RuleRecord rule = ComparisonRule(BASE_FRAGS, 0x0000, 12, {0x0A, 0x00}, {0xFF, 0xFF});
     rule.thenAction = ACTION_DROP_FRAME;
     rule.condition |= 0x40;
-    RuleEditorFields fields = DecodeRuleEditor(rule, 3);
+    const RuleEditorFields opening = DecodeRuleEditor(rule, 3);
+    RuleEditorFields fields = opening;
     GetParam().change(fields);
     const RuleRecord before = rule;
-    EXPECT_FALSE(AcceptRuleEditor(fields, rule)) << GetParam().what;
+    EXPECT_FALSE(AcceptRuleEditor(opening, fields, rule)) << GetParam().what;
     EXPECT_TRUE(SameBytes(rule, before)) << GetParam().what;
 }
 
@@ -180,11 +176,12 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(RuleEditor, LenIsReadButThePatternLengthIsStored)
 {
     RuleRecord rule = ResetSlot(1);
-    RuleEditorFields fields = OpenAndDecode(rule, 1);
+    const RuleEditorFields opening = OpenAndDecode(rule, 1);
+    RuleEditorFields fields = opening;
     fields.patternData = "01.02.03.04";
     fields.patternMask = "FF.FF.FF.00";
     fields.length = "7";
-    ASSERT_TRUE(AcceptRuleEditor(fields, rule));
+    ASSERT_TRUE(AcceptRuleEditor(opening, fields, rule));
     EXPECT_EQ(rule.frameLength, 4);
     EXPECT_EQ(rule.patternLength, 4);
 }
@@ -192,11 +189,12 @@ TEST(RuleEditor, LenIsReadButThePatternLengthIsStored)
 TEST(RuleEditor, NumbersKeepTheirLowSixteenBits)
 {
     RuleRecord rule = ResetSlot(1);
-    RuleEditorFields fields = OpenAndDecode(rule, 1);
+    const RuleEditorFields opening = OpenAndDecode(rule, 1);
+    RuleEditorFields fields = opening;
     fields.thenParam = "  65537 trailing";
     fields.elseParam = "-1";
     fields.offset = "+300";
-    ASSERT_TRUE(AcceptRuleEditor(fields, rule));
+    ASSERT_TRUE(AcceptRuleEditor(opening, fields, rule));
     EXPECT_EQ(rule.thenParam, 1);
     EXPECT_EQ(rule.elseParam, -1);
     EXPECT_EQ(rule.offset, 300);
@@ -207,10 +205,11 @@ TEST(RuleEditor, KeyGroupConditionStoresParametersAndKeepsTheMask)
     RuleRecord rule = ComparisonRule(BASE_RAW, 0x0000, 0, {0x01}, {0x0F});
     rule.patternMask[5] = 0x77;
     const Bytes<16> mask = rule.patternMask;
-    RuleEditorFields fields = DecodeRuleEditor(rule, 6);
+    const RuleEditorFields opening = DecodeRuleEditor(rule, 6);
+    RuleEditorFields fields = opening;
     fields.condition = 0x0900;
     fields.params = {"7", "100", "5000", "4294967295"};
-    ASSERT_TRUE(AcceptRuleEditor(fields, rule));
+    ASSERT_TRUE(AcceptRuleEditor(opening, fields, rule));
     Bytes<16> params{};
     SetBytes(params, {7, 0, 0, 0, 100, 0, 0, 0, 0x88, 0x13, 0, 0, 0xFF, 0xFF, 0xFF, 0xFF});
     EXPECT_EQ(rule.patternData, params);
@@ -234,12 +233,14 @@ TEST(RuleEditor, EncodingKeepsEveryBitItDoesNotOwn)
     rule.ruleIndex = 45;
     const RuleRecord before = rule;
 
-    RuleEditorFields fields = DecodeRuleEditor(rule, 44);
+    const RuleEditorFields opening = DecodeRuleEditor(rule, 44);
+
+    RuleEditorFields fields = opening;
     fields.comparison = 0x0300;
     fields.base = 0x70;
     fields.thenAction = ACTION_GOTO_RULE;
     fields.elseAction = ACTION_LOG_NEXT_RULE;
-    ASSERT_TRUE(AcceptRuleEditor(fields, rule));
+    ASSERT_TRUE(AcceptRuleEditor(opening, fields, rule));
 
     EXPECT_EQ(rule.condition, 0xE3);
     EXPECT_EQ(rule.ruleFlags, 0x70 | RULE_DEFINED | ALWAYS_MISS | 0x08);
@@ -250,6 +251,38 @@ TEST(RuleEditor, EncodingKeepsEveryBitItDoesNotOwn)
     EXPECT_TRUE(std::equal(now.begin(), now.begin() + 4, was.begin()));
     EXPECT_TRUE(std::equal(now.begin() + 16, now.begin() + 20, was.begin() + 16));
     EXPECT_TRUE(std::equal(now.begin() + 22, now.begin() + 32, was.begin() + 22));
+}
+
+TEST(RuleEditor, UntouchedValuesKeepTheirBytes)
+{
+    struct Case {
+        const char* what;
+        void (*shape)(RuleRecord&);
+    };
+    const Case cases[] = {
+        {"bytes past the length", [](RuleRecord& r) { r.patternData[5] = r.patternMask[9] = 1; }},
+        {"length above 16", [](RuleRecord& r) { r.patternLength = 20; r.frameLength = 20; }},
+        {"negative length", [](RuleRecord& r) { r.patternLength = -1; }},
+        {"Len not the pattern length", [](RuleRecord& r) { r.frameLength = 7; }},
+        {"condition without a row", [](RuleRecord& r) { r.condition = 0x06; }},
+        {"actions without a row", [](RuleRecord& r) { r.thenAction = 0x06; r.elseAction = 0xFF; }},
+        {"base without a row", [](RuleRecord& r) { r.ruleFlags = RULE_DEFINED | 0x90; }},
+    };
+    for (const Case& c : cases) {
+        RuleRecord rule = ComparisonRule(BASE_FRAGS, 0x0000, 12, {0x0A, 0x00}, {0xFF, 0xF0});
+        c.shape(rule);
+        const RuleEditorFields opening = OpenAndDecode(rule, 3);
+        const RuleRecord before = rule;
+        EXPECT_TRUE(AcceptRuleEditor(opening, opening, rule)) << c.what;
+        EXPECT_TRUE(SameBytes(rule, before)) << c.what;
+
+        // An edit elsewhere still leaves them alone.
+        RuleEditorFields fields = opening;
+        fields.elseParam = "9";
+        ASSERT_TRUE(AcceptRuleEditor(opening, fields, rule)) << c.what;
+        rule.elseParam = before.elseParam;
+        EXPECT_TRUE(SameBytes(rule, before)) << c.what;
+    }
 }
 
 TEST(RuleEditor, EnablingFollowsTheSelectedRows)

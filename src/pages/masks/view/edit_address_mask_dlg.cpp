@@ -70,6 +70,7 @@ CEditAddressMaskDlg::CEditAddressMaskDlg(ShellContext& context, int entry, QWidg
     SetText(ttlBox_, fields.ttl);
     updating_ = false;
     showModeRefresh(fields);
+    openingFields_ = readFields();
 }
 
 void CEditAddressMaskDlg::buildWidgets()
@@ -326,7 +327,7 @@ void CEditAddressMaskDlg::runFieldRefresh()
 
 void CEditAddressMaskDlg::accept()
 {
-    if (!AcceptMaskFields(readFields(), record_))
+    if (!AcceptMaskFields(openingFields_, readFields(), record_))
         return;
     committed_ = true;
     context_.setModified();

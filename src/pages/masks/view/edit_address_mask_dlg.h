@@ -43,6 +43,7 @@ private:
     ShellContext& context_;
     AddressMask& record_;
     AddressMask restoreCopy_;
+    MaskEditorFields openingFields_;  // the fields as shown at open, for OK
     FocusHintFilter* hints_ = nullptr;
     bool updating_ = false;
     bool committed_ = false;

@@ -65,6 +65,7 @@ CEditQosDlg::CEditQosDlg(ShellContext& context, int entry, QWidget* parent)
     setWindowTitle(QStringLiteral("Quality of Service"));
     buildWidgets();
     showFields(DecodeQosEditor(node_, entry));
+    openingFields_ = readFields();
 }
 
 CEditQosDlg::~CEditQosDlg()
@@ -249,7 +250,7 @@ void CEditQosDlg::chooseUnit(QRadioButton* chosen, QRadioButton* other)
 void CEditQosDlg::accept()
 {
     // Invalid input: nothing stored, nothing shown, the editor stays open.
-    if (!AcceptQosEditor(readFields(), node_))
+    if (!AcceptQosEditor(openingFields_, readFields(), node_))
         return;
     context_.setModified();
     finished_ = true;

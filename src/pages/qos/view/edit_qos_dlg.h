@@ -36,6 +36,7 @@ private:
     ShellContext& context_;
     QosNode& node_;
     const QosNode restoreCopy_;
+    QosEditorFields openingFields_;  // the fields as shown at open, for OK
     bool finished_ = false;  // closed by OK or by a cancel that restored the node
 
     QLineEdit* indexBox_ = nullptr;

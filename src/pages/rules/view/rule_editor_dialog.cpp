@@ -71,6 +71,7 @@ RuleEditorDialog::RuleEditorDialog(ShellContext& context, int slot, QWidget* par
     patternData_->setFont(context_.dataFont());
     patternMask_->setFont(context_.dataFont());
     applyEnabling();
+    openingFields_ = fields();
     for (QComboBox* choice : {ruleType_, condition_, operator_, thenAction_, elseAction_})
         connect(choice, &QComboBox::currentIndexChanged, this, &RuleEditorDialog::applyEnabling);
 }
@@ -320,7 +321,7 @@ void RuleEditorDialog::runEcbWizard()
 void RuleEditorDialog::accept()
 {
     RuleRecord& record = context_.image().ruleTable[static_cast<std::size_t>(slot_)];
-    if (!AcceptRuleEditor(fields(), record))
+    if (!AcceptRuleEditor(openingFields_, fields(), record))
         return;
     context_.setModified();
     QDialog::accept();

@@ -44,6 +44,7 @@ private:
     ShellContext& context_;
     int slot_;
     RuleRecord copy_;
+    RuleEditorFields openingFields_;  // the fields as shown at open, for OK
 
     QLineEdit* rule_ = nullptr;
     QComboBox* ruleType_ = nullptr;

@@ -205,6 +205,7 @@ void MasksPageTest::templatesFillTheDisabledBoxesAndAreStored()
     Harness h;
     h.image->maskTable[0].flags = MASK_IN_USE;
     h.image->maskTable[0].srcOffset = 33;
+    h.image->maskTable[0].ttlTicks = 2700000004u;  // untouched: kept, not rounded to seconds
     h.list->setCurrentRow(0);
     h.operatorAction = [](CEditAddressMaskDlg& d) {
         auto* src = Child<QComboBox>(d, "srcList");
@@ -238,6 +239,7 @@ void MasksPageTest::templatesFillTheDisabledBoxesAndAreStored()
     QCOMPARE(int(mask.srcLength), 10);
     QCOMPARE(int(mask.dstOffset), 16);
     QCOMPARE(int(mask.dstLength), 8);
+    QCOMPARE(mask.ttlTicks.get(), 2700000004u);
     QVERIFY(h.modified);
 }
 

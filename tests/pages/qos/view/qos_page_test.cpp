@@ -219,6 +219,7 @@ void QosPageTest::editorShowsBothUnitsAsStoredUntilOneIsChosen()
     PageFixture f;
     f.image.qosTable[4].flags = QOS_BY_BYTES | QOS_BY_FRAMES | 0x0002;
     f.image.qosTable[4].rateInterval = 333333333;
+    f.image.qosTable[4].samplePeriod = 699999;  // untouched: kept, not read back as 699998
     f.open();
     CEditQosDlg dialog(f.context, 4, f.page.get());
     auto& bytes = Child<QRadioButton>(dialog, "bytesButton");
@@ -245,6 +246,7 @@ void QosPageTest::editorShowsBothUnitsAsStoredUntilOneIsChosen()
     QCOMPARE(dialog.result(), int(QDialog::Accepted));
     QCOMPARE(f.image.qosTable[4].flags.get(), std::uint16_t{QOS_BY_FRAMES | 0x0002});
     QCOMPARE(f.image.qosTable[4].rateInterval.get(), 8000000u);
+    QCOMPARE(f.image.qosTable[4].samplePeriod.get(), 699999u);
     QVERIFY(f.modified);
 }
 

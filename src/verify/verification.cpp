@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string_view>
+#include <vector>
 
 namespace talvex {
 
@@ -10,7 +11,11 @@ namespace {
 // Collects the report text and counts the finding lines.
 class Report {
 public:
-    explicit Report(std::string& text) : text_(text) { text_.clear(); }
+    explicit Report(std::string& text, std::vector<std::string>* findings = nullptr)
+        : text_(text), findings_(findings)
+    {
+        text_.clear();
+    }
 
     void Heading(std::string_view heading) { text_ += heading; }
 
@@ -18,8 +23,16 @@ public:
     template <typename... Pieces>
     void Finding(const Pieces&... pieces)
     {
+        const std::size_t start = text_.size();
         (Append(pieces), ...);
         ++errors_;
+        if (findings_) {
+            std::string_view line(text_);
+            line.remove_prefix(start);
+            const auto first = line.find_first_not_of("\r\n");
+            const auto last = line.find_last_not_of("\r\n");
+            findings_->emplace_back(line.substr(first, last + 1 - first));
+        }
     }
 
     int errors() const { return errors_; }
@@ -29,6 +42,7 @@ public:
 
 private:
     std::string& text_;
+    std::vector<std::string>* findings_;
     int errors_ = 0;
 };
 
@@ -214,16 +228,30 @@ void CheckFlags(Report& report, const ConfigImage& image)
     }
 }
 
-} // namespace
-
-bool VerifyConfiguration(const ConfigImage& image, std::string& report)
+void RunChecks(Report& out, const ConfigImage& image)
 {
-    Report out(report);
     CheckRuleReferences(out, image);
     CheckMaskReferences(out, image);
     CheckPriQReferences(out, image);
     CheckPriQStructure(out, image);
     CheckFlags(out, image);
+}
+
+} // namespace
+
+std::vector<std::string> VerificationFindings(const ConfigImage& image)
+{
+    std::string report;
+    std::vector<std::string> findings;
+    Report out(report, &findings);
+    RunChecks(out, image);
+    return findings;
+}
+
+bool VerifyConfiguration(const ConfigImage& image, std::string& report)
+{
+    Report out(report);
+    RunChecks(out, image);
     if (out.errors() > 0) {
         out.Append("\r\n");
         out.Append(out.errors());

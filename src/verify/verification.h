@@ -3,6 +3,7 @@
 // out-of-range entries, broken priority-queue structures and contradictory
 // flags, written as a CR LF text report.
 #include <string>
+#include <vector>
 
 #include "config/records.h"
 
@@ -11,5 +12,9 @@ namespace talvex {
 // Replaces `report` with the full report of the image and returns true when
 // at least one error was found. The image is only read.
 bool VerifyConfiguration(const ConfigImage& image, std::string& report);
+
+// The finding lines of the same report, in its order, without their line
+// breaks.
+std::vector<std::string> VerificationFindings(const ConfigImage& image);
 
 } // namespace talvex

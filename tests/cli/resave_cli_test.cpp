@@ -84,7 +84,7 @@ TEST(TalvexCfg, UsageErrorsExitTwoAndHelpAndVersionSucceed)
 {
     for (const std::vector<std::string>& args :
          {std::vector<std::string>{}, {"resave", "only-one"}, {"frobnicate"}, {"list", "x"},
-          {"list", "tables", "f"}}) {
+          {"list", "tables", "f"}, {"export"}, {"import", "t"}, {"diff", "a"}}) {
         const auto result = RunProgram("talvexcfg", args);
         EXPECT_EQ(result.status, 2);
         EXPECT_EQ(result.out, "");
@@ -93,6 +93,7 @@ TEST(TalvexCfg, UsageErrorsExitTwoAndHelpAndVersionSucceed)
     auto help = RunProgram("talvexcfg", {"--help"});
     EXPECT_EQ(help.status, 0);
     EXPECT_NE(help.out.find("talvexcfg verify FILE"), std::string::npos);
+    EXPECT_NE(help.out.find("talvexcfg import TEXT|- OUT"), std::string::npos);
     EXPECT_EQ(RunProgram("talvexcfg", {"--version"}).status, 0);
 }
 

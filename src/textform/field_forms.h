@@ -1,0 +1,78 @@
+#pragma once
+// The fields of the four record kinds as the text form names them: one row
+// per field with its byte offset, width, the bits it owns and how its value
+// is written. Every bit of a record belongs to exactly one row (checked when
+// the tables are compiled), so writing each row that differs from another
+// record and reading those rows back over that record gives the record again.
+#include <cstdint>
+#include <span>
+#include <string_view>
+#include <utility>
+
+#include "config/code_tables.h"
+#include "config/records.h"
+
+namespace talvex::textform {
+
+enum class ValueForm : std::uint8_t {
+    Signed,   // decimal, two's complement of the field's width
+    Unsigned, // decimal
+    Hex,      // 0x and two digits per byte: engine-owned numbers
+    Bytes,    // dotted hexadecimal, trailing zero bytes left off
+    Words,    // the manager's word for the code, else Hex
+    Flags,    // flag names joined by "|", bits without a name as one Hex
+};
+
+struct FlagName {
+    std::string_view name;
+    std::uint32_t bit;
+};
+
+// A code table whose codes are the field's value shifted left by `shift`
+// (the condition table codes the rule's byte 5 as the word at offset 4).
+struct WordSource {
+    std::span<const CodeEntry> (*rows)();
+    int shift;
+};
+
+struct FieldForm {
+    std::string_view name;
+    std::uint8_t offset;
+    std::uint8_t width; // bytes; 1, 2 or 4 for numbers, up to 16 for Bytes
+    std::uint32_t bits; // of the little-endian value; 0 means all of them
+    ValueForm form;
+    std::span<const WordSource> words = {};
+    std::span<const FlagName> flags = {};
+
+    constexpr std::uint32_t ownedBits() const
+    {
+        if (bits != 0)
+            return bits;
+        return width >= 4 ? 0xFFFFFFFFu : (1u << (8 * width)) - 1;
+    }
+};
+
+struct TableForm {
+    std::string_view name; // the word that starts the table's entry lines
+    int count;
+    std::span<const FieldForm> fields;
+    std::span<const std::uint8_t> (*table)(const ConfigImage&);
+    bool beta2Only; // the priority queues: absent from a Beta 1 configuration
+
+    std::span<const std::uint8_t, RECORD_SIZE> entry(const ConfigImage& image, int n) const
+    {
+        return table(image).subspan(static_cast<std::size_t>(n) * RECORD_SIZE).first<RECORD_SIZE>();
+    }
+    std::span<std::uint8_t, RECORD_SIZE> entry(ConfigImage& image, int n) const
+    {
+        const auto bytes = entry(std::as_const(image), n);
+        return std::span<std::uint8_t, RECORD_SIZE>(const_cast<std::uint8_t*>(bytes.data()),
+                                                    RECORD_SIZE);
+    }
+    const FieldForm* field(std::string_view fieldName) const;
+};
+
+// Rules, QoS nodes, address masks and priority queues, in file order.
+std::span<const TableForm> TableForms();
+
+} // namespace talvex::textform

@@ -1,0 +1,288 @@
+#include "textform/field_values.h"
+
+#include <algorithm>
+#include <cctype>
+#include <charconv>
+
+#include "config/dotted_hex.h"
+
+namespace talvex::textform {
+
+namespace {
+
+std::uint32_t LoadBits(const FieldForm& field, RecordView record)
+{
+    std::uint32_t value = 0;
+    for (int i = 0; i < field.width; ++i)
+        value |= static_cast<std::uint32_t>(record[field.offset + static_cast<std::size_t>(i)])
+            << (8 * i);
+    return value & field.ownedBits();
+}
+
+void StoreBits(const FieldForm& field, RecordSpan record, std::uint32_t value)
+{
+    const std::uint32_t owned = field.ownedBits();
+    for (int i = 0; i < field.width; ++i) {
+        auto& byte = record[field.offset + static_cast<std::size_t>(i)];
+        const auto mask = static_cast<std::uint8_t>(owned >> (8 * i));
+        byte = static_cast<std::uint8_t>((byte & ~mask) | ((value >> (8 * i)) & mask));
+    }
+}
+
+std::string HexNumber(std::uint32_t value, int width)
+{
+    constexpr char digits[] = "0123456789ABCDEF";
+    std::string text = "0x";
+    for (int shift = 8 * width - 4; shift >= 0; shift -= 4)
+        text += digits[(value >> shift) & 0xF];
+    return text;
+}
+
+std::int64_t SignedValue(std::uint32_t value, int width)
+{
+    const std::int64_t range = std::int64_t{1} << (8 * width);
+    return value >= static_cast<std::uint64_t>(range / 2) ? value - range : value;
+}
+
+bool WordMatches(std::string_view rowText, std::string_view word)
+{
+    // "QoS..." may also be written "QoS".
+    return word == rowText
+        || (rowText.ends_with("...") && word == rowText.substr(0, rowText.size() - 3));
+}
+
+std::optional<std::string_view> WordFor(const FieldForm& field, std::uint32_t value)
+{
+    for (const WordSource& source : field.words) {
+        if (auto text = LookupCodeText(source.rows(), value << source.shift))
+            return text;
+    }
+    return std::nullopt;
+}
+
+std::optional<std::uint32_t> WordValue(const FieldForm& field, std::string_view word)
+{
+    for (const WordSource& source : field.words) {
+        for (const CodeEntry& row : source.rows()) {
+            if (row.code == CODE_TABLE_END)
+                break;
+            if (WordMatches(row.text, word))
+                return row.code >> source.shift;
+        }
+    }
+    return std::nullopt;
+}
+
+std::string FlagsText(const FieldForm& field, std::uint32_t value)
+{
+    std::string text;
+    for (const FlagName& flag : field.flags) {
+        if ((value & flag.bit) != 0) {
+            text += (text.empty() ? "" : "|") + std::string(flag.name);
+            value &= ~flag.bit;
+        }
+    }
+    if (value != 0 || text.empty())
+        text += (text.empty() ? "" : "|")
+            + (value == 0 ? std::string("0") : HexNumber(value, field.width));
+    return text;
+}
+
+std::string BytesText(const FieldForm& field, RecordView record)
+{
+    const auto bytes = record.subspan(field.offset, field.width);
+    const auto last
+        = std::find_if(bytes.rbegin(), bytes.rend(), [](std::uint8_t b) { return b != 0; });
+    const int count = std::max(1, static_cast<int>(bytes.rend() - last));
+    return FormatDottedHex(bytes, count);
+}
+
+// A decimal number with an optional minus, or 0x and hexadecimal digits
+// (hexadecimal gives the bits, so it is never negative).
+struct Integer {
+    std::int64_t value;
+    bool hex;
+};
+std::optional<Integer> ReadInteger(std::string_view text)
+{
+    const bool hex = text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X');
+    if (hex)
+        text.remove_prefix(2);
+    std::int64_t value = 0;
+    const auto [end, error]
+        = std::from_chars(text.data(), text.data() + text.size(), value, hex ? 16 : 10);
+    if (error != std::errc() || end != text.data() + text.size() || (hex && text[0] == '-'))
+        return std::nullopt;
+    return Integer{value, hex};
+}
+
+// A number that gives the field's bits directly: hexadecimal, or decimal
+// from 0 up; no bits outside the field.
+std::optional<std::uint32_t> ReadBits(const FieldForm& field, std::string_view text)
+{
+    const auto number = ReadInteger(text);
+    if (!number || number->value < 0 || number->value > 0xFFFFFFFF
+        || (static_cast<std::uint32_t>(number->value) & ~field.ownedBits()) != 0)
+        return std::nullopt;
+    return static_cast<std::uint32_t>(number->value);
+}
+
+std::string Shown(std::string_view text) { return "'" + std::string(text) + "'"; }
+
+std::string QuotedIfNeeded(std::string text)
+{
+    const bool plain = !text.empty() && std::ranges::all_of(text, [](unsigned char c) {
+        return std::isalnum(c) || c == '_' || c == '.' || c == '|' || c == '+' || c == '-';
+    });
+    return plain ? text : "\"" + text + "\"";
+}
+
+std::string WordList(const FieldForm& field)
+{
+    std::string list;
+    for (const WordSource& source : field.words) {
+        for (const CodeEntry& row : source.rows()) {
+            if (row.code == CODE_TABLE_END)
+                break;
+            list += (list.empty() ? "" : " ") + QuotedIfNeeded(std::string(row.text));
+        }
+    }
+    return list;
+}
+
+std::string FlagList(const FieldForm& field)
+{
+    std::string list;
+    for (const FlagName& flag : field.flags)
+        list += (list.empty() ? "" : " ") + std::string(flag.name);
+    return list;
+}
+
+std::optional<std::string> StoreNumber(const FieldForm& field, std::string_view value,
+                                       RecordSpan record)
+{
+    const std::int64_t range = std::int64_t{1} << (8 * field.width);
+    const bool isSigned = field.form == ValueForm::Signed;
+    const std::int64_t low = isSigned ? -range / 2 : 0;
+    const std::int64_t high = isSigned ? range / 2 - 1 : range - 1;
+    const auto number = ReadInteger(value);
+    const bool fits = number
+        && (number->hex ? number->value < range : number->value >= low && number->value <= high);
+    if (!fits) {
+        return Shown(value) + " is not a whole number from " + std::to_string(low) + " to "
+            + std::to_string(high) + ", nor its bits as 0x and hexadecimal digits";
+    }
+    StoreBits(field, record, static_cast<std::uint32_t>(number->value));
+    return std::nullopt;
+}
+
+std::optional<std::string> StoreWord(const FieldForm& field, std::string_view value,
+                                     RecordSpan record)
+{
+    auto code = WordValue(field, value);
+    if (!code)
+        code = ReadBits(field, value);
+    if (!code)
+        return Shown(value) + " is none of " + WordList(field)
+            + ", nor a code as 0x and hexadecimal digits";
+    StoreBits(field, record, *code);
+    return std::nullopt;
+}
+
+std::optional<std::string> StoreFlags(const FieldForm& field, std::string_view value,
+                                      RecordSpan record)
+{
+    std::uint32_t bits = 0;
+    for (std::size_t start = 0; start <= value.size();) {
+        const std::size_t bar = std::min(value.find('|', start), value.size());
+        const std::string_view part = value.substr(start, bar - start);
+        const auto flag = std::find_if(field.flags.begin(), field.flags.end(),
+                                       [&](const FlagName& f) { return f.name == part; });
+        const auto number = flag == field.flags.end() ? ReadBits(field, part) : flag->bit;
+        if (!number)
+            return Shown(part) + " is none of " + FlagList(field)
+                + ", nor bits as 0x and hexadecimal digits";
+        bits |= *number;
+        start = bar + 1;
+    }
+    StoreBits(field, record, bits);
+    return std::nullopt;
+}
+
+std::optional<std::string> StoreBytes(const FieldForm& field, std::string_view value,
+                                      RecordSpan record)
+{
+    Bytes<DOTTED_HEX_MAX_BYTES> bytes{};
+    const int count = ParseDottedHex(value, bytes);
+    std::string upper(value);
+    std::ranges::transform(upper, upper.begin(), [](unsigned char c) { return std::toupper(c); });
+    if (count == 0 || FormatDottedHex(bytes, count) != upper)
+        return Shown(value)
+            + " is not dotted hexadecimal bytes (two digits a byte, joined by \".\")";
+    if (count > field.width)
+        return Shown(value) + " has " + std::to_string(count) + " bytes, the field "
+            + std::to_string(field.width);
+    const auto target = record.subspan(field.offset, field.width);
+    std::ranges::fill(target, 0);
+    std::copy_n(bytes.begin(), count, target.begin());
+    return std::nullopt;
+}
+
+} // namespace
+
+std::string FormatField(const FieldForm& field, RecordView record)
+{
+    if (field.form == ValueForm::Bytes)
+        return BytesText(field, record);
+    const std::uint32_t value = LoadBits(field, record);
+    switch (field.form) {
+    case ValueForm::Signed:
+        return std::to_string(SignedValue(value, field.width));
+    case ValueForm::Unsigned:
+        return std::to_string(value);
+    case ValueForm::Words:
+        if (const auto word = WordFor(field, value))
+            return QuotedIfNeeded(std::string(*word));
+        break;
+    case ValueForm::Flags:
+        return FlagsText(field, value);
+    default:
+        break;
+    }
+    return HexNumber(value, field.width);
+}
+
+std::optional<std::string> StoreField(const FieldForm& field, std::string_view value,
+                                      RecordSpan record)
+{
+    switch (field.form) {
+    case ValueForm::Bytes:
+        return StoreBytes(field, value, record);
+    case ValueForm::Words:
+        return StoreWord(field, value, record);
+    case ValueForm::Flags:
+        return StoreFlags(field, value, record);
+    default:
+        return StoreNumber(field, value, record);
+    }
+}
+
+bool FieldDiffers(const FieldForm& field, RecordView a, RecordView b)
+{
+    if (field.form == ValueForm::Bytes)
+        return !std::ranges::equal(a.subspan(field.offset, field.width),
+                                   b.subspan(field.offset, field.width));
+    return LoadBits(field, a) != LoadBits(field, b);
+}
+
+std::string DifferingFields(const TableForm& table, RecordView record, RecordView other)
+{
+    std::string text;
+    for (const FieldForm& field : table.fields) {
+        if (FieldDiffers(field, record, other))
+            text += " " + std::string(field.name) + "=" + FormatField(field, record);
+    }
+    return text;
+}
+
+} // namespace talvex::textform

@@ -249,11 +249,22 @@ void ExchangeAllAndBack(ConfigImage& image, int count, Exchange exchange, Worth 
     Expect(TableSnapshot(image).bytes == before.bytes, what);
 }
 
+// The Rules page rebuilds the lines the exchange names: every rule whose
+// record changed must be among them.
+void ExchangeRulesTellingEveryChange(ConfigImage& image, int a, int b)
+{
+    const auto before = std::make_unique<RuleTable>(image.ruleTable);
+    const auto changed = ExchangeRules(image, a, b);
+    for (std::size_t r = 0; r < RULE_COUNT; ++r) {
+        if (std::memcmp(&(*before)[r], &image.ruleTable[r], RECORD_SIZE) != 0)
+            Expect(changed.test(r), "a rule exchange names every rule it changed");
+    }
+}
+
 void ExchangeEverything(ConfigImage& image)
 {
     const auto always = [](const ConfigImage&, int) { return true; };
-    ExchangeAllAndBack(
-        image, RULE_COUNT, [](ConfigImage& im, int a, int b) { ExchangeRules(im.ruleTable, a, b); },
+    ExchangeAllAndBack(image, RULE_COUNT, ExchangeRulesTellingEveryChange,
         [](const ConfigImage& im, int r) { return im.ruleTable[static_cast<std::size_t>(r)].isUsed(); },
         "rule exchanges undone give the image back");
     ExchangeAllAndBack(image, MASK_COUNT, ExchangeMasks, always,

@@ -38,7 +38,7 @@ void BM_ExchangeRules(benchmark::State& state)
     FillWorstCaseImage(*image);
     const int a = static_cast<int>(state.range(0));
     for (auto _ : state) {
-        ExchangeRules(image->ruleTable, a, a + 1);
+        ExchangeRules(*image, a, a + 1);
         benchmark::ClobberMemory();
     }
 }

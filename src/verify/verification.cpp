@@ -4,6 +4,8 @@
 #include <string_view>
 #include <vector>
 
+#include "config/action_references.h"
+
 namespace talvex {
 
 namespace {
@@ -77,7 +79,7 @@ struct Side {
 
 void CheckRuleTarget(Report& report, const ConfigImage& image, int r, const Side& s)
 {
-    if (s.action != ACTION_GOTO_SEQUENCE && s.action != ACTION_GOTO_RULE)
+    if (ActionReferenceTable(s.action) != ReferencedTable::Rules)
         return;
     if (!InRange(s.param, RULE_COUNT - 2))
         report.Finding("Rule ", r, " ", s.name, " Action: Rule ", s.param, " Out Of Range\r\n");
@@ -96,7 +98,7 @@ void CheckNextRule(Report& report, const ConfigImage& image, int r, const Side& 
 
 void CheckQosTarget(Report& report, const ConfigImage& image, int r, const Side& s)
 {
-    if (s.action != ACTION_QOS)
+    if (ActionReferenceTable(s.action) != ReferencedTable::QosNodes)
         return;
     if (!InRange(s.param, QOS_COUNT - 1))
         report.Finding("Rule ", r, " ", s.name, " Action: QoS ", s.param, s.qosOutOfRange);
@@ -106,7 +108,7 @@ void CheckQosTarget(Report& report, const ConfigImage& image, int r, const Side&
 
 void CheckPriQTarget(Report& report, const ConfigImage& image, int r, const Side& s)
 {
-    if (s.action != ACTION_PRIORITY_QUEUE)
+    if (ActionReferenceTable(s.action) != ReferencedTable::PriorityQueues)
         return;
     if (!InRange(s.param, PRIQ_COUNT - 1))
         report.Finding("Rule ", r, " ", s.name, " Action: PriQ ", s.param, " Out Of Range\r\n");
@@ -116,8 +118,7 @@ void CheckPriQTarget(Report& report, const ConfigImage& image, int r, const Side
 
 void CheckMaskTarget(Report& report, const ConfigImage& image, int r, const Side& s)
 {
-    if (s.action != ACTION_ADDRESS_MASK && s.action != ACTION_AUDIT_FORWARD
-        && s.action != ACTION_AUDIT_NEXT_RULE)
+    if (ActionReferenceTable(s.action) != ReferencedTable::AddressMasks)
         return;
     if (!InRange(s.param, MASK_COUNT - 1))
         report.Finding("Rule ", r, " ", s.name, " Action: Mask ", s.param, " Out Of Range\r\n");

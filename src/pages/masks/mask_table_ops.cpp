@@ -4,22 +4,13 @@
 #include <array>
 #include <utility>
 
+#include "config/action_references.h"
+
 namespace talvex {
 
 namespace {
 
 bool IsMaskEntry(int entry) { return entry >= 0 && entry < MASK_COUNT; }
-
-void SwapMaskReference(std::uint8_t actionByte, LeI16& param, int a, int b)
-{
-    if (!IsMaskReferenceAction(actionByte))
-        return;
-    const int value = param.get();
-    if (value == a)
-        param = static_cast<std::int16_t>(b);
-    else if (value == b)
-        param = static_cast<std::int16_t>(a);
-}
 
 } // namespace
 
@@ -60,12 +51,6 @@ int DeleteMasks(ConfigImage& image, std::span<const int> entries)
     return lowest < 0 ? 0 : lowest + 1;
 }
 
-bool IsMaskReferenceAction(std::uint8_t actionByte)
-{
-    return actionByte == ACTION_ADDRESS_MASK || actionByte == ACTION_AUDIT_FORWARD
-        || actionByte == ACTION_AUDIT_NEXT_RULE;
-}
-
 std::optional<int> MoveNeighbour(int caret, MoveDirection direction)
 {
     if (direction == MoveDirection::Up) {
@@ -82,10 +67,7 @@ void ExchangeMasks(ConfigImage& image, int a, int b)
 {
     if (!IsMaskEntry(a) || !IsMaskEntry(b))
         return;
-    for (RuleRecord& rule : image.ruleTable) {
-        SwapMaskReference(rule.thenAction, rule.thenParam, a, b);
-        SwapMaskReference(rule.elseAction, rule.elseParam, a, b);
-    }
+    SwapActionReferences(image, ReferencedTable::AddressMasks, a, b);
     std::swap(image.maskTable[static_cast<std::size_t>(a)],
               image.maskTable[static_cast<std::size_t>(b)]);
 }

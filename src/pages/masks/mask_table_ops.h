@@ -24,11 +24,6 @@ void ClearMaskEntry(AddressMask& mask);
 // entry 63 was the lowest deleted; selecting it changes nothing.
 int DeleteMasks(ConfigImage& image, std::span<const int> entries);
 
-// Whether an action byte carries an address-mask number in its parameter.
-// The whole byte counts: a code with any of the three upper bits set is no
-// reference.
-bool IsMaskReferenceAction(std::uint8_t actionByte);
-
 enum class MoveDirection { Up, Down };
 
 // The neighbour that Up or Dn exchanges the caret entry with, or nothing
@@ -36,8 +31,9 @@ enum class MoveDirection { Up, Down };
 std::optional<int> MoveNeighbour(int caret, MoveDirection direction);
 
 // Exchanges entries a and b as whole 64-byte records and swaps a and b in the
-// parameters of every rule action that names an address mask. Entries outside
-// 0 to 63 change nothing.
+// parameters of every action that names an address mask: the rules' Then and
+// Else actions and the masks' own default actions. Entries outside 0 to 63
+// change nothing.
 void ExchangeMasks(ConfigImage& image, int a, int b);
 
 } // namespace talvex

@@ -2,30 +2,13 @@
 
 #include <algorithm>
 
+#include "config/action_references.h"
+
 namespace talvex {
 
 namespace {
 
 bool InTable(int index) { return index >= 0 && index < QOS_COUNT; }
-
-// a becomes b, b becomes a, anything else stays.
-template <typename Value>
-Value Renumbered(Value value, int a, int b)
-{
-    if (value == a)
-        return static_cast<Value>(b);
-    if (value == b)
-        return static_cast<Value>(a);
-    return value;
-}
-
-void RenumberRuleReferences(RuleRecord& rule, int a, int b)
-{
-    if (rule.thenAction == ACTION_QOS)
-        rule.thenParam = Renumbered<std::int16_t>(rule.thenParam, a, b);
-    if (rule.elseAction == ACTION_QOS)
-        rule.elseParam = Renumbered<std::int16_t>(rule.elseParam, a, b);
-}
 
 } // namespace
 
@@ -74,12 +57,11 @@ void ExchangeQosNodes(ConfigImage& image, int a, int b)
 {
     if (!InTable(a) || !InTable(b))
         return;
-    for (RuleRecord& rule : image.ruleTable)
-        RenumberRuleReferences(rule, a, b);
+    SwapActionReferences(image, ReferencedTable::QosNodes, a, b);
     for (AddressMask& mask : image.maskTable)
-        mask.qosNode = Renumbered<std::int16_t>(mask.qosNode, a, b);
+        mask.qosNode = static_cast<std::int16_t>(ExchangedNumber(mask.qosNode, a, b));
     for (PriorityQueueEntry& entry : image.priQTable)
-        entry.qosNode = Renumbered<std::int32_t>(entry.qosNode, a, b);
+        entry.qosNode = ExchangedNumber(entry.qosNode, a, b);
     std::swap(image.qosTable[a], image.qosTable[b]);
 }
 

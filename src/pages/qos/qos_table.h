@@ -32,8 +32,9 @@ enum class QosMove { Up, Down };
 std::optional<int> QosMoveNeighbour(int caret, QosMove move);
 
 // Exchanges QoS nodes a and b whole and renumbers every reference to them:
-// the QoS action parameters of all 256 rules (action byte exactly 0x11) and the
-// QoS numbers of all address masks and priority-queue entries, used or not.
+// the "QoS..." parameters (action byte exactly 0x11) of all 256 rules and of
+// the address masks' default actions, and the QoS numbers of all address
+// masks and priority-queue entries, used or not.
 void ExchangeQosNodes(ConfigImage& image, int a, int b);
 
 } // namespace talvex

@@ -2,26 +2,13 @@
 
 #include <algorithm>
 
+#include "config/action_references.h"
+
 namespace talvex {
 
 namespace {
 
 bool IsSlot(int slot) { return slot >= 0 && slot < RULE_COUNT; }
-
-bool IsRuleReference(std::uint8_t actionByte)
-{
-    return actionByte == ACTION_GOTO_SEQUENCE || actionByte == ACTION_GOTO_RULE;
-}
-
-// The value a rule reference holds after slots a and b changed places.
-std::int16_t Renumbered(std::int16_t param, int a, int b)
-{
-    if (param == a)
-        return static_cast<std::int16_t>(b);
-    if (param == b)
-        return static_cast<std::int16_t>(a);
-    return param;
-}
 
 // Byte ranges of a rule record that delete zeroes.
 constexpr std::size_t CLEAR_FIRST_BEGIN = 2;
@@ -76,17 +63,16 @@ std::optional<int> DeleteRules(RuleTable& table, std::span<const int> selected)
     return *lowest + 1;
 }
 
-void ExchangeRules(RuleTable& table, int a, int b)
+std::bitset<RULE_COUNT> ExchangeRules(ConfigImage& image, int a, int b)
 {
     if (!IsSlot(a) || !IsSlot(b))
-        return;
-    for (RuleRecord& rule : table) {
-        if (IsRuleReference(rule.thenAction))
-            rule.thenParam = Renumbered(rule.thenParam, a, b);
-        if (IsRuleReference(rule.elseAction))
-            rule.elseParam = Renumbered(rule.elseParam, a, b);
-    }
-    std::swap(table[static_cast<std::size_t>(a)], table[static_cast<std::size_t>(b)]);
+        return {};
+    std::bitset<RULE_COUNT> changed = SwapActionReferences(image, ReferencedTable::Rules, a, b);
+    std::swap(image.ruleTable[static_cast<std::size_t>(a)],
+              image.ruleTable[static_cast<std::size_t>(b)]);
+    changed.set(static_cast<std::size_t>(a));
+    changed.set(static_cast<std::size_t>(b));
+    return changed;
 }
 
 std::optional<int> RuleAbove(int caret)

@@ -1,6 +1,7 @@
 #pragma once
 // What the Rules page does to the rule table: stamping, finding a free slot,
 // deleting and exchanging slots.
+#include <bitset>
 #include <optional>
 #include <span>
 
@@ -26,8 +27,10 @@ std::optional<int> DeleteRules(RuleTable& table, std::span<const int> selected);
 
 // Exchanges the whole records of slots a and b, after moving every
 // "Goto Sequence..."/"Goto Rule..." reference (whole action byte 0x04 or 0x05)
-// from a to b and from b to a. Slots outside the table change nothing.
-void ExchangeRules(RuleTable& table, int a, int b);
+// from a to b and from b to a, in the rules and in the address masks' default
+// actions. Returns the slots whose records changed: a, b and every rule whose
+// parameter was renumbered. Slots outside the table change nothing.
+std::bitset<RULE_COUNT> ExchangeRules(ConfigImage& image, int a, int b);
 
 // The partner of slot `caret` for Up and Dn, or nothing at the table's ends
 // or without a caret (negative).

@@ -4,6 +4,7 @@
 #include <memory>
 #include <vector>
 
+#include "config/action_references.h"
 #include "pages/masks/mask_table_ops.h"
 
 namespace talvex {
@@ -109,11 +110,12 @@ TEST(MoveNeighbour, UpAndDownStopAtTheEndsOfTheTable)
     EXPECT_FALSE(MoveNeighbour(-1, MoveDirection::Down));
 }
 
-TEST(IsMaskReferenceAction, OnlyTheThreeWholeBytesCount)
+TEST(ActionReferenceTable, OnlyTheThreeWholeBytesCountAsMaskReferences)
 {
     for (int byte = 0; byte < 256; ++byte) {
         const bool expected = byte == 0x12 || byte == 0x16 || byte == 0x17;
-        EXPECT_EQ(IsMaskReferenceAction(static_cast<std::uint8_t>(byte)), expected) << byte;
+        EXPECT_EQ(ActionReferenceTable(static_cast<std::uint8_t>(byte)) == ReferencedTable::AddressMasks,
+                  expected) << byte;
     }
 }
 
@@ -128,11 +130,14 @@ TEST(ExchangeMasks, SwapsWholeRecordsAndRenumbersRuleReferences)
     image->ruleTable[10].thenParam = 4;
     image->ruleTable[11].elseAction = 0x17;
     image->ruleTable[11].elseParam = 5;
+    image->maskTable[9].defaultAction = 0x16;  // "Audit, Then Forward..." mask 4
+    image->maskTable[9].defaultParam = 4;
 
     ExchangeMasks(*image, 4, 5);
 
     EXPECT_EQ(image->ruleTable[10].thenParam, 5);
     EXPECT_EQ(image->ruleTable[11].elseParam, 4);
+    EXPECT_EQ(image->maskTable[9].defaultParam, 5);
     EXPECT_EQ(BytesOf(image->maskTable[4]), bytes5);
     EXPECT_EQ(BytesOf(image->maskTable[5]), bytes4);
 }

@@ -131,6 +131,8 @@ TEST(ExchangeQosNodes, RenumbersQosReferencesInRulesMasksAndQueues)
     image->maskTable[20].flags = MASK_IN_USE;
     image->priQTable[30].qosNode = 5;
     image->priQTable[30].flags = PQ_IN_USE;
+    image->maskTable[21].defaultAction = ACTION_QOS;  // default action "QoS..." node 4
+    image->maskTable[21].defaultParam = 4;
 
     ExchangeQosNodes(*image, 4, 5);
 
@@ -141,6 +143,7 @@ TEST(ExchangeQosNodes, RenumbersQosReferencesInRulesMasksAndQueues)
     EXPECT_EQ(otherNode.elseParam, 6);
     EXPECT_EQ(image->maskTable[20].qosNode, 4);
     EXPECT_EQ(image->priQTable[30].qosNode, 4);
+    EXPECT_EQ(image->maskTable[21].defaultParam, 5);
     EXPECT_TRUE(SameBytes(image->qosTable[5], four));
     EXPECT_TRUE(SameBytes(image->qosTable[4], five));
 }

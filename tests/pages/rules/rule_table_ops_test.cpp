@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <memory>
 #include <vector>
 
 #include "pages/rules/rule_table_ops.h"
@@ -89,7 +90,8 @@ TEST(RuleTableOps, DeleteNamesTheLineToSelectAfterwards)
 
 TEST(RuleTableOps, ExchangeMovesRuleReferencesAndSwapsRecords)
 {
-    RuleTable table{};
+    auto image = std::make_unique<ConfigImage>();
+    RuleTable& table = image->ruleTable;
     StampRuleNumbers(table);
     table[10] = ActionRule(ACTION_DROP_FRAME, 0, ACTION_FORWARD_FRAME, 0);
     table[10].ruleNumber = 10;
@@ -100,10 +102,12 @@ TEST(RuleTableOps, ExchangeMovesRuleReferencesAndSwapsRecords)
     table[40] = ActionRule(0x25, 10, 0x24, 11);  // high bit set: no reference
     table[50].thenAction = ACTION_GOTO_RULE;       // unused slots are renumbered too
     table[50].thenParam = 11;
+    image->maskTable[3].defaultAction = ACTION_GOTO_RULE;  // masks follow too
+    image->maskTable[3].defaultParam = 10;
     const RuleRecord ten = table[10];
     const RuleRecord eleven = table[11];
 
-    ExchangeRules(table, 10, 11);
+    const std::bitset<RULE_COUNT> changed = ExchangeRules(*image, 10, 11);
 
     EXPECT_EQ(table[20].thenParam, 11);
     EXPECT_EQ(table[20].elseParam, 12);
@@ -116,14 +120,17 @@ TEST(RuleTableOps, ExchangeMovesRuleReferencesAndSwapsRecords)
     EXPECT_EQ(table[11].ruleNumber, 10);
     EXPECT_EQ(table[10].thenAction, eleven.thenAction);
     EXPECT_EQ(table[11].thenAction, ten.thenAction);
+    EXPECT_EQ(image->maskTable[3].defaultParam, 11);
+    EXPECT_EQ(changed, std::bitset<RULE_COUNT>().set(10).set(11).set(20).set(30).set(50));
 }
 
 TEST(RuleTableOps, ExchangedRulesReferringToEachOtherKeepPointingAtEachOther)
 {
-    RuleTable table{};
+    auto image = std::make_unique<ConfigImage>();
+    RuleTable& table = image->ruleTable;
     table[4] = ActionRule(ACTION_GOTO_RULE, 5, ACTION_GOTO_SEQUENCE, 4);
     table[5] = ActionRule(ACTION_GOTO_RULE, 4, ACTION_FORWARD_FRAME, 4);
-    ExchangeRules(table, 4, 5);
+    ExchangeRules(*image, 4, 5);
     // The rule now in 5 pointed at 5 (now 4) and at itself (now 5).
     EXPECT_EQ(table[5].thenParam, 4);
     EXPECT_EQ(table[5].elseParam, 5);

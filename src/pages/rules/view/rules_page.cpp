@@ -70,7 +70,13 @@ std::optional<int> CTalvexConfigRules::moveNeighbour(int caret, MoveStep step) c
 
 void CTalvexConfigRules::exchangeEntries(int a, int b)
 {
-    ExchangeRules(context().image().ruleTable, a, b);
+    // Rules that name a or b were renumbered: their lines show the new numbers
+    // at once. Lines a and b are drawn again by the move itself.
+    const auto changed = ExchangeRules(context().image(), a, b);
+    for (int slot = 0; slot < RULE_COUNT; ++slot) {
+        if (changed.test(static_cast<std::size_t>(slot)) && slot != a && slot != b)
+            renderLine(slot);
+    }
 }
 
 } // namespace talvex

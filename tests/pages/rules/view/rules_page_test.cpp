@@ -93,6 +93,7 @@ private slots:
     void editWithSeveralSelectedOnlyReselectsTheCaret();
     void deleteClearsSelectedAndSelectsTheNextLine();
     void activatingAgainShowsReferencesRenumberedElsewhere();
+    void dnRebuildsEveryLineWhoseReferenceItRenumbered();
     void editorHidesComparisonForOtherConditions();
     void listFocusShowsTheRulesHint();
 };
@@ -249,6 +250,17 @@ void RulesPageTest::activatingAgainShowsReferencesRenumberedElsewhere()
     QCOMPARE(f.selectedLines(), (QList<int>{6, 9}));
     QCOMPARE(f.list().currentRow(), 9);
     QCOMPARE(int(rule.ruleIndex), 77);  // no second stamping
+}
+
+void RulesPageTest::dnRebuildsEveryLineWhoseReferenceItRenumbered()
+{
+    Fixture f;
+    f.image->ruleTable[20].setCodeWord(0x09050001);  // Then "Goto Rule..."
+    f.image->ruleTable[20].thenParam = 10;
+    f.page->activate();
+    f.list().setCurrentRow(10);
+    f.button("Dn")->click();
+    QVERIFY(f.line(20).contains("Then Goto Rule... 11 "));
 }
 
 void RulesPageTest::editorHidesComparisonForOtherConditions()

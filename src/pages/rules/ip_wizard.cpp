@@ -124,6 +124,7 @@ WizardOutput GenerateIpPattern(const IpWizardFields& fields)
     int offset = 0;
     int position = 0;
     int length = 0;
+    bool unreadable = false;
     for (int f = 0; f < IP_FIELD_COUNT; ++f) {
         const auto i = static_cast<std::size_t>(f);
         const IpFieldSpec& field = ipFieldSpecs[i];
@@ -133,6 +134,7 @@ WizardOutput GenerateIpPattern(const IpWizardFields& fields)
         if (!checked && offset == 0)
             continue;  // before the first tested field
         const auto bytes = checked ? AcceptedBytes(field, fields.texts[i]) : std::nullopt;
+        unreadable = unreadable || (checked && !bytes);
         for (int b = 0; b < field.size; ++b) {
             const auto at = static_cast<std::size_t>(position + b);
             data[at] = bytes ? bytes->data[static_cast<std::size_t>(b)] : 0;
@@ -143,7 +145,15 @@ WizardOutput GenerateIpPattern(const IpWizardFields& fields)
             length = position;
         position += field.filler;  // the buffers start zeroed
     }
-    return PatternOutput(data, mask, length, offset);
+    WizardOutput output = PatternOutput(data, mask, length, offset);
+    if (unreadable) {
+        // The field would be tested with mask 00, that is not at all: the
+        // displays show that pattern, but OK waits for a value it can read.
+        output.results.data.clear();
+        output.results.mask.clear();
+        output.okEnabled = false;
+    }
+    return output;
 }
 
 IpWizardState OpenIpWizard(const PatternTexts& given)

@@ -36,7 +36,9 @@ struct IpWizardFields {
     std::array<std::string, IP_FIELD_COUNT> texts;
 };
 
-// Boxes and field texts to offset, pattern, displays and OK.
+// Boxes and field texts to offset, pattern, displays and OK. A checked field
+// whose text is no accepted value shows as zero data under a zero mask, and
+// keeps OK disabled (with empty results) until it is corrected or cleared.
 WizardOutput GenerateIpPattern(const IpWizardFields& fields);
 
 struct IpWizardState {

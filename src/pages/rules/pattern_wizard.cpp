@@ -37,6 +37,7 @@ WizardOutput PatternOutput(std::span<const std::uint8_t> data, std::span<const s
                            int length, int offset, int longest)
 {
     WizardOutput output;
+    output.generated = true;
     output.display.offset = std::to_string(offset);
     output.results.offset = output.display.offset;
     if (length <= 0) {

@@ -34,6 +34,9 @@ struct WizardOutput {
     WizardDisplay display;
     PatternTexts results;
     bool okEnabled = false;
+    // The results are a pattern the wizard generated, not the texts it was
+    // handed: only then does the rule editor take the wizard's offset base.
+    bool generated = false;
 };
 
 constexpr std::string_view NO_ITEMS_DATA_TEXT = "Use CheckBoxes To Select Items To Test.";

@@ -22,6 +22,7 @@ struct GenerationCase {
     std::string offset;
     std::string data;
     std::string mask;
+    bool ok = true;  // false: a checked field holds no accepted value
 };
 
 class IpWizardGeneration : public ::testing::TestWithParam<GenerationCase> {};
@@ -30,9 +31,10 @@ TEST_P(IpWizardGeneration, GivesOffsetDataAndMask)
 {
     const GenerationCase& c = GetParam();
     const WizardOutput out = GenerateIpPattern(c.fields);
-    EXPECT_EQ(out.results, (PatternTexts{c.data, c.mask, c.offset})) << c.what;
+    EXPECT_EQ(out.results, (c.ok ? PatternTexts{c.data, c.mask, c.offset}
+                                 : PatternTexts{"", "", c.offset})) << c.what;
     EXPECT_EQ(out.display, (WizardDisplay{c.offset, c.data, c.mask})) << c.what;
-    EXPECT_TRUE(out.okEnabled) << c.what;
+    EXPECT_EQ(out.okEnabled, c.ok) << c.what;
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -55,12 +57,12 @@ INSTANTIATE_TEST_SUITE_P(
         GenerationCase{"address with missing parts", Checked({{IP_DEST, "192.168"}}), "16",
                        "C0.A8.00.00", "FF.FF.00.00"},
         GenerationCase{"address out of range", Checked({{IP_SOURCE, "300.1.1.1"}}), "12",
-                       "00.00.00.00", "00.00.00.00"},
+                       "00.00.00.00", "00.00.00.00", false},
         GenerationCase{"number out of range still counts", Checked({{IP_TOS, "64"}}), "1", "00",
-                       "00"},
+                       "00", false},
         GenerationCase{"negative number is not accepted",
                        Checked({{IP_PROTOCOL, "-6"}, {IP_SOURCE, "1.2.3.4"}}), "9",
-                       "00.00.00.01.02.03.04", "00.00.00.FF.FF.FF.FF"},
+                       "00.00.00.01.02.03.04", "00.00.00.FF.FF.FF.FF", false},
         GenerationCase{"unchecked field between checked ones is zero",
                        Checked({{IP_SOURCE_PORT, "80"}, {IP_DEST_PORT, "8080"}}), "20",
                        "00.50.1F.90", "FF.FF.FF.FF"},
@@ -161,6 +163,7 @@ TEST_P(IpWizardFailedLoad, ShowsWhyAndReturnsTheGivenTextsUnchanged)
     EXPECT_EQ(state.output.display.mask, "It May Not Be Properly Formatted Or Was Empty.");
     EXPECT_EQ(state.output.results, c.given) << c.what;
     EXPECT_TRUE(state.output.okEnabled) << c.what;
+    EXPECT_FALSE(state.output.generated) << c.what;
 }
 
 INSTANTIATE_TEST_SUITE_P(

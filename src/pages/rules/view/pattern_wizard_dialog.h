@@ -20,6 +20,9 @@ class PatternWizardDialog : public QDialog {
 public:
     // The three texts OK returns (meaningful after the dialog was accepted).
     const PatternTexts& results() const { return output_.results; }
+    // Whether the results are a generated pattern rather than the texts the
+    // wizard was handed (after a load it could not make sense of).
+    bool generatedPattern() const { return output_.generated; }
 
 public slots:
     void accept() override;

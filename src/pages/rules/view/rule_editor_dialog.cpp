@@ -304,7 +304,9 @@ void RuleEditorDialog::runIpWizard()
 {
     tcpip_->setEnabled(false);
     IpWizardDialog wizard(context_, patternTexts(), this);
-    if (context_.RunModal(wizard) == QDialog::Accepted)
+    // A wizard that could not load the texts hands them back unchanged (the
+    // ECB wizard too); the fields and From then stay as they are.
+    if (context_.RunModal(wizard) == QDialog::Accepted && wizard.generatedPattern())
         takePatternTexts(wizard.results(), BASE_FRAGS);
     tcpip_->setEnabled(true);
 }
@@ -313,7 +315,7 @@ void RuleEditorDialog::runEcbWizard()
 {
     ecb_->setEnabled(false);
     EcbWizardDialog wizard(context_, patternTexts(), this);
-    if (context_.RunModal(wizard) == QDialog::Accepted)
+    if (context_.RunModal(wizard) == QDialog::Accepted && wizard.generatedPattern())
         takePatternTexts(wizard.results(), BASE_ECB);
     ecb_->setEnabled(true);
 }

@@ -104,8 +104,21 @@ bool LoadConfigBytes(ConfigImage& image, std::span<const std::uint8_t> bytes, st
 
 bool LoadConfig(ConfigImage& image, const std::string& fileName, std::string* reason)
 {
+    return LoadConfig(image, fileName, reason, ::read);
+}
+
+bool LoadConfig(ConfigImage& image, const std::string& fileName, std::string* reason,
+                FileRead read)
+{
     image.masksBlockAbsent = true;
     image.priQBlockAbsent = true;
+    // A device is not even opened: opening some has effects of its own.
+    struct stat status {};
+    if (::stat(fileName.c_str(), &status) == 0
+        && (S_ISCHR(status.st_mode) || S_ISBLK(status.st_mode))) {
+        SetReason(reason, "it is a device, not a configuration file");
+        return false;
+    }
     // Opened without waiting, so a FIFO nobody writes to reads as empty
     // instead of blocking the open; the reads themselves may wait again.
     const int fd = ::open(fileName.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
@@ -121,7 +134,7 @@ bool LoadConfig(ConfigImage& image, const std::string& fileName, std::string* re
     std::size_t got = 0;
     int readError = 0;
     while (got < bytes.size()) {
-        const ssize_t n = ::read(fd, bytes.data() + got, bytes.size() - got);
+        const ssize_t n = read(fd, bytes.data() + got, bytes.size() - got);
         if (n < 0 && errno == EINTR)
             continue;
         if (n < 0) {
@@ -134,14 +147,16 @@ bool LoadConfig(ConfigImage& image, const std::string& fileName, std::string* re
     }
     ::close(fd);
     bytes.resize(got);
-    if (readError != 0 && got == 0) {
-        SetReason(reason, std::string("cannot read it: ") + std::strerror(readError));
-        return false;
-    }
     const bool ok = LoadConfigBytes(image, bytes, reason);
-    if (readError != 0 && !ok)
-        SetReason(reason, std::string("cannot read it: ") + std::strerror(readError));
-    return ok;
+    if (readError == 0)
+        return ok;
+    // What was read stays in the tables, but a file that could not be read
+    // to its end is no file of any generation.
+    image.masksBlockAbsent = true;
+    image.priQBlockAbsent = true;
+    const std::string where = got == 0 ? "" : " after " + std::to_string(got) + " bytes";
+    SetReason(reason, "cannot read it" + where + ": " + std::strerror(readError));
+    return false;
 }
 
 void ClearRuntimeFields(ConfigImage& image)

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <span>
 #include <string>
+#include <sys/types.h>
 #include <vector>
 
 #include "config/records.h"
@@ -36,9 +37,17 @@ void ResetTables(ConfigImage& image);
 
 // Reads the file into the tables over what they hold. Sets both absent flags
 // first and clears them as the blocks are found; true when the mask block was
-// reached. On false, `reason` (when given) tells why in a few words.
+// reached. A read that fails part-way fails the load (the tables keep what
+// was read, both flags stay set), and so does a character or block device.
+// On false, `reason` (when given) tells why in a few words.
 bool LoadConfig(ConfigImage& image, const std::string& fileName = DEFAULT_CONFIG_NAME,
                 std::string* reason = nullptr);
+
+// How LoadConfig reads from the opened file: the system's read(), or one
+// that fails on cue.
+using FileRead = ssize_t (*)(int fd, void* buffer, std::size_t count);
+bool LoadConfig(ConfigImage& image, const std::string& fileName, std::string* reason,
+                FileRead read);
 
 // The same load over bytes already in memory.
 bool LoadConfigBytes(ConfigImage& image, std::span<const std::uint8_t> bytes,

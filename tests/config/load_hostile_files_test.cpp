@@ -4,8 +4,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cerrno>
 #include <csignal>
+#include <cstring>
 #include <memory>
+#include <vector>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -44,11 +48,29 @@ TEST(LoadHostileFiles, AFifoWithoutWriterFailsInsteadOfWaiting)
     EXPECT_EQ(LoadInChildWithin(dir.file("fifo.cfg"), 5), 0);
 }
 
-TEST(LoadHostileFiles, AnEndlessDeviceReadsOnlyWhatAFileCanHold)
+TEST(LoadHostileFiles, ADeviceIsNoConfigurationFile)
 {
-    // /dev/zero never ends; the load takes what a file of the newest
-    // generation holds and succeeds.
-    EXPECT_EQ(LoadInChildWithin("/dev/zero", 5), 1);
+    // /dev/zero would give a file of the newest generation full of zeros.
+    EXPECT_EQ(LoadInChildWithin("/dev/zero", 5), 0);
+}
+
+// The system's read, failing with EIO from file position 25000 on.
+ssize_t ReadFailingAt25000(int fd, void* buffer, std::size_t count)
+{
+    const off_t at = ::lseek(fd, 0, SEEK_CUR);
+    errno = EIO;
+    return at >= 25000 ? -1 : ::read(fd, buffer, std::min<std::size_t>(count, 25000 - at));
+}
+
+TEST(LoadHostileFiles, AReadErrorPartWayFailsTheLoadInsteadOfShorteningTheFile)
+{
+    TempDir dir;
+    testing::WriteBytes(dir.file("full.cfg"), std::vector<std::uint8_t>(FULL_FILE_SIZE, 1));
+    auto image = std::make_unique<ConfigImage>();
+    std::string reason;
+    EXPECT_FALSE(LoadConfig(*image, dir.file("full.cfg"), &reason, ReadFailingAt25000));
+    EXPECT_TRUE(image->masksBlockAbsent && image->priQBlockAbsent);
+    EXPECT_EQ(reason, "cannot read it after 25000 bytes: " + std::string(std::strerror(EIO)));
 }
 
 } // namespace

@@ -52,8 +52,10 @@ void CTalvexConfigQos::renderLine(int entry)
     if (entry < 0 || entry >= lines.count())
         return;
     const bool wasCaret = lines.currentRow() == entry;
+    const bool wasSelected = lines.item(entry)->isSelected();
     delete lines.takeItem(entry);
     lines.insertItem(entry, lineText(entry));
+    lines.item(entry)->setSelected(wasSelected);
     if (wasCaret)
         lines.setCurrentRow(entry, QItemSelectionModel::NoUpdate);
 }

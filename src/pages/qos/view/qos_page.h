@@ -19,7 +19,8 @@ protected:
     std::optional<int> deleteEntries(std::span<const int> selected) override;
     std::optional<int> moveNeighbour(int caret, MoveStep step) const override;
     void exchangeEntries(int a, int b) override;
-    // Puts a fresh line in place of the old one; the caret stays where it was.
+    // Puts a fresh line in place of the old one; the caret and the line's
+    // selection stay as they were.
     void renderLine(int entry) override;
 };
 

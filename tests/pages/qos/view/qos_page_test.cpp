@@ -349,6 +349,9 @@ void QosPageTest::deleteEmptiesSelectedLinesAndSelectsTheLineAfterTheLowest()
     QCOMPARE(f.list().item(9)->text(), QStringLiteral("{Unused} #09"));
     QCOMPARE(f.selectedLines(), QList<int>{6});
     QVERIFY(f.modified);
+    f.select({63}, 10);  // no line after 63: the selection stays
+    f.button("deleteButton").click();
+    QCOMPARE(f.selectedLines(), QList<int>{63});
 
     PageFixture g;
     g.open();

@@ -17,7 +17,10 @@
 #include "config/view/choice_list.h"
 #include "pages/masks/mask_hints.h"
 #include "shell/view/kit/dialog_buttons.h"
+#include "shell/view/kit/dialog_focus.h"
+#include "shell/view/kit/display_field.h"
 #include "shell/view/kit/focus_hint_filter.h"
+#include "shell/view/kit/mnemonic_text.h"
 #include "shell/view/kit/shell_context.h"
 
 namespace talvex {
@@ -35,13 +38,6 @@ QLineEdit* NumberBox(QWidget* parent, const char* name, int widthInDigits)
     box->setMaximumWidth(box->fontMetrics().horizontalAdvance(QLatin1Char('0')) * widthInDigits
                          + 16);
     return box;
-}
-
-QLabel* BuddyLabel(const QString& text, QWidget* buddy, QWidget* parent)
-{
-    auto* label = new QLabel(text, parent);
-    label->setBuddy(buddy);
-    return label;
 }
 
 } // namespace
@@ -71,6 +67,7 @@ CEditAddressMaskDlg::CEditAddressMaskDlg(ShellContext& context, int entry, QWidg
     updating_ = false;
     showModeRefresh(fields);
     openingFields_ = readFields();
+    FocusFirstField(*this);
 }
 
 void CEditAddressMaskDlg::buildWidgets()
@@ -79,10 +76,9 @@ void CEditAddressMaskDlg::buildWidgets()
 
     // Top line: entry number and the templates switch.
     entryBox_ = NumberBox(this, "entryBox", 3);
-    entryBox_->setReadOnly(true);
-    templatesBox_ =
-        new QCheckBox(QStringLiteral("Use standard templates to simplify mask creation."), this);
-    templatesBox_->setObjectName(QStringLiteral("templatesBox"));
+    MakeDisplayField(*entryBox_);
+    templatesBox_ = NamedButton<QCheckBox>(
+        QStringLiteral("&Use standard templates to simplify mask creation."), "templatesBox", this);
     auto* top = new QHBoxLayout;
     top->addWidget(BuddyLabel(QStringLiteral("Mask:"), entryBox_, this));
     top->addWidget(entryBox_);
@@ -93,10 +89,11 @@ void CEditAddressMaskDlg::buildWidgets()
     // One group per address side: list, offset, mask.
     const auto addressGroup = [this](const QString& title, const char* side, QComboBox*& list,
                                      QLineEdit*& offset, QWidget*& arrows, QLineEdit*& mask) {
+        // The group's mnemonic puts the focus on its list.
         auto* group = new QGroupBox(title, this);
         list = new QComboBox(group);
         list->setObjectName(QString::fromLatin1(side) + QStringLiteral("List"));
-        list->setAccessibleName(title);
+        list->setAccessibleName(AccessibleName(title));
         list->setSizeAdjustPolicy(QComboBox::AdjustToContents);
         offset = NumberBox(group, "", 5);
         offset->setObjectName(QString::fromLatin1(side) + QStringLiteral("OffsetBox"));
@@ -107,7 +104,7 @@ void CEditAddressMaskDlg::buildWidgets()
                                   QStringLiteral("FF.FF.FF.FF.FF.FF.FF.FF.FF.FF.FF.FF"))
                               + 12);
         auto* offsetLabel = BuddyLabel(QStringLiteral("Offset:"), offset, group);
-        arrows = offsetArrows(offset, title);
+        arrows = offsetArrows(offset, AccessibleName(title));
         auto* grid = new QGridLayout(group);
         grid->addWidget(list, 0, 0, 1, 4);
         grid->addWidget(offsetLabel, 1, 0);
@@ -117,13 +114,13 @@ void CEditAddressMaskDlg::buildWidgets()
         grid->addWidget(mask, 2, 0, 1, 4);
         return group;
     };
-    auto* srcGroup = addressGroup(QStringLiteral("Source Address"), "src", srcList_,
+    auto* srcGroup = addressGroup(QStringLiteral("&Source Address"), "src", srcList_,
                                   srcOffsetBox_, srcArrows_, srcMaskBox_);
-    srcOffsetBox_->setAccessibleName(QStringLiteral("Source Offset:"));
+    srcOffsetBox_->setAccessibleName(QStringLiteral("Source Offset"));
     srcMaskBox_->setAccessibleName(QStringLiteral("Source Mask"));
-    auto* dstGroup = addressGroup(QStringLiteral("Destination Address"), "dst", dstList_,
+    auto* dstGroup = addressGroup(QStringLiteral("&Destination Address"), "dst", dstList_,
                                   dstOffsetBox_, dstArrows_, dstMaskBox_);
-    dstOffsetBox_->setAccessibleName(QStringLiteral("Destination Offset:"));
+    dstOffsetBox_->setAccessibleName(QStringLiteral("Destination Offset"));
     dstMaskBox_->setAccessibleName(QStringLiteral("Destination Mask"));
     auto* groups = new QHBoxLayout;
     groups->addWidget(srcGroup);
@@ -133,25 +130,24 @@ void CEditAddressMaskDlg::buildWidgets()
     ttlBox_ = NumberBox(this, "ttlBox", 11);
     qosBox_ = NumberBox(this, "qosBox", 6);
     auto* numbers = new QHBoxLayout;
-    numbers->addWidget(BuddyLabel(QStringLiteral("TTL"), ttlBox_, this));
+    numbers->addWidget(BuddyLabel(QStringLiteral("&TTL"), ttlBox_, this));
     numbers->addWidget(ttlBox_);
     numbers->addWidget(new QLabel(QStringLiteral("Sec."), this));
     numbers->addSpacing(16);
-    numbers->addWidget(BuddyLabel(QStringLiteral("QoS"), qosBox_, this));
+    numbers->addWidget(BuddyLabel(QStringLiteral("&QoS"), qosBox_, this));
     numbers->addWidget(qosBox_);
     numbers->addStretch();
 
     // The flag boxes.
-    absoluteTtlBox_ = new QCheckBox(QStringLiteral("Absolute TTL"), this);
-    absoluteTtlBox_->setObjectName(QStringLiteral("absoluteTtlBox"));
-    bidirectionalBox_ = new QCheckBox(QStringLiteral("Bidirectional QoS"), this);
-    bidirectionalBox_->setObjectName(QStringLiteral("bidirectionalBox"));
-    keyGroupCheck_ = new QCheckBox(QStringLiteral("Use Key Group"), this);
-    keyGroupCheck_->setObjectName(QStringLiteral("keyGroupCheck"));
+    absoluteTtlBox_ =
+        NamedButton<QCheckBox>(QStringLiteral("&Absolute TTL"), "absoluteTtlBox", this);
+    bidirectionalBox_ =
+        NamedButton<QCheckBox>(QStringLiteral("&Bidirectional QoS"), "bidirectionalBox", this);
+    keyGroupCheck_ =
+        NamedButton<QCheckBox>(QStringLiteral("Use &Key Group"), "keyGroupCheck", this);
     keyGroupBox_ = NumberBox(this, "keyGroupBox", 5);
     keyGroupBox_->setAccessibleName(QStringLiteral("Key Group"));
-    auditBox_ = new QCheckBox(QStringLiteral("Audit Connections"), this);
-    auditBox_->setObjectName(QStringLiteral("auditBox"));
+    auditBox_ = NamedButton<QCheckBox>(QStringLiteral("Audit &Connections"), "auditBox", this);
     auto* flags = new QGridLayout;
     flags->addWidget(absoluteTtlBox_, 0, 0);
     flags->addWidget(bidirectionalBox_, 0, 1, 1, 2);
@@ -170,7 +166,7 @@ void CEditAddressMaskDlg::buildWidgets()
     paramBox_ = NumberBox(this, "paramBox", 6);
     paramBox_->setAccessibleName(QStringLiteral("Default Action Parameter"));
     auto* action = new QHBoxLayout;
-    action->addWidget(BuddyLabel(QStringLiteral("Default Action:"), actionList_, this));
+    action->addWidget(BuddyLabel(QStringLiteral("De&fault Action:"), actionList_, this));
     action->addWidget(actionList_);
     action->addWidget(paramBox_);
     action->addStretch();
@@ -189,11 +185,11 @@ void CEditAddressMaskDlg::buildWidgets()
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     // Keyboard order follows the visual order.
-    QWidget* order[] = {entryBox_,      templatesBox_,    srcList_,      srcOffsetBox_,
-                        srcMaskBox_,    dstList_,         dstOffsetBox_, dstMaskBox_,
-                        ttlBox_,        qosBox_,          absoluteTtlBox_, bidirectionalBox_,
-                        keyGroupCheck_, keyGroupBox_,     auditBox_,     actionList_,
-                        paramBox_,      okButton_,        cancelButton_};
+    QWidget* order[] = {templatesBox_,   srcList_,          srcOffsetBox_, srcMaskBox_,
+                        dstList_,        dstOffsetBox_,     dstMaskBox_,   ttlBox_,
+                        qosBox_,         absoluteTtlBox_,   bidirectionalBox_, keyGroupCheck_,
+                        keyGroupBox_,    auditBox_,         actionList_,   paramBox_,
+                        okButton_,       cancelButton_};
     for (std::size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
 

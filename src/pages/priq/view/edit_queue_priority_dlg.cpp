@@ -14,13 +14,16 @@
 #include "config/code_tables.h"
 #include "config/view/choice_list.h"
 #include "shell/view/kit/dialog_buttons.h"
+#include "shell/view/kit/dialog_focus.h"
+#include "shell/view/kit/display_field.h"
+#include "shell/view/kit/mnemonic_text.h"
 
 namespace talvex {
 
 namespace {
 
-constexpr const char* START_LABEL = "Highest Priority ( Start A Priotity Queue )";
-constexpr const char* END_LABEL = "Lowest Priority ( End A Priority Queue )";
+constexpr const char* START_LABEL = "&Highest Priority ( Start A Priotity Queue )";
+constexpr const char* END_LABEL = "&Lowest Priority ( End A Priority Queue )";
 constexpr const char* QOS_NOTE = " ( Determines total bandwidth available )";
 constexpr const char* METRICS_NOTE =
     "Each priority queueing algorithm can use up to 4 different variables to determine the "
@@ -36,14 +39,6 @@ QLineEdit* DataBox(const QFont& font, const QString& text, QWidget* parent)
     return box;
 }
 
-QLabel* LabelFor(const QString& text, QWidget* buddy, QWidget* parent)
-{
-    auto* label = new QLabel(text, parent);
-    label->setBuddy(buddy);
-    buddy->setAccessibleName(text);
-    return label;
-}
-
 } // namespace
 
 CEditQueuePriorityDlg::CEditQueuePriorityDlg(ShellContext& context, int entryNumber,
@@ -56,24 +51,20 @@ CEditQueuePriorityDlg::CEditQueuePriorityDlg(ShellContext& context, int entryNum
 
     entryBox_ = DataBox(dataFont, Text(shown.entryNumber), this);
     entryBox_->setObjectName(QStringLiteral("priqBox"));
-    entryBox_->setReadOnly(true);
+    MakeDisplayField(*entryBox_);
     qosBox_ = DataBox(dataFont, Text(shown.qos), this);
     qosBox_->setObjectName(QStringLiteral("qosBox"));
     qosBox_->setEnabled(session_.qosBoxEnabled());
 
-    startBox_ = new QCheckBox(QString::fromUtf8(START_LABEL), this);
-    startBox_->setObjectName(QStringLiteral("startBox"));
-    startBox_->setAccessibleName(startBox_->text());
+    startBox_ = NamedButton<QCheckBox>(QString::fromUtf8(START_LABEL), "startBox", this);
     startBox_->setChecked(shown.startChecked);
-    endBox_ = new QCheckBox(QString::fromUtf8(END_LABEL), this);
-    endBox_->setObjectName(QStringLiteral("endBox"));
-    endBox_->setAccessibleName(endBox_->text());
+    endBox_ = NamedButton<QCheckBox>(QString::fromUtf8(END_LABEL), "endBox", this);
     endBox_->setChecked(shown.endChecked);
 
     auto* top = new QGridLayout;
-    top->addWidget(LabelFor(QStringLiteral("PriQ"), entryBox_, this), 0, 0);
+    top->addWidget(BuddyLabel(QStringLiteral("PriQ"), entryBox_, this), 0, 0);
     top->addWidget(entryBox_, 0, 1);
-    top->addWidget(LabelFor(QStringLiteral("QoS"), qosBox_, this), 1, 0);
+    top->addWidget(BuddyLabel(QStringLiteral("&QoS"), qosBox_, this), 1, 0);
     top->addWidget(qosBox_, 1, 1);
     top->addWidget(new QLabel(QString::fromUtf8(QOS_NOTE), this), 1, 2);
     top->addWidget(startBox_, 2, 0, 1, 3);
@@ -85,8 +76,8 @@ CEditQueuePriorityDlg::CEditQueuePriorityDlg(ShellContext& context, int entryNum
         const int row = static_cast<int>(i);
         metricBoxes_[i] = DataBox(dataFont, Text(shown.metrics[i]), this);
         metricBoxes_[i]->setObjectName(QStringLiteral("metric%1Box").arg(row + 1));
-        metrics->addWidget(LabelFor(QStringLiteral("Metric %1").arg(row + 1), metricBoxes_[i], this),
-                           row, 0);
+        const QString label = QStringLiteral("Metric &%1").arg(row + 1);
+        metrics->addWidget(BuddyLabel(label, metricBoxes_[i], this), row, 0);
         metrics->addWidget(metricBoxes_[i], row, 1);
     }
 
@@ -97,7 +88,8 @@ CEditQueuePriorityDlg::CEditQueuePriorityDlg(ShellContext& context, int entryNum
     auto* note = new QLabel(QString::fromUtf8(METRICS_NOTE), this);
     note->setWordWrap(true);
     auto* algorithmRow = new QHBoxLayout;
-    algorithmRow->addWidget(LabelFor(QStringLiteral("Algorithm / Strategy"), algorithmList_, this));
+    algorithmRow->addWidget(
+        BuddyLabel(QStringLiteral("Algorithm / Strategy"), algorithmList_, this));
     algorithmRow->addWidget(algorithmList_, 1);
     auto* aside = new QVBoxLayout;
     aside->addWidget(note);
@@ -119,13 +111,12 @@ CEditQueuePriorityDlg::CEditQueuePriorityDlg(ShellContext& context, int entryNum
     layout->addWidget(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
-    setTabOrder(entryBox_, qosBox_);
     setTabOrder(qosBox_, startBox_);
     setTabOrder(startBox_, endBox_);
     setTabOrder(endBox_, metricBoxes_[0]);
     for (std::size_t i = 1; i < metricBoxes_.size(); ++i)
         setTabOrder(metricBoxes_[i - 1], metricBoxes_[i]);
-    (qosBox_->isEnabled() ? qosBox_ : metricBoxes_[0])->setFocus();
+    FocusFirstField(*this);
 }
 
 PriQEditorFields CEditQueuePriorityDlg::fieldsShown() const

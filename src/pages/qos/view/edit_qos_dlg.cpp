@@ -1,18 +1,23 @@
 #include "pages/qos/view/edit_qos_dlg.h"
 
+#include <QButtonGroup>
 #include <QCheckBox>
+#include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpressionValidator>
 #include <QVBoxLayout>
 
 #include "pages/qos/qos_hints.h"
+#include "shell/view/kit/dialog_buttons.h"
+#include "shell/view/kit/dialog_focus.h"
+#include "shell/view/kit/display_field.h"
 #include "shell/view/kit/focus_hint_filter.h"
+#include "shell/view/kit/mnemonic_text.h"
 #include "shell/view/kit/shell_context.h"
 
 namespace talvex {
@@ -38,23 +43,6 @@ void DigitsOnly(QLineEdit* box)
         new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), box));
 }
 
-QLabel* BuddyLabel(const QString& text, QWidget* buddy, QWidget* parent)
-{
-    auto* label = new QLabel(text, parent);
-    label->setBuddy(buddy);
-    buddy->setAccessibleName(text);
-    return label;
-}
-
-template <typename Button>
-Button* NamedButton(const QString& text, const char* name, QWidget* parent)
-{
-    auto* button = new Button(text, parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setAccessibleName(text);
-    return button;
-}
-
 } // namespace
 
 CEditQosDlg::CEditQosDlg(ShellContext& context, int entry, QWidget* parent)
@@ -66,6 +54,7 @@ CEditQosDlg::CEditQosDlg(ShellContext& context, int entry, QWidget* parent)
     buildWidgets();
     showFields(DecodeQosEditor(node_, entry));
     openingFields_ = readFields();
+    FocusFirstField(*this);
 }
 
 CEditQosDlg::~CEditQosDlg()
@@ -80,28 +69,29 @@ void CEditQosDlg::buildWidgets()
     const QFont& dataFont = context_.dataFont();
 
     indexBox_ = DataBox("qosIndexBox", dataFont, 3, this);
-    indexBox_->setReadOnly(true);
+    MakeDisplayField(*indexBox_);
     rateBox_ = DataBox("rateBox", dataFont, 10, this);
     DigitsOnly(rateBox_);
-    bytesButton_ = NamedButton<QRadioButton>(QStringLiteral("Bytes"), "bytesButton", this);
-    framesButton_ = NamedButton<QRadioButton>(QStringLiteral("Frames"), "framesButton", this);
-    // The two exclude each other only when the operator chooses one, so an
-    // entry with neither bit, or both, shows as it is.
-    bytesButton_->setAutoExclusive(false);
-    framesButton_->setAutoExclusive(false);
+    bytesButton_ = NamedButton<QRadioButton>(QStringLiteral("&Bytes"), "bytesButton", this);
+    framesButton_ = NamedButton<QRadioButton>(QStringLiteral("&Frames"), "framesButton", this);
+    // One radio group. It excludes only once the operator has chosen a unit
+    // (showFields), so an entry with neither bit, or both, shows as it is.
+    unitGroup_ = new QButtonGroup(this);
+    unitGroup_->addButton(bytesButton_);
+    unitGroup_->addButton(framesButton_);
     secondsBox_ = DataBox("secondsBox", dataFont, 10, this);
     thresholdsBox_ =
-        NamedButton<QCheckBox>(QStringLiteral("Enable Thresholds"), "thresholdsBox", this);
+        NamedButton<QCheckBox>(QStringLiteral("&Enable Thresholds"), "thresholdsBox", this);
 
     auto* thresholds = new QGroupBox(QStringLiteral("Thresholds"), this);
     lowBox_ = DataBox("lowBox", dataFont, 10, thresholds);
     DigitsOnly(lowBox_);
     highBox_ = DataBox("highBox", dataFont, 10, thresholds);
     DigitsOnly(highBox_);
-    absoluteBox_ = NamedButton<QCheckBox>(QStringLiteral("Use Absolute Thresholds"),
+    absoluteBox_ = NamedButton<QCheckBox>(QStringLiteral("&Use Absolute Thresholds"),
                                           "absoluteBox", thresholds);
-    lowLabel_ = BuddyLabel(QStringLiteral("Low:"), lowBox_, thresholds);
-    highLabel_ = BuddyLabel(QStringLiteral("High:"), highBox_, thresholds);
+    lowLabel_ = BuddyLabel(QStringLiteral("&Low:"), lowBox_, thresholds);
+    highLabel_ = BuddyLabel(QStringLiteral("&High:"), highBox_, thresholds);
     auto* thresholdGrid = new QGridLayout(thresholds);
     thresholdGrid->addWidget(lowLabel_, 0, 0);
     thresholdGrid->addWidget(lowBox_, 0, 1);
@@ -110,31 +100,28 @@ void CEditQosDlg::buildWidgets()
     thresholdGrid->addWidget(absoluteBox_, 1, 0, 1, 4);
     thresholdGrid->setColumnStretch(4, 1);
 
-    fixedDelayBox_ = NamedButton<QCheckBox>(QStringLiteral("Fixed Delay"), "fixedDelayBox", this);
-    bankingBox_ = NamedButton<QCheckBox>(QStringLiteral("Allow Banking "), "bankingBox", this);
+    fixedDelayBox_ = NamedButton<QCheckBox>(QStringLiteral("Fixed &Delay"), "fixedDelayBox", this);
+    bankingBox_ = NamedButton<QCheckBox>(QStringLiteral("&Allow Banking "), "bankingBox", this);
     immortalBox_ =
-        NamedButton<QCheckBox>(QStringLiteral("Create Imortal Nodes"), "immortalBox", this);
+        NamedButton<QCheckBox>(QStringLiteral("&Create Imortal Nodes"), "immortalBox", this);
 
-    okButton_ = NamedButton<QPushButton>(QStringLiteral("OK"), "okButton", this);
-    okButton_->setDefault(true);
-    cancelButton_ = NamedButton<QPushButton>(QStringLiteral("Cancel"), "cancelButton", this);
-    cancelButton_->setAutoDefault(false);
+    QDialogButtonBox* buttons = OkCancelButtons(*this);
 
     // Layout: entry and rate on top, then the sample period, the thresholds
-    // and the remaining switches; the commands at the right.
+    // and the remaining switches; OK and Cancel below, as in every editor.
     auto* grid = new QGridLayout;
     grid->addWidget(BuddyLabel(QStringLiteral("QoS:"), indexBox_, this), 0, 0);
     grid->addWidget(indexBox_, 0, 1, Qt::AlignLeft);
     grid->addWidget(rateBox_, 1, 1);
     auto* rateLine = new QHBoxLayout;
-    rateLine->addWidget(BuddyLabel(QStringLiteral("Per Second"), rateBox_, this));
+    rateLine->addWidget(BuddyLabel(QStringLiteral("&Per Second"), rateBox_, this));
     rateLine->addSpacing(8);
     rateLine->addWidget(bytesButton_);
     rateLine->addWidget(framesButton_);
     rateLine->addStretch();
     grid->addLayout(rateLine, 1, 2);
     grid->addWidget(secondsBox_, 2, 1);
-    grid->addWidget(BuddyLabel(QStringLiteral("Seconds Per Sample"), secondsBox_, this), 2, 2);
+    grid->addWidget(BuddyLabel(QStringLiteral("&Seconds Per Sample"), secondsBox_, this), 2, 2);
     grid->setColumnStretch(2, 1);
 
     auto* switches = new QHBoxLayout;
@@ -143,23 +130,14 @@ void CEditQosDlg::buildWidgets()
     switches->addWidget(immortalBox_);
     switches->addStretch();
 
-    auto* fields = new QVBoxLayout;
-    fields->addLayout(grid);
-    fields->addWidget(thresholdsBox_);
-    fields->addWidget(thresholds);
-    fields->addLayout(switches);
-
-    auto* commands = new QVBoxLayout;
-    commands->addWidget(okButton_);
-    commands->addWidget(cancelButton_);
-    commands->addStretch();
-
-    auto* layout = new QHBoxLayout(this);
-    layout->addLayout(fields, 1);
-    layout->addLayout(commands);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(grid);
+    layout->addWidget(thresholdsBox_);
+    layout->addWidget(thresholds);
+    layout->addLayout(switches);
+    layout->addWidget(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
-    setTabOrder(indexBox_, rateBox_);
     setTabOrder(rateBox_, bytesButton_);
     setTabOrder(bytesButton_, framesButton_);
     setTabOrder(framesButton_, secondsBox_);
@@ -170,11 +148,8 @@ void CEditQosDlg::buildWidgets()
     setTabOrder(absoluteBox_, fixedDelayBox_);
     setTabOrder(fixedDelayBox_, bankingBox_);
     setTabOrder(bankingBox_, immortalBox_);
-    setTabOrder(immortalBox_, okButton_);
-    setTabOrder(okButton_, cancelButton_);
+    setTabOrder(immortalBox_, buttons);
 
-    connect(okButton_, &QPushButton::clicked, this, &CEditQosDlg::accept);
-    connect(cancelButton_, &QPushButton::clicked, this, &CEditQosDlg::reject);
     connect(bytesButton_, &QRadioButton::clicked, this,
             [this] { chooseUnit(bytesButton_, framesButton_); });
     connect(framesButton_, &QRadioButton::clicked, this,
@@ -204,8 +179,10 @@ void CEditQosDlg::showFields(const QosEditorFields& fields)
     SetText(secondsBox_, fields.seconds);
     SetText(lowBox_, fields.low);
     SetText(highBox_, fields.high);
+    unitGroup_->setExclusive(false);
     bytesButton_->setChecked(fields.bytes);
     framesButton_->setChecked(fields.frames);
+    unitGroup_->setExclusive(fields.bytes != fields.frames);
     thresholdsBox_->setChecked(fields.thresholds);
     absoluteBox_->setChecked(fields.absolute);
     fixedDelayBox_->setChecked(fields.fixedDelay);
@@ -242,9 +219,10 @@ void CEditQosDlg::enableThresholdControls(bool enabled)
 
 void CEditQosDlg::chooseUnit(QRadioButton* chosen, QRadioButton* other)
 {
-    // Without auto-exclusion a click on a checked button would clear it.
+    // Before the group excludes, a click on a checked button clears it.
     chosen->setChecked(true);
     other->setChecked(false);
+    unitGroup_->setExclusive(true);
 }
 
 void CEditQosDlg::accept()

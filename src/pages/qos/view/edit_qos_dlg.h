@@ -7,10 +7,10 @@
 #include "config/records.h"
 #include "pages/qos/qos_editor.h"
 
+class QButtonGroup;
 class QCheckBox;
 class QLabel;
 class QLineEdit;
-class QPushButton;
 class QRadioButton;
 
 namespace talvex {
@@ -43,6 +43,7 @@ private:
     QLineEdit* rateBox_ = nullptr;
     QRadioButton* bytesButton_ = nullptr;
     QRadioButton* framesButton_ = nullptr;
+    QButtonGroup* unitGroup_ = nullptr;
     QLineEdit* secondsBox_ = nullptr;
     QCheckBox* thresholdsBox_ = nullptr;
     QLabel* lowLabel_ = nullptr;
@@ -53,8 +54,6 @@ private:
     QCheckBox* fixedDelayBox_ = nullptr;
     QCheckBox* bankingBox_ = nullptr;
     QCheckBox* immortalBox_ = nullptr;
-    QPushButton* okButton_ = nullptr;
-    QPushButton* cancelButton_ = nullptr;
 };
 
 } // namespace talvex

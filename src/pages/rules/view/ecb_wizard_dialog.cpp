@@ -6,16 +6,16 @@
 
 #include "config/code_tables.h"
 #include "config/view/choice_list.h"
+#include "shell/view/kit/mnemonic_text.h"
 
 namespace talvex {
 
 EcbWizardDialog::EcbWizardDialog(ShellContext& context, const PatternTexts& given,
                                  QWidget* parent)
     : PatternWizardDialog(context, QStringLiteral("ECB Wizard"), parent),
-      protocolId_(new QCheckBox(QStringLiteral("Protocol ID"), this)),
-      protocol_(new QComboBox(this))
+      protocolId_(new QCheckBox(this)), protocol_(new QComboBox(this))
 {
-    protocolId_->setAccessibleName(QStringLiteral("Protocol ID"));
+    SetButtonText(*protocolId_, QStringLiteral("&Protocol ID"));
     protocol_->setAccessibleName(QStringLiteral("Protocol"));
     FillChoiceList(*protocol_, ProtocolIdTable());
 

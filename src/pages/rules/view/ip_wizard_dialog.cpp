@@ -5,6 +5,7 @@
 #include <QLineEdit>
 
 #include "pages/rules/view/view_text.h"
+#include "shell/view/kit/mnemonic_text.h"
 
 namespace talvex {
 
@@ -15,10 +16,11 @@ IpWizardDialog::IpWizardDialog(ShellContext& context, const PatternTexts& given,
 
     auto* fieldGrid = new QGridLayout;
     const auto fieldSpecs = IpFieldSpecs();
+    QString mnemonics;
     for (std::size_t i = 0; i < fieldSpecs.size(); ++i) {
         const QString label = ToQString(fieldSpecs[i].label);
-        boxes_[i] = new QCheckBox(label, this);
-        boxes_[i]->setAccessibleName(label);
+        boxes_[i] = new QCheckBox(this);
+        SetButtonText(*boxes_[i], WithFreeMnemonic(label, mnemonics));
         boxes_[i]->setChecked(state.fields.checked[i]);
         texts_[i] = new QLineEdit(ToQString(state.fields.texts[i]), this);
         texts_[i]->setAccessibleName(label);

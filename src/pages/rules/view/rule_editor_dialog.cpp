@@ -19,7 +19,10 @@
 #include "pages/rules/view/ip_wizard_dialog.h"
 #include "pages/rules/view/view_text.h"
 #include "shell/view/kit/dialog_buttons.h"
+#include "shell/view/kit/dialog_focus.h"
+#include "shell/view/kit/display_field.h"
 #include "shell/view/kit/focus_hint_filter.h"
+#include "shell/view/kit/mnemonic_text.h"
 
 namespace talvex {
 
@@ -34,16 +37,8 @@ constexpr int AREA_NONE = 2;
 constexpr int PATTERN_CHARS = 48;
 constexpr int NUMBER_CHARS = 11;
 
-QLabel* LabelFor(const QString& text, QWidget* field, QWidget* parent)
-{
-    auto* label = new QLabel(text, parent);
-    label->setBuddy(field);
-    QString name = text;
-    if (name.endsWith(QLatin1Char(':')))
-        name.chop(1);
-    field->setAccessibleName(name);
-    return label;
-}
+// The mnemonics of Then and Else, which show beside every parameter row.
+constexpr const char* ACTION_MNEMONICS = "TE";
 
 QLineEdit* NumberField(QWidget* parent)
 {
@@ -72,6 +67,7 @@ RuleEditorDialog::RuleEditorDialog(ShellContext& context, int slot, QWidget* par
     patternMask_->setFont(context_.dataFont());
     applyEnabling();
     openingFields_ = fields();
+    FocusFirstField(*this);
     for (QComboBox* choice : {ruleType_, condition_, operator_, thenAction_, elseAction_})
         connect(choice, &QComboBox::currentIndexChanged, this, &RuleEditorDialog::applyEnabling);
 }
@@ -80,9 +76,9 @@ void RuleEditorDialog::buildWidgets()
 {
     // Rule number, rule type and condition.
     rule_ = new QLineEdit(this);
-    rule_->setReadOnly(true);
+    MakeDisplayField(*rule_);
     rule_->setMaximumWidth(rule_->fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 16);
-    auto* ruleLabel = LabelFor(QStringLiteral("Rule:"), rule_, this);
+    auto* ruleLabel = BuddyLabel(QStringLiteral("Rule:"), rule_, this);
     ruleType_ = new QComboBox(this);
     ruleType_->setAccessibleName(QStringLiteral("Rule Type"));
     condition_ = new QComboBox(this);
@@ -100,11 +96,11 @@ void RuleEditorDialog::buildWidgets()
     // The comparison group.
     comparisonGroup_ = new QGroupBox(QStringLiteral("Comparison"));
     offset_ = NumberField(comparisonGroup_);
-    auto* offsetLabel = LabelFor(QStringLiteral("Offset:"), offset_, comparisonGroup_);
+    auto* offsetLabel = BuddyLabel(QStringLiteral("&Offset:"), offset_, comparisonGroup_);
     length_ = NumberField(comparisonGroup_);
-    auto* lengthLabel = LabelFor(QStringLiteral("Len:"), length_, comparisonGroup_);
+    auto* lengthLabel = BuddyLabel(QStringLiteral("&Len:"), length_, comparisonGroup_);
     base_ = new QComboBox(comparisonGroup_);
-    auto* baseLabel = LabelFor(QStringLiteral("From:"), base_, comparisonGroup_);
+    auto* baseLabel = BuddyLabel(QStringLiteral("&From:"), base_, comparisonGroup_);
     FillChoiceList(*base_, OffsetBaseTable());
     operator_ = new QComboBox(comparisonGroup_);
     operator_->setAccessibleName(QStringLiteral("Operator"));
@@ -112,17 +108,15 @@ void RuleEditorDialog::buildWidgets()
     patternData_ = new QLineEdit(comparisonGroup_);
     patternData_->setAccessibleName(QStringLiteral("Pattern Data"));
     patternMask_ = new QLineEdit(comparisonGroup_);
-    auto* maskLabel = LabelFor(QStringLiteral("Mask:"), patternMask_, comparisonGroup_);
+    auto* maskLabel = BuddyLabel(QStringLiteral("&Mask:"), patternMask_, comparisonGroup_);
     const QFontMetrics dataMetrics(context_.dataFont());
     const int patternWidth = dataMetrics.horizontalAdvance(QLatin1Char('F')) * PATTERN_CHARS + 12;
     patternData_->setMinimumWidth(patternWidth);
     patternMask_->setMinimumWidth(patternWidth);
-    tcpip_ = new QPushButton(QStringLiteral("TCPIP"), comparisonGroup_);
-    tcpip_->setAccessibleName(QStringLiteral("TCPIP"));
-    tcpip_->setAutoDefault(false);
-    ecb_ = new QPushButton(QStringLiteral("ECB"), comparisonGroup_);
-    ecb_->setAccessibleName(QStringLiteral("ECB"));
-    ecb_->setAutoDefault(false);
+    tcpip_ = new QPushButton(comparisonGroup_);
+    SetButtonText(*tcpip_, QStringLiteral("TCP&IP"));
+    ecb_ = new QPushButton(comparisonGroup_);
+    SetButtonText(*ecb_, QStringLiteral("E&CB"));
 
     auto* placeRow = new QHBoxLayout;
     placeRow->addWidget(offsetLabel);
@@ -154,7 +148,7 @@ void RuleEditorDialog::buildWidgets()
         params_[i] = NumberField(parameterGroup_);
         params_[i]->setMaximumWidth(QWIDGETSIZE_MAX);
         paramLabels_[i] =
-            LabelFor(QStringLiteral("Parameter %1:").arg(k + 1), params_[i], parameterGroup_);
+            BuddyLabel(QStringLiteral("Parameter %1:").arg(k + 1), params_[i], parameterGroup_);
         parameterGrid->addWidget(paramLabels_[i], k, 0);
         parameterGrid->addWidget(params_[i], k, 1);
     }
@@ -163,15 +157,22 @@ void RuleEditorDialog::buildWidgets()
     conditionArea_ = new QStackedWidget(this);
     conditionArea_->insertWidget(AREA_COMPARISON, comparisonGroup_);
     conditionArea_->insertWidget(AREA_PARAMETERS, parameterGroup_);
-    conditionArea_->insertWidget(AREA_NONE, new QWidget);
+    // A condition without fields shows that in the same place, so the
+    // dialog keeps its size without an empty hole.
+    auto* noParameters = new QGroupBox(QStringLiteral("Parameters"));
+    auto* none = new QLabel(QStringLiteral("None for this condition."), noParameters);
+    none->setAlignment(Qt::AlignCenter);
+    none->setEnabled(false);
+    (new QVBoxLayout(noParameters))->addWidget(none);
+    conditionArea_->insertWidget(AREA_NONE, noParameters);
 
     // Then and Else.
     thenAction_ = new QComboBox(this);
-    auto* thenLabel = LabelFor(QStringLiteral("Then"), thenAction_, this);
+    auto* thenLabel = BuddyLabel(QStringLiteral("&Then"), thenAction_, this);
     thenParam_ = NumberField(this);
     thenParam_->setAccessibleName(QStringLiteral("Then Parameter"));
     elseAction_ = new QComboBox(this);
-    auto* elseLabel = LabelFor(QStringLiteral("Else"), elseAction_, this);
+    auto* elseLabel = BuddyLabel(QStringLiteral("&Else"), elseAction_, this);
     elseParam_ = NumberField(this);
     elseParam_->setAccessibleName(QStringLiteral("Else Parameter"));
     FillChoiceList(*thenAction_, ActionTable());
@@ -197,10 +198,10 @@ void RuleEditorDialog::buildWidgets()
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     // Keyboard order follows the reading order of the dialog.
-    QWidget* order[] = {rule_,       ruleType_,  condition_,  offset_,     length_,
-                        base_,       tcpip_,     ecb_,        operator_,   patternData_,
-                        patternMask_, params_[0], params_[1], params_[2],  params_[3],
-                        thenAction_, thenParam_, elseAction_, elseParam_};
+    QWidget* order[] = {ruleType_,    condition_,  offset_,     length_,     base_,
+                        tcpip_,       ecb_,        operator_,   patternData_, patternMask_,
+                        params_[0],   params_[1],  params_[2],  params_[3],  thenAction_,
+                        thenParam_,   elseAction_, elseParam_};
     for (std::size_t i = 1; i < std::size(order); ++i)
         setTabOrder(order[i - 1], order[i]);
     setTabOrder(elseParam_, buttons);
@@ -268,12 +269,12 @@ void RuleEditorDialog::applyEnabling()
     thenParam_->setEnabled(enabling.thenParamEnabled);
     elseParam_->setEnabled(enabling.elseParamEnabled);
     comparisonGroup_->setEnabled(enabling.comparisonShown);
+    QString mnemonics = QString::fromLatin1(ACTION_MNEMONICS);
     for (std::size_t i = 0; i < params_.size(); ++i) {
         const QString label = ToQString(enabling.parameterLabels[i]);
-        paramLabels_[i]->setText(label);
-        params_[i]->setAccessibleName(label.isEmpty()
-                                          ? QStringLiteral("Parameter %1").arg(i + 1)
-                                          : label.chopped(label.endsWith(QLatin1Char(':')) ? 1 : 0));
+        SetBuddyText(*paramLabels_[i], WithFreeMnemonic(label, mnemonics));
+        if (label.isEmpty())
+            params_[i]->setAccessibleName(QStringLiteral("Parameter %1").arg(i + 1));
         paramLabels_[i]->setEnabled(enabling.parameterEnabled[i]);
         params_[i]->setEnabled(enabling.parameterEnabled[i]);
     }
@@ -300,24 +301,32 @@ void RuleEditorDialog::takePatternTexts(const PatternTexts& texts, std::uint32_t
     SelectChoiceByCode(*base_, base);
 }
 
+void RuleEditorDialog::runWizard(QPushButton& button, PatternWizardDialog& wizard,
+                                 std::uint32_t base)
+{
+    // The button is off while its wizard runs; the focus, which that moves
+    // on, comes back to it.
+    const bool hadFocus = button.hasFocus();
+    button.setEnabled(false);
+    // A wizard that could not load the texts hands them back unchanged; the
+    // fields and From then stay as they are.
+    if (context_.RunModal(wizard) == QDialog::Accepted && wizard.generatedPattern())
+        takePatternTexts(wizard.results(), base);
+    button.setEnabled(true);
+    if (hadFocus)
+        button.setFocus();
+}
+
 void RuleEditorDialog::runIpWizard()
 {
-    tcpip_->setEnabled(false);
     IpWizardDialog wizard(context_, patternTexts(), this);
-    // A wizard that could not load the texts hands them back unchanged (the
-    // ECB wizard too); the fields and From then stay as they are.
-    if (context_.RunModal(wizard) == QDialog::Accepted && wizard.generatedPattern())
-        takePatternTexts(wizard.results(), BASE_FRAGS);
-    tcpip_->setEnabled(true);
+    runWizard(*tcpip_, wizard, BASE_FRAGS);
 }
 
 void RuleEditorDialog::runEcbWizard()
 {
-    ecb_->setEnabled(false);
     EcbWizardDialog wizard(context_, patternTexts(), this);
-    if (context_.RunModal(wizard) == QDialog::Accepted && wizard.generatedPattern())
-        takePatternTexts(wizard.results(), BASE_ECB);
-    ecb_->setEnabled(true);
+    runWizard(*ecb_, wizard, BASE_ECB);
 }
 
 void RuleEditorDialog::accept()

@@ -20,6 +20,8 @@ class QStackedWidget;
 
 namespace talvex {
 
+class PatternWizardDialog;
+
 class RuleEditorDialog : public QDialog {
     Q_OBJECT
 public:
@@ -38,6 +40,7 @@ private:
     void applyEnabling();
     PatternTexts patternTexts() const;
     void takePatternTexts(const PatternTexts& texts, std::uint32_t base);
+    void runWizard(QPushButton& button, PatternWizardDialog& wizard, std::uint32_t base);
     void runIpWizard();
     void runEcbWizard();
 

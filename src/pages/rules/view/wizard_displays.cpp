@@ -6,6 +6,8 @@
 #include <QLineEdit>
 
 #include "pages/rules/view/view_text.h"
+#include "shell/view/kit/display_field.h"
+#include "shell/view/kit/mnemonic_text.h"
 
 namespace talvex {
 
@@ -17,11 +19,8 @@ constexpr int DISPLAY_CHARS = 48;
 QLineEdit* Display(const QString& label, QGridLayout& grid, int row, QWidget* parent)
 {
     auto* field = new QLineEdit(parent);
-    field->setReadOnly(true);
-    field->setAccessibleName(label);
-    auto* caption = new QLabel(label + QLatin1Char(':'), parent);
-    caption->setBuddy(field);
-    grid.addWidget(caption, row, 0);
+    MakeDisplayField(*field);
+    grid.addWidget(BuddyLabel(label + QLatin1Char(':'), field, parent), row, 0);
     grid.addWidget(field, row, 1);
     return field;
 }

@@ -2,6 +2,8 @@
 
 #include <QDialog>
 
+#include "shell/view/kit/dialog_focus.h"
+
 namespace talvex {
 
 ShellContext::ShellContext(ConfigImage& image, bool& modified, QFont listFont, QFont dataFont,
@@ -23,6 +25,7 @@ int ShellContext::RunModal(QDialog& dialog) const
         return runModal_(dialog);
     // Window-modal: the hints window stays usable while an editor is open.
     dialog.setWindowModality(Qt::WindowModal);
+    ShowFocusMarks(dialog);
     return dialog.exec();
 }
 

@@ -1,25 +1,32 @@
 #include "shell/view/kit/table_list_page.h"
 
 #include <QHBoxLayout>
+#include <QHelpEvent>
+#include <QKeyEvent>
 #include <QListWidget>
 #include <QPushButton>
+#include <QToolTip>
 #include <QVBoxLayout>
 #include <vector>
 
 #include "config/view/choice_list.h"
 #include "shell/view/kit/focus_hint_filter.h"
+#include "shell/view/kit/mnemonic_text.h"
 
 namespace talvex {
 
 namespace {
 
-QPushButton* CommandButton(const QString& text, const char* name, QWidget* parent)
+// A line wider than the list shows its whole text as a tooltip.
+void ShowWholeLineTip(QListWidget& list, const QHelpEvent& help)
 {
-    auto* button = new QPushButton(text, parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setAccessibleName(text);
-    button->setAutoDefault(false);
-    return button;
+    const QListWidgetItem* item = list.itemAt(help.pos());
+    if (item != nullptr
+        && QFontMetrics(list.font()).horizontalAdvance(item->text()) > list.viewport()->width())
+        QToolTip::showText(help.globalPos(), item->text(), list.viewport(),
+                           list.visualItemRect(item));
+    else
+        QToolTip::hideText();
 }
 
 } // namespace
@@ -36,16 +43,18 @@ TableListPage::TableListPage(ShellContext& context, const QString& caption, cons
 
     auto* buttons = new QVBoxLayout;
     const auto add = [&](const QString& text, const char* name, auto command) {
-        QPushButton* button = CommandButton(text, name, this);
+        auto* button = NamedButton<QPushButton>(text, name, this);
+        // Return on a focused button presses that button, not the sheet's OK.
+        button->setAutoDefault(true);
         connect(button, &QPushButton::clicked, this, command);
         buttons->addWidget(button);
     };
-    add(QStringLiteral("Add..."), "addButton", [this] { addEntry(); });
-    add(QStringLiteral("Edit..."), "editButton", [this] { editEntry(); });
-    add(QStringLiteral("Delete"), "deleteButton", [this] { deleteSelected(); });
+    add(QStringLiteral("&Add..."), "addButton", [this] { addEntry(); });
+    add(QStringLiteral("&Edit..."), "editButton", [this] { editEntry(); });
+    add(QStringLiteral("&Delete"), "deleteButton", [this] { deleteSelected(); });
     if (moves == Moves::UpDown) {
-        add(QStringLiteral("Up"), "upButton", [this] { moveCaret(MoveStep::Up); });
-        add(QStringLiteral("Dn"), "downButton", [this] { moveCaret(MoveStep::Down); });
+        add(QStringLiteral("&Up"), "upButton", [this] { moveCaret(MoveStep::Up); });
+        add(QStringLiteral("D&n"), "downButton", [this] { moveCaret(MoveStep::Down); });
     }
     buttons->addStretch(1);
     auto* layout = new QHBoxLayout(this);
@@ -53,12 +62,41 @@ TableListPage::TableListPage(ShellContext& context, const QString& caption, cons
     layout->addLayout(buttons);
 
     connect(list_, &QListWidget::itemDoubleClicked, this, [this] { editEntry(); });
+    list_->installEventFilter(this);
+    list_->viewport()->installEventFilter(this);
+}
+
+bool TableListPage::eventFilter(QObject* watched, QEvent* event)
+{
+    // On the list, Return is "Edit..." (as a double-click) and Delete is
+    // "Delete"; neither reaches the sheet.
+    if (watched == list_ && event->type() == QEvent::KeyPress) {
+        const auto& key = *static_cast<QKeyEvent*>(event);
+        const bool plain = (key.modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+        if (plain && (key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter)) {
+            editEntry();
+            return true;
+        }
+        if (plain && key.key() == Qt::Key_Delete) {
+            deleteSelected();
+            return true;
+        }
+    }
+    if (watched == list_->viewport() && event->type() == QEvent::ToolTip) {
+        ShowWholeLineTip(*list_, *static_cast<QHelpEvent*>(event));
+        return true;
+    }
+    return TalvexPage::eventFilter(watched, event);
 }
 
 void TableListPage::openPage()
 {
     list_->setFont(context().listFont());
     renderAllLines();
+    // Turning to the page can give the list the focus before it has lines;
+    // put the caret where Qt puts it for a list with lines, so it shows.
+    if (list_->hasFocus() && list_->currentRow() < 0)
+        list_->setCurrentRow(0, QItemSelectionModel::NoUpdate);
 }
 
 std::optional<int> TableListPage::moveNeighbour(int, MoveStep) const { return std::nullopt; }

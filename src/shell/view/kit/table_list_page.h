@@ -3,7 +3,9 @@
 // one multi-selection list with a line per table entry, whose current item is
 // the caret, and a column of command buttons at its right: "Add...",
 // "Edit...", "Delete" and, on pages that reorder their entries, "Up" and
-// "Dn". Double-clicking a line is "Edit...". The steps of the commands are
+// "Dn". Double-clicking a line, or Return on it, is "Edit..."; the Delete key
+// on the list is "Delete". A line wider than the list shows its whole text
+// as a tooltip. The steps of the commands are
 // the same on every page; a page supplies its table through the hooks below.
 #include <optional>
 #include <span>
@@ -53,6 +55,8 @@ protected:
     virtual void afterChange() {}
     // Puts the text of one entry in its line; by default in place.
     virtual void renderLine(int entry);
+
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
     // Makes the list hold entryCount() lines and sets the text of each.
     void renderAllLines();

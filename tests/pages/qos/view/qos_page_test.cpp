@@ -4,6 +4,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QToolTip>
 #include <QtTest>
 
 #include <cstring>
@@ -14,6 +15,7 @@
 #include "pages/qos/qos_hints.h"
 #include "pages/qos/view/edit_qos_dlg.h"
 #include "pages/qos/view/qos_page.h"
+#include "shell/view/kit/mnemonic_text.h"
 
 using namespace talvex;
 
@@ -124,6 +126,11 @@ void QosPageTest::freshPageListsSixtyFourUnusedLinesAndShowsItsHint()
     QVERIFY(QTest::qWaitFor([&] { return !f.hint.isEmpty(); }));
     QCOMPARE(f.hint, QString::fromUtf8(QOS_LIST_HINT));
     QVERIFY(!f.modified);
+
+    f.list().item(0)->setText(QString(300, 'x'));  // wider than the list: a tooltip shows it
+    QHelpEvent help(QEvent::ToolTip, QPoint(5, 5), f.list().viewport()->mapToGlobal(QPoint(5, 5)));
+    QApplication::sendEvent(f.list().viewport(), &help);
+    QCOMPARE(QToolTip::text(), f.list().item(0)->text());
 }
 
 void QosPageTest::addEditsTheLowestEmptyEntryAndStoresWhatTheOperatorTyped()
@@ -221,6 +228,12 @@ void QosPageTest::editorShowsBothUnitsAsStoredUntilOneIsChosen()
     f.image.qosTable[4].rateInterval = 333333333;
     f.image.qosTable[4].samplePeriod = 699999;  // untouched: kept, not read back as 699998
     f.open();
+    for (const int units : {0, QOS_BY_BYTES | QOS_BY_FRAMES}) {  // OK untouched keeps them
+        f.image.qosTable[9].flags = std::uint16_t(QOS_IMMORTAL | units);
+        CEditQosDlg untouched(f.context, 9);
+        untouched.accept();
+        QVERIFY(untouched.result() && f.image.qosTable[9].flags.get() == (QOS_IMMORTAL | units));
+    }
     CEditQosDlg dialog(f.context, 4, f.page.get());
     auto& bytes = Child<QRadioButton>(dialog, "bytesButton");
     auto& frames = Child<QRadioButton>(dialog, "framesButton");
@@ -292,7 +305,7 @@ void QosPageTest::thresholdSwitchEnablesItsGroupAndEveryControlHintsOrIsNamed()
                       {"immortalBox", "Create Imortal Nodes", QOS_IMMORTAL_HINT}};
     for (const auto& topic : clickHints) {
         auto& box = Child<QCheckBox>(dialog, topic.name);
-        QCOMPARE(box.text(), QString::fromLatin1(topic.label));
+        QCOMPARE(box.accessibleName(), QString::fromLatin1(topic.label));
         ClickBox(box);
         QCOMPARE(f.hint, QString::fromUtf8(topic.hint));
     }
@@ -301,20 +314,22 @@ void QosPageTest::thresholdSwitchEnablesItsGroupAndEveryControlHintsOrIsNamed()
     const struct {
         const char* name;
         const char* label;
-    } named[] = {{"qosIndexBox", "QoS:"},   {"rateBox", "Per Second"},
-                 {"secondsBox", "Seconds Per Sample"}, {"lowBox", "Low:"}, {"highBox", "High:"}};
+    } named[] = {{"qosIndexBox", "QoS"},   {"rateBox", "Per Second"},
+                 {"secondsBox", "Seconds Per Sample"}, {"lowBox", "Low"}, {"highBox", "High"}};
     for (const auto& field : named) {
         auto& box = Child<QLineEdit>(dialog, field.name);
         QCOMPARE(box.accessibleName(), QString::fromLatin1(field.label));
         bool hasBuddy = false;
         for (QLabel* label : dialog.findChildren<QLabel*>())
-            hasBuddy = hasBuddy || (label->buddy() == &box && label->text() == field.label);
+            hasBuddy = hasBuddy
+                || (label->buddy() == &box && AccessibleName(label->text()) == field.label);
         QVERIFY2(hasBuddy, field.name);
     }
     QVERIFY(Child<QLineEdit>(dialog, "qosIndexBox").isReadOnly());
     QVERIFY(Child<QPushButton>(dialog, "okButton").isDefault());
     for (QWidget* w : dialog.findChildren<QWidget*>()) {
-        if (qobject_cast<QLineEdit*>(w) || qobject_cast<QAbstractButton*>(w))
+        const auto* field = qobject_cast<QLineEdit*>(w);
+        if ((field != nullptr && !field->isReadOnly()) || qobject_cast<QAbstractButton*>(w))
             QVERIFY2(w->focusPolicy() & Qt::TabFocus, qPrintable(w->objectName()));
     }
     dialog.reject();

@@ -1,0 +1,128 @@
+#include <QtTest>
+#include <QtWidgets>
+
+#include "config/config_file.h"
+#include "pages/masks/view/edit_address_mask_dlg.h"
+#include "pages/masks/view/masks_page.h"
+#include "pages/priq/view/edit_queue_priority_dlg.h"
+#include "pages/priq/view/priq_page.h"
+#include "pages/qos/view/edit_qos_dlg.h"
+#include "pages/qos/view/qos_page.h"
+#include "pages/rules/view/ecb_wizard_dialog.h"
+#include "pages/rules/view/ip_wizard_dialog.h"
+#include "pages/rules/view/rule_editor_dialog.h"
+#include "pages/rules/view/rules_page.h"
+#include "shell/view/kit/mnemonic_text.h"
+
+using namespace talvex;
+
+namespace {
+
+template <typename Page, typename Editor>
+std::pair<std::unique_ptr<TableListPage>, std::unique_ptr<QDialog>> Make(ShellContext& c)
+{
+    return {std::make_unique<Page>(c), std::make_unique<Editor>(c, 3)};
+}
+// The four table pages, each with its editor on entry 3.
+decltype(&Make<CTalvexConfigQos, CEditQosDlg>) const kinds[] = {
+    Make<CTalvexConfigRules, RuleEditorDialog>, Make<CTalvexConfigMasks, CEditAddressMaskDlg>,
+    Make<CTalvexConfigPriQ, CEditQueuePriorityDlg>, Make<CTalvexConfigQos, CEditQosDlg>};
+
+struct Fixture {
+    std::unique_ptr<ConfigImage> image = std::make_unique<ConfigImage>();
+    bool modified = false;
+    ShellContext context{*image, modified, QFont("Courier New"), QFont("Courier New"), {}};
+    std::function<void(QDialog&)> answer;
+    Fixture()
+    {
+        ResetTables(*image);
+        image->maskTable[3].srcLength = 1;  // a mask OK accepts as it opens
+        context.setModalRunner([this](QDialog& d) { return d.show(), answer(d), d.result(); });
+    }
+};
+
+// Mnemonics unique among the controls shown together, accessible names from
+// the visible texts, displays out of the Tab chain and flat.
+void CheckWindow(QWidget& window)
+{
+    QList<QKeySequence> seen;
+    for (QWidget* w : window.findChildren<QWidget*>()) {
+        const auto* button = qobject_cast<QAbstractButton*>(w);
+        const auto* label = qobject_cast<QLabel*>(w);
+        const auto* group = qobject_cast<QGroupBox*>(w);
+        const QString text = button ? button->text() : label ? label->text()
+                                                     : group ? group->title() : QString();
+        const QKeySequence key = QKeySequence::mnemonic(text);
+        if (w->isVisibleTo(&window) && !key.isEmpty()) {
+            QVERIFY2(!seen.contains(key), qPrintable(text));
+            seen << key;
+        }
+        const QWidget* named = button ? w : label ? label->buddy() : nullptr;
+        QVERIFY(!named || text.isEmpty() || named->accessibleName().endsWith(AccessibleName(text)));
+        if (qobject_cast<QComboBox*>(w) || qobject_cast<QLineEdit*>(w))
+            QVERIFY2(!w->accessibleName().isEmpty(), qPrintable(w->objectName()));
+        if (auto* field = qobject_cast<QLineEdit*>(w); field && field->isReadOnly())
+            QVERIFY(!(field->focusPolicy() & Qt::TabFocus)
+                    && field->palette().base() == field->palette().window());
+    }
+}
+
+} // namespace
+
+class KeyboardTest : public QObject {
+    Q_OBJECT
+private slots:
+    void keysOnTheListAndTheButtonsRunTheCommands();
+    void everyWindowHasUniqueMnemonicsNamesAndQuietDisplays();
+};
+
+void KeyboardTest::keysOnTheListAndTheButtonsRunTheCommands()
+{
+    for (const auto make : kinds) {
+        Fixture f;
+        auto page = make(f.context).first;
+        page->activate();
+        QListWidget& list = page->list();
+        list.setCurrentRow(3);
+        // Return on a line opens its editor, focus in a field where Return is OK.
+        f.answer = [](QDialog& d) {
+            auto* field = qobject_cast<QLineEdit*>(d.focusWidget());
+            QVERIFY(field && !field->isReadOnly() && d.findChild<QLineEdit*>()->text() == "3");
+            QTest::keyClick(field, Qt::Key_Return);
+        };
+        QTest::keyClick(&list, Qt::Key_Return);
+        QVERIFY(f.modified && !list.item(3)->text().startsWith("{Unused}"));
+        f.answer = [](QDialog& d) {
+            QTest::keyClick(d.findChild<QPushButton*>("cancelButton"), Qt::Key_Return);
+        };
+        QTest::keyClick(page->findChild<QPushButton*>("addButton"), Qt::Key_Return);
+        QVERIFY(list.currentRow() == 0 && list.item(0)->text().startsWith("{Unused}"));
+        list.setCurrentRow(3);
+        QTest::keyClick(&list, Qt::Key_Delete);
+        QVERIFY(list.item(3)->text().startsWith("{Unused}"));
+    }
+}
+
+void KeyboardTest::everyWindowHasUniqueMnemonicsNamesAndQuietDisplays()
+{
+    Fixture f;
+    for (const auto make : kinds) {
+        auto [page, editor] = make(f.context);
+        CheckWindow(*page), CheckWindow(*editor);
+    }
+    CheckWindow(*std::make_unique<IpWizardDialog>(f.context, PatternTexts{}));
+    CheckWindow(*std::make_unique<EcbWizardDialog>(f.context, PatternTexts{}));
+    // The rule editor with every choice of every list (each condition), at one size.
+    RuleEditorDialog editor(f.context, 0);
+    const QSize size = editor.sizeHint();
+    for (QComboBox* choice : editor.findChildren<QComboBox*>()) {
+        for (int row = 0; row < choice->count(); ++row) {
+            choice->setCurrentIndex(row);
+            CheckWindow(editor);
+            QCOMPARE(editor.sizeHint(), size);
+        }
+    }
+}
+
+QTEST_MAIN(KeyboardTest)
+#include "keyboard_test.moc"

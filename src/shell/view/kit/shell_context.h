@@ -9,6 +9,7 @@
 #include "config/records.h"
 
 class QDialog;
+class QWidget;
 
 namespace talvex {
 
@@ -16,6 +17,8 @@ class ShellContext {
 public:
     using HintSink = std::function<void(const QString&)>;
     using ModalRunner = std::function<int(QDialog&)>;
+    using SaveNameChooser =
+        std::function<QString(QWidget* parent, const QString& title, const QString& startPath)>;
 
     ShellContext(ConfigImage& image, bool& modified, QFont listFont, QFont dataFont,
                  HintSink showHint, ModalRunner runModal = {});
@@ -35,6 +38,12 @@ public:
     int RunModal(QDialog& dialog) const;
     void setModalRunner(ModalRunner runner) { runModal_ = std::move(runner); }
 
+    // Asks for a file to save to, opened on `startPath` (folder and name);
+    // empty when the operator cancelled. A save-file dialog run through
+    // RunModal, unless a test installs a chooser that answers.
+    QString ChooseSaveName(QWidget* parent, const QString& title, const QString& startPath) const;
+    void setSaveNameChooser(SaveNameChooser chooser) { chooseSaveName_ = std::move(chooser); }
+
 private:
     ConfigImage& image_;
     bool& modified_;
@@ -42,6 +51,7 @@ private:
     QFont dataFont_;
     HintSink showHint_;
     ModalRunner runModal_;
+    SaveNameChooser chooseSaveName_;
 };
 
 } // namespace talvex

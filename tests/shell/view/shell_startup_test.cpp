@@ -202,8 +202,9 @@ private slots:
             else
                 sheet->close();
             QCOMPARE(sheet->isVisible(), row.modified && row.answer == "Cancel");
-            const auto asked = QString::fromStdString("Discard the changes to " + dir.file("b2.cfg"));
-            QCOMPARE(answer.messages, row.modified ? QStringList{asked + "?"} : QStringList{});
+            const std::string asked = "Discard the changes to " + dir.file("b2.cfg") + "?";
+            QCOMPARE(answer.messages,
+                     row.modified ? QStringList{QString::fromStdString(asked)} : QStringList{});
         }
     }
 

@@ -52,6 +52,7 @@ TalvexApp::TalvexApp(Options options)
     context_ = std::make_unique<ShellContext>(
         *image_, modified_, CourierNew(14), CourierNew(16),
         [hints = hints_.get()](const QString& text) { hints->ShowHint(text); });
+    context_->setHintsWindow(hints_.get());
 }
 
 TalvexApp::~TalvexApp() = default;

@@ -35,8 +35,14 @@ public:
 
     // Runs a dialog window-modally and returns its result (QDialog::Accepted
     // or QDialog::Rejected). Tests install a runner that answers the dialog.
+    // While the dialog runs, the hints window belongs to it: it stays above
+    // the dialog and, as a window of the modal dialog, is not blocked by it,
+    // so a long hint can still be scrolled while an editor is open.
     int RunModal(QDialog& dialog) const;
     void setModalRunner(ModalRunner runner) { runModal_ = std::move(runner); }
+
+    // The hints window, handed from modal dialog to modal dialog by RunModal.
+    void setHintsWindow(QWidget* hints) { hintsWindow_ = hints; }
 
     // Asks for a file to save to, opened on `startPath` (folder and name);
     // empty when the operator cancelled. A save-file dialog run through
@@ -52,6 +58,7 @@ private:
     HintSink showHint_;
     ModalRunner runModal_;
     SaveNameChooser chooseSaveName_;
+    QWidget* hintsWindow_ = nullptr;
 };
 
 } // namespace talvex

@@ -1,31 +1,42 @@
-# Front door: `make`, `make test`, `make run [FILE=path]`, and the extra
-# checks `make test-asan`, `make fuzz`, `make bench`.
+# Front door: `make`, `make test`, `make run [FILE=path]`, `make install`,
+# `make package`, and the extra checks `make test-asan`, `make fuzz`,
+# `make bench`. The three builds are the presets of CMakePresets.json
+# (default, asan, fuzz), in the folders named below.
 BUILD_DIR ?= build
 ASAN_DIR ?= build-asan
 FUZZ_DIR ?= build-fuzz
 JOBS ?= $(shell nproc)
+PREFIX ?= /usr/local
+DESTDIR ?=
+# ON turns compiler warnings into errors (CI sets it).
+TALVEX_WERROR ?= OFF
 CMAKE_FLAGS ?=
+CONFIGURE_FLAGS = -DTALVEX_WERROR=$(TALVEX_WERROR) $(CMAKE_FLAGS)
+DEPS = scripts/install-deps
 
-.PHONY: all build configure test run deps clean test-asan fuzz fuzz-run bench
+.PHONY: all build configure test run deps install package clean test-asan fuzz fuzz-run bench
 
 all: build
 
 $(BUILD_DIR)/CMakeCache.txt:
-	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_FLAGS)
+	cmake --preset default -B $(BUILD_DIR) $(CONFIGURE_FLAGS)
 
 configure: $(BUILD_DIR)/CMakeCache.txt
 
 build: configure
 	cmake --build $(BUILD_DIR) -j $(JOBS)
 
+# Everything every target below may need; each target installs only its own.
 deps:
-	scripts/install-deps
+	$(DEPS)
 
-test: deps
+test:
+	$(DEPS) test
 	$(MAKE) build
 	cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
 
-run: deps
+run:
+	$(DEPS) test
 	$(MAKE) build
 	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ] && [ -z "$$QT_QPA_PLATFORM" ]; then \
 	  echo "make run: no display (DISPLAY is not set); start talvexmgr from a desktop session or under xvfb-run" >&2; \
@@ -33,17 +44,28 @@ run: deps
 	fi
 	$(BUILD_DIR)/bin/talvexmgr "$(FILE)"
 
+# Programs, desktop entry, icons and manual pages under $(DESTDIR)$(PREFIX).
+install: build
+	DESTDIR="$(DESTDIR)" cmake --install $(BUILD_DIR) --prefix "$(PREFIX)"
+
+# A Debian package of the same, $(BUILD_DIR)/talvex_VERSION_ARCH.deb.
+package:
+	$(DEPS) test package
+	$(MAKE) build
+	cd $(BUILD_DIR) && cpack -G DEB
+
 # The whole test suite under AddressSanitizer and UndefinedBehaviorSanitizer.
-test-asan: deps
-	cmake -S . -B $(ASAN_DIR) -DCMAKE_BUILD_TYPE=Debug -DTALVEX_SANITIZE=ON $(CMAKE_FLAGS)
+test-asan:
+	$(DEPS) asan
+	cmake --preset asan -B $(ASAN_DIR) $(CONFIGURE_FLAGS)
 	cmake --build $(ASAN_DIR) -j $(JOBS)
 	cd $(ASAN_DIR) && ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
 	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --output-on-failure -j $(JOBS)
 
 # libFuzzer targets, built with clang into $(FUZZ_DIR)/fuzz/.
-fuzz: deps
-	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-	  -DTALVEX_FUZZ=ON -DTALVEX_WITH_QT=OFF $(CMAKE_FLAGS)
+fuzz:
+	$(DEPS) fuzz
+	cmake --preset fuzz -B $(FUZZ_DIR) $(CONFIGURE_FLAGS)
 	cmake --build $(FUZZ_DIR) -j $(JOBS) --target fuzz_targets
 
 # Each fuzz target for FUZZ_SECONDS (default 30) on its seed corpus.
@@ -51,8 +73,10 @@ FUZZ_SECONDS ?= 30
 fuzz-run: fuzz
 	scripts/run-fuzz $(FUZZ_DIR) $(FUZZ_SECONDS)
 
-bench: deps
-	cmake -S . -B $(BUILD_DIR) -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_FLAGS)
+# The benchmarks are built into $(BUILD_DIR) only from here on.
+bench:
+	$(DEPS) bench
+	cmake --preset default -B $(BUILD_DIR) -DTALVEX_BUILD_BENCH=ON $(CONFIGURE_FLAGS)
 	cmake --build $(BUILD_DIR) -j $(JOBS)
 	bench/run-all $(BUILD_DIR)
 

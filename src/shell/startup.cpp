@@ -16,6 +16,7 @@ StartupState StartUp(ConfigImage& image, const std::string& commandLineText)
         image.priQBlockAbsent = false;
     } else {
         state.fileName = commandLineText;
+        state.loadedName = commandLineText;
         if (!LoadConfig(image, commandLineText, &state.loadFailure)) {
             state.loadFailed = true;
             state.fileName = DamagedName(commandLineText);

@@ -10,7 +10,8 @@
 namespace talvex {
 
 struct StartupState {
-    std::string fileName;
+    std::string fileName;    // shown in the caption and written on save
+    std::string loadedName;  // the file named on the command line, if any
     bool newFile = false;
     bool loadFailed = false;
     std::string loadFailure;  // why the load failed, for the record

@@ -55,6 +55,8 @@ TEST(StartUp, AFileThatFailsToLoadIsDamagedAndClearsTheRunTimeFields)
     const StartupState state = StartUp(*image, dir.file("short.cfg"));
     EXPECT_TRUE(state.loadFailed);
     EXPECT_EQ(state.fileName, dir.path().string() + "/Damaged short.cfg");
+    EXPECT_EQ(state.loadedName, dir.file("short.cfg"));
+    EXPECT_EQ(state.loadFailure, "it is 20000 bytes long, at least 22529 are needed");
     EXPECT_TRUE(state.oldFormatPromptDue);
     EXPECT_EQ(SheetPages(*image), (std::vector<PageKind>{PageKind::Rules, PageKind::Qos,
                                                          PageKind::Verify, PageKind::Info}));

@@ -4,9 +4,11 @@
 #include <clocale>
 #include <csignal>
 #include <cstdlib>
+#include <iostream>
 #include <string>
 #include <vector>
 
+#include "shell/command_line_answer.h"
 #include "shell/shell_names.h"
 #include "shell/view/talvex_app.h"
 
@@ -17,8 +19,17 @@ int main(int argc, char** argv)
     const std::vector<std::string> arguments(argv + 1, argv + argc);
     const std::string commandLine = talvex::CommandLineText(arguments);
 
+    // --help and --version need no display, so they are answered before Qt
+    // starts.
+    if (const auto answer = talvex::CommandLineAnswer(commandLine, TALVEX_VERSION)) {
+        std::cout << *answer << std::flush;
+        return std::cout ? EXIT_SUCCESS : EXIT_FAILURE;
+    }
+
     int qtArgc = 1;
     QApplication app(qtArgc, argv);
+    // Lets the desktop match the windows to the menu entry and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("talvexmgr"));
     // Qt takes the C library's locale from the environment; numbers are
     // read and written the same way under every locale.
     std::setlocale(LC_NUMERIC, "C");

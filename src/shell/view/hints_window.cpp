@@ -7,8 +7,9 @@
 
 namespace talvex {
 
-HintsWindow::HintsWindow(QWidget* parent) : QWidget(parent, Qt::Window)
+HintsWindow::HintsWindow(QWidget* parent) : QWidget(parent, Qt::Tool)
 {
+    setAttribute(Qt::WA_ShowWithoutActivating);
     setWindowTitle(QString::fromUtf8(HINTS_WINDOW_TITLE));
     text_ = new QPlainTextEdit(this);
     text_->setReadOnly(true);
@@ -20,8 +21,17 @@ HintsWindow::HintsWindow(QWidget* parent) : QWidget(parent, Qt::Window)
     resize(360, 280);
 }
 
+void HintsWindow::Open()
+{
+    open_ = true;
+    show();
+    raise();
+}
+
 void HintsWindow::ShowHint(const QString& text)
 {
+    if (open_ && isHidden())
+        show();
     // Topics are written with CR LF line ends; the text box wants LF.
     QString shown = text;
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));

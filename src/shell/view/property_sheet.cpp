@@ -1,17 +1,18 @@
 #include "shell/view/property_sheet.h"
 
 #include <QDialogButtonBox>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTimer>
 #include <QVBoxLayout>
+#include <utility>
 
 namespace talvex {
 
 PropertySheet::PropertySheet(ShellContext& context, const QString& caption,
-                             const QString& fileName, std::vector<TalvexPage*> pages,
+                             std::string fileName, std::vector<TalvexPage*> pages,
                              SaveFunction save, QWidget* parent)
-    : QDialog(parent), context_(context), fileName_(fileName), pages_(std::move(pages)),
+    : QDialog(parent), context_(context), fileName_(std::move(fileName)), pages_(std::move(pages)),
       save_(std::move(save)), tabs_(new QTabWidget(this))
 {
     setWindowTitle(caption);
@@ -36,6 +37,8 @@ void PropertySheet::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
     activateCurrent();
+    for (auto& action : std::exchange(afterShown_, {}))
+        QTimer::singleShot(0, this, std::move(action));
 }
 
 void PropertySheet::activateCurrent()
@@ -47,20 +50,17 @@ void PropertySheet::activateCurrent()
 
 void PropertySheet::accept()
 {
-    if (context_.isModified() && save_) {
-        std::string reason;
-        if (!save_(reason)) {
-            QMessageBox box(QMessageBox::Warning, windowTitle(),
-                            tr("The configuration could not be saved to \"%1\": %2.\n\n"
-                               "Nothing was written. Correct the cause and press OK again, "
-                               "or press Cancel to leave without saving.")
-                                .arg(fileName_, QString::fromStdString(reason)),
-                            QMessageBox::Ok, this);
-            context_.RunModal(box);
-            return;
-        }
-    }
+    if (context_.isModified() && save_ && !SaveOrSaveAs(context_, *this, fileName_, save_))
+        return;
     QDialog::accept();
+}
+
+// Cancel, Escape and the window's close button all end here.
+void PropertySheet::reject()
+{
+    if (context_.isModified() && !ConfirmDiscard(context_, *this, fileName_))
+        return;
+    QDialog::reject();
 }
 
 } // namespace talvex

@@ -6,6 +6,7 @@
 
 #include "shell/view/kit/shell_context.h"
 #include "shell/view/kit/talvex_page.h"
+#include "shell/view/sheet_closing.h"
 
 class QDialogButtonBox;
 class QTabWidget;
@@ -13,20 +14,24 @@ class QTabWidget;
 namespace talvex {
 
 // The one property sheet: the pages as tabs, OK and Cancel. OK after a change
-// saves before the sheet closes; a failed save says so and keeps it open.
+// saves to `fileName` before the sheet closes; a failed save says why and
+// offers another name, or keeps the sheet open. Leaving in any other way
+// after a change (Cancel, Escape, closing the window) asks first.
 class PropertySheet : public QDialog {
     Q_OBJECT
 public:
-    // Writes the image; false with a reason when that failed.
-    using SaveFunction = std::function<bool(std::string& reason)>;
-
-    PropertySheet(ShellContext& context, const QString& caption, const QString& fileName,
+    PropertySheet(ShellContext& context, const QString& caption, std::string fileName,
                   std::vector<TalvexPage*> pages, SaveFunction save, QWidget* parent = nullptr);
 
     QTabWidget* tabs() const { return tabs_; }
     const std::vector<TalvexPage*>& pages() const { return pages_; }
 
+    // Runs `action` once, just after the sheet first shows (for a window that
+    // belongs over it); actions run in the order they were given.
+    void runAfterShown(std::function<void()> action) { afterShown_.push_back(std::move(action)); }
+
     void accept() override;
+    void reject() override;
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -35,9 +40,10 @@ private:
     void activateCurrent();
 
     ShellContext& context_;
-    QString fileName_;
+    std::string fileName_;
     std::vector<TalvexPage*> pages_;
     SaveFunction save_;
+    std::vector<std::function<void()>> afterShown_;
     QTabWidget* tabs_;
 };
 

@@ -1,6 +1,7 @@
 #include "shell/view/talvex_app.h"
 
 #include <QGuiApplication>
+#include <QMessageBox>
 #include <QScreen>
 
 #include "config/config_file.h"
@@ -8,11 +9,13 @@
 #include "pages/priq/view/priq_page.h"
 #include "pages/qos/view/qos_page.h"
 #include "pages/rules/view/rules_page.h"
+#include "shell/shell_messages.h"
 #include "shell/shell_names.h"
 #include "shell/shell_texts.h"
 #include "shell/view/info_page.h"
 #include "shell/view/old_format_prompt.h"
 #include "shell/view/splash_window.h"
+#include "shell/view/window_layout.h"
 #include "verify/view/verify_page.h"
 
 namespace talvex {
@@ -49,6 +52,7 @@ TalvexApp::TalvexApp(Options options)
     context_ = std::make_unique<ShellContext>(
         *image_, modified_, CourierNew(14), CourierNew(16),
         [hints = hints_.get()](const QString& text) { hints->ShowHint(text); });
+    context_->setHintsWindow(hints_.get());
 }
 
 TalvexApp::~TalvexApp() = default;
@@ -68,8 +72,7 @@ void TalvexApp::StartUp(const std::string& commandLineText)
     hints_->ShowHint(QString::fromUtf8(PRODUCT_BANNER));
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         hints_->move(screen->availableGeometry().topLeft());
-    hints_->show();
-    hints_->raise();
+    hints_->Open();
     modified_ = false;
 }
 
@@ -78,19 +81,29 @@ std::unique_ptr<PropertySheet> TalvexApp::BuildSheet()
     std::vector<TalvexPage*> pages;
     for (PageKind kind : SheetPages(*image_))
         pages.push_back(MakePage(kind, *context_));
-    const std::string fileName = state_.fileName;
-    auto save = [this, fileName](std::string& reason) {
+    auto save = [this](const std::string& fileName, std::string& reason) {
         return SaveConfig(*image_, fileName, &reason);
     };
-    return std::make_unique<PropertySheet>(*context_,
-                                           QString::fromStdString(SheetCaption(fileName)),
-                                           QString::fromStdString(fileName), std::move(pages),
-                                           std::move(save));
+    return std::make_unique<PropertySheet>(
+        *context_, QString::fromStdString(SheetCaption(state_.fileName)), state_.fileName,
+        std::move(pages), std::move(save));
+}
+
+void TalvexApp::TellWhyLoadFailed(QWidget& sheet)
+{
+    QMessageBox box(QMessageBox::Warning, sheet.windowTitle(),
+                    QString::fromStdString(DamagedFileMessage(state_.loadedName,
+                                                              state_.loadFailure, state_.fileName)),
+                    QMessageBox::Ok, &sheet);
+    context_->RunModal(box);
 }
 
 int TalvexApp::RunSheet()
 {
     auto sheet = BuildSheet();
+    PlaceBesideSheet(*hints_, *sheet);
+    if (state_.loadFailed)
+        sheet->runAfterShown([this, shown = sheet.get()] { TellWhyLoadFailed(*shown); });
     context_->RunModal(*sheet);
     sheet.reset();
     hints_->close();

@@ -28,7 +28,9 @@ public:
     // The sheet with the pages that the image's blocks call for.
     std::unique_ptr<PropertySheet> BuildSheet();
 
-    // The whole run after StartUp: the sheet, modal; returns when it closed.
+    // The whole run after StartUp: the sheet, modal, beside the hints window;
+    // over it, once shown, why a named file did not load. Returns when the
+    // sheet closed.
     int RunSheet();
 
     ConfigImage& image() { return *image_; }
@@ -38,6 +40,8 @@ public:
     bool modified() const { return modified_; }
 
 private:
+    void TellWhyLoadFailed(QWidget& sheet);
+
     Options options_;
     std::unique_ptr<ConfigImage> image_;
     bool modified_ = false;

@@ -1,6 +1,8 @@
 // The manager's start-up and sheet, driven offscreen through the modal seam.
 #include <QDialog>
+#include <QDialogButtonBox>
 #include <QPushButton>
+#include <QWindow>
 #include <QTabWidget>
 #include <QMessageBox>
 #include <QtTest>
@@ -27,13 +29,18 @@ QStringList TabCaptions(const PropertySheet& sheet)
     return captions;
 }
 
-// Answers the old-format prompt with the named button and counts prompts.
+// Answers every prompt with the named button, counts the prompts and keeps
+// the texts of the messages.
 struct PromptAnswerer {
+    explicit PromptAnswerer(QString answer) : button(std::move(answer)) {}
     QString button;
     int prompts = 0;
+    QStringList messages;
     int operator()(QDialog& dialog)
     {
         ++prompts;
+        if (auto* box = qobject_cast<QMessageBox*>(&dialog))
+            messages << box->text();
         for (QPushButton* b : dialog.findChildren<QPushButton*>())
             if (b->text() == button)
                 b->click();
@@ -163,11 +170,102 @@ private slots:
         const auto bytes = PatternBytes(32768);
         WriteBytes(dir.file("b2.cfg"), bytes);
         TalvexApp app({0});
+        PromptAnswerer answer{"Discard"};
+        app.context().setModalRunner(std::ref(answer));
         app.StartUp(dir.file("b2.cfg"));
         auto sheet = app.BuildSheet();
         app.context().setModified();
         sheet->reject();
+        QCOMPARE(answer.prompts, 1);
         QCOMPARE(ReadBytes(dir.file("b2.cfg")), bytes);
+    }
+
+    void leavingAfterAChangeAsksFirst()
+    {
+        struct Row { int way; bool modified; QString answer; };  // way: Cancel, Escape, close
+        for (const Row& row : {Row{0, false, "Cancel"}, Row{0, true, "Cancel"},
+                               Row{1, true, "Cancel"}, Row{2, true, "Discard"}}) {
+            TempDir dir;
+            WriteBytes(dir.file("b2.cfg"), PatternBytes(32768));
+            TalvexApp app({0});
+            PromptAnswerer answer{row.answer};
+            app.context().setModalRunner(std::ref(answer));
+            app.StartUp(dir.file("b2.cfg"));
+            auto sheet = app.BuildSheet();
+            sheet->show();
+            if (row.modified)
+                app.context().setModified();
+            if (row.way == 0)
+                sheet->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Cancel)->click();
+            else if (row.way == 1)
+                QTest::keyClick(sheet.get(), Qt::Key_Escape);
+            else
+                sheet->close();
+            QCOMPARE(sheet->isVisible(), row.modified && row.answer == "Cancel");
+            const std::string asked = "Discard the changes to " + dir.file("b2.cfg") + "?";
+            QCOMPARE(answer.messages,
+                     row.modified ? QStringList{QString::fromStdString(asked)} : QStringList{});
+        }
+    }
+
+    void failedSaveOffersSaveAsUntilASaveSucceeds()
+    {
+        TempDir dir;
+        const auto bytes = PatternBytes(1000);
+        WriteBytes(dir.file("x.cfg"), bytes);
+        std::filesystem::create_directory(dir.file("Damaged x.cfg"));
+        TalvexApp app({0});
+        PromptAnswerer answer{"Save As..."};
+        app.context().setModalRunner(std::ref(answer));
+        // Cancelled, then a folder that does not exist, then a good name.
+        QStringList picks{"", QString::fromStdString(dir.file("no/such.cfg")),
+                          QString::fromStdString(dir.file("saved.cfg"))};
+        QString firstOffered;
+        app.context().setSaveNameChooser([&](QWidget*, const QString&, const QString& start) {
+            firstOffered = firstOffered.isEmpty() ? start : firstOffered;
+            return picks.takeFirst();
+        });
+        app.StartUp(dir.file("x.cfg"));
+        auto sheet = app.BuildSheet();
+        sheet->show();
+        app.context().setModified();
+        sheet->accept();
+        QCOMPARE(sheet->result(), int(QDialog::Accepted));
+        QCOMPARE(ReadBytes(dir.file("saved.cfg")).size(), size_t(22528));
+        QCOMPARE(ReadBytes(dir.file("x.cfg")), bytes);
+        QVERIFY(std::filesystem::is_directory(dir.file("Damaged x.cfg")));
+        QCOMPARE(answer.messages.size(), 3);
+        QVERIFY(answer.messages[2].contains(QString::fromStdString(dir.file("no/such.cfg"))));
+        QCOMPARE(firstOffered, QString::fromStdString(dir.file("Damaged x.cfg")));
+    }
+
+    void runningTheSheetSaysWhyAFileDidNotLoadAndKeepsTheHintsBeside()
+    {
+        TempDir dir;
+        WriteBytes(dir.file("net.cfg"), PatternBytes(1000));
+        TalvexApp app({0});
+        QStringList messages;
+        bool hintsOwnedAndBack = false;
+        app.context().setModalRunner([&](QDialog& d) {
+            if (auto* box = qobject_cast<QMessageBox*>(&d); box && box->parentWidget()->isVisible())
+                messages << box->text();
+            if (qobject_cast<PropertySheet*>(&d)) {
+                d.show();
+                QCoreApplication::processEvents();
+                app.hints().close();
+                app.context().ShowHint("a topic");
+                hintsOwnedAndBack = app.hints().isVisible()
+                    && app.hints().windowHandle()->transientParent() == d.windowHandle();
+            }
+            return int(QDialog::Rejected);
+        });
+        app.StartUp(dir.file("net.cfg"));
+        app.RunSheet();
+        QVERIFY(hintsOwnedAndBack);
+        QCOMPARE(messages.size(), 1);
+        for (const std::string& part : {dir.file("net.cfg"), dir.file("Damaged net.cfg")})
+            QVERIFY2(messages[0].contains(QString::fromStdString(part)), qPrintable(messages[0]));
+        QVERIFY(messages[0].contains("could not be loaded: it is 1000 bytes long, at least"));
     }
 
     void failedSaveSaysWhyAndKeepsTheSheetOpen()

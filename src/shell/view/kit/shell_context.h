@@ -9,6 +9,7 @@
 #include "config/records.h"
 
 class QDialog;
+class QWidget;
 
 namespace talvex {
 
@@ -16,6 +17,8 @@ class ShellContext {
 public:
     using HintSink = std::function<void(const QString&)>;
     using ModalRunner = std::function<int(QDialog&)>;
+    using SaveNameChooser =
+        std::function<QString(QWidget* parent, const QString& title, const QString& startPath)>;
 
     ShellContext(ConfigImage& image, bool& modified, QFont listFont, QFont dataFont,
                  HintSink showHint, ModalRunner runModal = {});
@@ -32,8 +35,20 @@ public:
 
     // Runs a dialog window-modally and returns its result (QDialog::Accepted
     // or QDialog::Rejected). Tests install a runner that answers the dialog.
+    // While the dialog runs, the hints window belongs to it: it stays above
+    // the dialog and, as a window of the modal dialog, is not blocked by it,
+    // so a long hint can still be scrolled while an editor is open.
     int RunModal(QDialog& dialog) const;
     void setModalRunner(ModalRunner runner) { runModal_ = std::move(runner); }
+
+    // The hints window, handed from modal dialog to modal dialog by RunModal.
+    void setHintsWindow(QWidget* hints) { hintsWindow_ = hints; }
+
+    // Asks for a file to save to, opened on `startPath` (folder and name);
+    // empty when the operator cancelled. A save-file dialog run through
+    // RunModal, unless a test installs a chooser that answers.
+    QString ChooseSaveName(QWidget* parent, const QString& title, const QString& startPath) const;
+    void setSaveNameChooser(SaveNameChooser chooser) { chooseSaveName_ = std::move(chooser); }
 
 private:
     ConfigImage& image_;
@@ -42,6 +57,8 @@ private:
     QFont dataFont_;
     HintSink showHint_;
     ModalRunner runModal_;
+    SaveNameChooser chooseSaveName_;
+    QWidget* hintsWindow_ = nullptr;
 };
 
 } // namespace talvex

@@ -1,0 +1,28 @@
+#pragma once
+// What the sheet asks on its way out: whether unsaved changes may go, and,
+// when the save fails, whether to save under another name instead.
+#include <functional>
+#include <string>
+
+class QWidget;
+
+namespace talvex {
+
+class ShellContext;
+
+// Writes the image to the named file; false with a reason when that failed.
+using SaveFunction = std::function<bool(const std::string& fileName, std::string& reason)>;
+
+// "Discard the changes to NAME?" over `parent`; true when the operator chose
+// Discard. Cancel, Escape and closing the question keep the changes.
+bool ConfirmDiscard(const ShellContext& context, QWidget& parent, const std::string& fileName);
+
+// Saves to `fileName`. When that fails, a message says why and offers
+// "Save As...": a file dialog on the failed file's folder and name, and the
+// same save there; a failure there brings the message again, and cancelling
+// the file dialog goes back to it. True once a save succeeded, false when the
+// operator chose to go back to the sheet. The failed file is never touched.
+bool SaveOrSaveAs(const ShellContext& context, QWidget& parent, const std::string& fileName,
+                  const SaveFunction& save);
+
+} // namespace talvex

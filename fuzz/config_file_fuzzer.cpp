@@ -14,24 +14,22 @@
 #include <string>
 #include <vector>
 
-#include "cli/cli_list.h"
 #include "config/config_file.h"
+#include "config/open_config.h"
 #include "config/records.h"
 #include "fuzz_checks.h"
 #include "operator_edits.h"
 #include "pages/masks/mask_editor.h"
 #include "pages/masks/mask_lines.h"
-#include "pages/masks/mask_table_ops.h"
 #include "pages/priq/priq_editor.h"
 #include "pages/priq/priq_lines.h"
 #include "pages/priq/priq_structure.h"
-#include "pages/priq/priq_table_ops.h"
 #include "pages/qos/qos_editor.h"
 #include "pages/qos/qos_line.h"
-#include "pages/qos/qos_table.h"
 #include "pages/rules/rule_editor.h"
+#include "pages/rules/rule_config_table.h"
 #include "pages/rules/rule_line.h"
-#include "pages/rules/rule_table_ops.h"
+#include "tables/config_tables.h"
 #include "verify/verification.h"
 
 namespace talvex::fuzz {
@@ -82,14 +80,16 @@ void RenderLists(ConfigImage& image)
         Consume(QosLineText(image, q));
 }
 
-// The same lists as talvexcfg writes them.
+// The same lists as talvexcfg writes them: each table's lines after its
+// page opened.
 void ListWithTalvexCfg(ConfigImage& image)
 {
     std::ostringstream out;
-    cli::ListRules(image, out);
-    cli::ListMasks(image, out);
-    cli::ListPriQ(image, out);
-    cli::ListQos(image, out);
+    for (const ConfigTable* table : ConfigTables()) {
+        table->openPage(image);
+        for (int entry = 0; entry < table->entryCount(); ++entry)
+            out << table->lineText(image, entry) << '\n';
+    }
     Consume(out.str());
 }
 
@@ -114,7 +114,8 @@ void EditRules(ConfigImage& image)
     for (int r = 0; r < RULE_COUNT; ++r) {
         Isolated<RuleRecord> isolated(image.ruleTable[static_cast<std::size_t>(r)]);
         RuleRecord& rule = *isolated;
-        const RuleRecord restore = OpenRuleEditor(rule);
+        const RuleRecord restore = rule;
+        WriteRuleOpenDefaults(rule);
         const RuleEditorFields opening = DecodeRuleEditor(rule, r);
         RuleEditorEnablingFor(opening.condition, opening.thenAction, opening.elseAction);
         const RuleRecord opened = rule;
@@ -129,7 +130,7 @@ void EditRules(ConfigImage& image)
         ExpectOnlyOwnedBytesChanged(RecordBytes(opened), RecordBytes(edited), owned,
                                     "a rule edit changes only the bytes it owns");
         if (!accepted)
-            CancelRuleEditor(restore, rule);
+            rule = restore;
     }
 }
 
@@ -138,7 +139,8 @@ void EditMasks(ConfigImage& image)
     for (int m = 0; m < MASK_COUNT; ++m) {
         Isolated<AddressMask> isolated(image.maskTable[static_cast<std::size_t>(m)]);
         AddressMask& mask = *isolated;
-        const AddressMask restore = OpenMaskRecord(mask);
+        const AddressMask restore = mask;
+        WriteMaskOpenDefaults(mask);
         const MaskEditorFields opening = DecodeMaskFields(mask, m);
         MaskEnablingFor(opening);
         const AddressMask opened = mask;
@@ -157,7 +159,7 @@ void EditMasks(ConfigImage& image)
         ExpectOnlyOwnedBytesChanged(RecordBytes(opened), RecordBytes(edited), owned,
                                     "a mask edit changes only the bytes it owns");
         if (!accepted)
-            RestoreMaskRecord(mask, restore);
+            mask = restore;
     }
 }
 
@@ -183,7 +185,7 @@ void EditQueues(ConfigImage& image)
             ExpectOnlyOwnedBytesChanged(RecordBytes((*opened)[entry]), RecordBytes(edited), owned,
                                         "a queue edit changes only the bytes it owns");
 
-            const bool accepted = session.Accept(opening);
+            const bool accepted = session.accept(opening);
             Expect(std::memcmp(accepted ? passed.get() : opened.get(), &image.priQTable,
                                sizeof(PriQTable)) == 0,
                    "OK without edits keeps every byte of the queue table");
@@ -198,7 +200,8 @@ void EditQosNodes(ConfigImage& image)
         {
             Isolated<QosNode> isolated(image.qosTable[static_cast<std::size_t>(q)]);
             QosNode& node = *isolated;
-            const QosNode restore = OpenQosEditor(node);
+            const QosNode restore = node;
+            WriteQosOpenDefaults(node);
             const QosEditorFields opening = DecodeQosEditor(node, q);
             const QosNode opened = node;
             const bool accepted = AcceptQosEditor(opening, opening, node);
@@ -211,7 +214,7 @@ void EditQosNodes(ConfigImage& image)
             ExpectOnlyOwnedBytesChanged(RecordBytes(opened), RecordBytes(edited), owned,
                                         "a QoS edit changes only the bytes it owns");
             if (!accepted)
-                CancelQosEditor(restore, node);
+                node = restore;
         }
         Consume(QosLineText(image, static_cast<std::uint32_t>(q)));
     }
@@ -229,48 +232,58 @@ struct TableSnapshot {
 
 // Neighbour exchanges from the top down, then the same ones again from the
 // bottom up: each exchange renumbers its references, and undoing them in
-// reverse order must give back the image byte for byte. Rules are exchanged
-// where one of the two is in use (the others only swap defaults), the
-// smaller tables everywhere.
-template <typename Exchange, typename Worth>
-void ExchangeAllAndBack(ConfigImage& image, int count, Exchange exchange, Worth worth,
-                        const char* what)
+// reverse order must give back the image byte for byte. Every exchange names
+// exactly the entries it changed, the two exchanged ones besides. Rules are
+// exchanged where one of the two is in use (the others only swap defaults),
+// the smaller tables everywhere.
+void ExchangeTellingEveryChange(const ConfigTable& table, ConfigImage& image, int a, int b)
+{
+    const TableSnapshot before(image);
+    const RewrittenEntries rewritten = table.exchange(image, a, b);
+    const TableSnapshot after(image);
+    // The snapshot holds the tables in file order.
+    const TableKind fileOrder[] = {TableKind::Rules, TableKind::Qos, TableKind::Masks,
+                                   TableKind::PriQ};
+    std::size_t at = 0;
+    for (const TableKind kind : fileOrder) {
+        const int count = ConfigTableOf(kind).entryCount();
+        for (int n = 0; n < count; ++n, at += RECORD_SIZE) {
+            const bool changed = std::memcmp(&before.bytes[at], &after.bytes[at], RECORD_SIZE) != 0;
+            const bool exchanged = kind == table.kind() && (n == a || n == b);
+            Expect(rewritten.contains(kind, n) == (changed || exchanged),
+                   "an exchange names exactly the entries it changed");
+        }
+    }
+}
+
+template <typename Worth>
+void ExchangeAllAndBack(const ConfigTable& table, ConfigImage& image, Worth worth)
 {
     const TableSnapshot before(image);
     std::vector<int> pairs;
-    for (int i = 0; i + 1 < count; ++i) {
+    for (int i = 0; i + 1 < table.entryCount(); ++i) {
         if (worth(image, i) || worth(image, i + 1))
             pairs.push_back(i);
     }
     for (int i : pairs)
-        exchange(image, i, i + 1);
+        ExchangeTellingEveryChange(table, image, i, i + 1);
     for (auto it = pairs.rbegin(); it != pairs.rend(); ++it)
-        exchange(image, *it, *it + 1);
-    Expect(TableSnapshot(image).bytes == before.bytes, what);
-}
-
-// The Rules page rebuilds the lines the exchange names: every rule whose
-// record changed must be among them.
-void ExchangeRulesTellingEveryChange(ConfigImage& image, int a, int b)
-{
-    const auto before = std::make_unique<RuleTable>(image.ruleTable);
-    const auto changed = ExchangeRules(image, a, b);
-    for (std::size_t r = 0; r < RULE_COUNT; ++r) {
-        if (std::memcmp(&(*before)[r], &image.ruleTable[r], RECORD_SIZE) != 0)
-            Expect(changed.test(r), "a rule exchange names every rule it changed");
-    }
+        ExchangeTellingEveryChange(table, image, *it, *it + 1);
+    Expect(TableSnapshot(image).bytes == before.bytes, "exchanges undone give the image back");
 }
 
 void ExchangeEverything(ConfigImage& image)
 {
-    const auto always = [](const ConfigImage&, int) { return true; };
-    ExchangeAllAndBack(image, RULE_COUNT, ExchangeRulesTellingEveryChange,
-        [](const ConfigImage& im, int r) { return im.ruleTable[static_cast<std::size_t>(r)].isUsed(); },
-        "rule exchanges undone give the image back");
-    ExchangeAllAndBack(image, MASK_COUNT, ExchangeMasks, always,
-                       "mask exchanges undone give the image back");
-    ExchangeAllAndBack(image, QOS_COUNT, ExchangeQosNodes, always,
-                       "QoS exchanges undone give the image back");
+    for (const ConfigTable* table : ConfigTables()) {
+        if (!table->moves())
+            continue;
+        if (table->kind() == TableKind::Rules)
+            ExchangeAllAndBack(*table, image, [](const ConfigImage& im, int r) {
+                return im.ruleTable[static_cast<std::size_t>(r)].isUsed();
+            });
+        else
+            ExchangeAllAndBack(*table, image, [](const ConfigImage&, int) { return true; });
+    }
 }
 
 // Deletes the entries whose last stored byte is odd, which the file decides.
@@ -282,18 +295,16 @@ void DeleteSome(ConfigImage& image)
             if (RecordBytes(table[i])[RECORD_SIZE - 1] & 1)
                 chosen.push_back(static_cast<int>(i));
         }
-        chosen.push_back(-1);  // lines outside the table are ignored
-        chosen.push_back(static_cast<int>(table.size()));
         return chosen;
     };
     const std::vector<int> rules = pick(image.ruleTable);
     const std::vector<int> masks = pick(image.maskTable);
     const std::vector<int> queues = pick(image.priQTable);
     const std::vector<int> nodes = pick(image.qosTable);
-    DeleteRules(image.ruleTable, rules);
-    DeleteMasks(image, masks);
-    DeleteSelectedEntries(image.priQTable, queues);
-    DeleteQosEntries(image, nodes);
+    ConfigTableOf(TableKind::Rules).deleteEntries(image, rules);
+    ConfigTableOf(TableKind::Masks).deleteEntries(image, masks);
+    ConfigTableOf(TableKind::PriQ).deleteEntries(image, queues);
+    ConfigTableOf(TableKind::Qos).deleteEntries(image, nodes);
 }
 
 void SaveLoadSave(const ConfigImage& image)
@@ -336,10 +347,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     ClearRuntimeFields(*image);
     // The operator's answer to the old-format prompt, taken from the
     // length's parity: odd lengths extend the file to the new format.
-    if (image->priQBlockAbsent && size % 2 == 1) {
-        image->masksBlockAbsent = false;
-        image->priQBlockAbsent = false;
-    }
+    if (image->priQBlockAbsent && size % 2 == 1)
+        ApplyOldFormatAnswer(*image, OldFormatAnswer::Extend);
 
     Verify(*image);
     RenderLists(*image);

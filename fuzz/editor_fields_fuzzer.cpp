@@ -7,7 +7,6 @@
 #include <fuzzer/FuzzedDataProvider.h>
 #include <memory>
 #include <span>
-#include <stdexcept>
 #include <string>
 
 #include "config/code_tables.h"
@@ -164,7 +163,7 @@ void MaskEditor(FuzzedDataProvider& input)
 void QueueEditor(FuzzedDataProvider& input)
 {
     auto table = std::make_unique<PriQTable>();
-    const int entry = input.ConsumeIntegralInRange(-1, PRIQ_COUNT);
+    const int entry = input.ConsumeIntegralInRange(0, PRIQ_COUNT - 1);
     // The entry and the one above it come from the input; the others are
     // shaped by a few flags words.
     for (int i = 0; i < PRIQ_COUNT; ++i) {
@@ -184,12 +183,10 @@ void QueueEditor(FuzzedDataProvider& input)
     const auto before = std::make_unique<PriQTable>(*table);
     bool accepted = false;
     std::uint16_t openedFlags = 0;
-    try {
+    {
         PriQEditorSession session(*table, entry);
         openedFlags = (*table)[static_cast<std::size_t>(entry)].flags;
-        accepted = session.Accept(input.ConsumeBool() ? fields : session.openingFields());
-    } catch (const std::out_of_range&) {
-        Expect(entry < 0 || entry >= PRIQ_COUNT, "only an entry outside the table is refused");
+        accepted = session.accept(input.ConsumeBool() ? fields : session.openingFields());
     }
     for (int i = 0; i < PRIQ_COUNT; ++i) {
         const auto& was = (*before)[static_cast<std::size_t>(i)];
@@ -221,9 +218,8 @@ void QosEditor(FuzzedDataProvider& input)
     const int index = input.ConsumeIntegralInRange(0, QOS_COUNT - 1);
     QosNode& node = image->qosTable[static_cast<std::size_t>(index)];
     node = ConsumeRecord<QosNode>(input);
-    const QosNode restore = OpenQosEditor(node);
-    const QosEditorFields opening = DecodeQosEditor(node, index);
-    QosEditorFields fields = opening;
+    QosEditorSession session(image->qosTable, index);
+    QosEditorFields fields = session.openingFields();
     for (std::string* text : {&fields.rate, &fields.seconds, &fields.low, &fields.high}) {
         if (input.ConsumeBool())
             *text = Text(input);
@@ -233,10 +229,10 @@ void QosEditor(FuzzedDataProvider& input)
         *box = input.ConsumeBool();
 
     const QosNode before = node;
-    if (!AcceptQosEditor(opening, fields, node)) {
+    if (!session.accept(fields)) {
         Expect(Same(&node, &before), "a refused QoS OK stores nothing");
-        CancelQosEditor(restore, node);
-        Expect(Same(&node, &restore), "cancel gives the node back");
+        session.cancel();
+        Expect(Same(&node, &session.restoreCopy()), "cancel gives the node back");
         return;
     }
     const auto was = RecordBytes(before);

@@ -4,11 +4,9 @@
 #include <utility>
 
 #include "bench_registration.h"
-#include "pages/masks/mask_table_ops.h"
 #include "pages/priq/priq_structure.h"
-#include "pages/qos/qos_table.h"
-#include "pages/rules/rule_table_ops.h"
 #include "support/bench_images.h"
+#include "tables/config_tables.h"
 
 namespace talvex::bench {
 namespace {
@@ -31,41 +29,27 @@ void BM_Yardstick_SwapAndScanRules(benchmark::State& state)
 }
 TALVEX_BENCHMARK(BM_Yardstick_SwapAndScanRules);
 
-// The argument is the first entry of the pair; the time must not depend on it.
-void BM_ExchangeRules(benchmark::State& state)
+// One table's exchange of the pair the argument starts; the time must not
+// depend on the argument.
+void ExchangePairs(benchmark::State& state, TableKind kind)
 {
     auto image = std::make_unique<ConfigImage>();
     FillWorstCaseImage(*image);
+    const ConfigTable& table = ConfigTableOf(kind);
     const int a = static_cast<int>(state.range(0));
     for (auto _ : state) {
-        ExchangeRules(*image, a, a + 1);
+        benchmark::DoNotOptimize(table.exchange(*image, a, a + 1));
         benchmark::ClobberMemory();
     }
 }
+
+void BM_ExchangeRules(benchmark::State& state) { ExchangePairs(state, TableKind::Rules); }
 TALVEX_BENCHMARK(BM_ExchangeRules)->Arg(0)->Arg(127)->Arg(254);
 
-void BM_ExchangeMasks(benchmark::State& state)
-{
-    auto image = std::make_unique<ConfigImage>();
-    FillWorstCaseImage(*image);
-    const int a = static_cast<int>(state.range(0));
-    for (auto _ : state) {
-        ExchangeMasks(*image, a, a + 1);
-        benchmark::ClobberMemory();
-    }
-}
+void BM_ExchangeMasks(benchmark::State& state) { ExchangePairs(state, TableKind::Masks); }
 TALVEX_BENCHMARK(BM_ExchangeMasks)->Arg(0)->Arg(31)->Arg(62);
 
-void BM_ExchangeQosNodes(benchmark::State& state)
-{
-    auto image = std::make_unique<ConfigImage>();
-    FillWorstCaseImage(*image);
-    const int a = static_cast<int>(state.range(0));
-    for (auto _ : state) {
-        ExchangeQosNodes(*image, a, a + 1);
-        benchmark::ClobberMemory();
-    }
-}
+void BM_ExchangeQosNodes(benchmark::State& state) { ExchangePairs(state, TableKind::Qos); }
 TALVEX_BENCHMARK(BM_ExchangeQosNodes)->Arg(0)->Arg(31)->Arg(62);
 
 void BM_PriQStructurePass(benchmark::State& state)

@@ -2,20 +2,16 @@
 
 #include <ostream>
 
-#include "config/config_file.h"
+#include "config/open_config.h"
 
 namespace talvex::cli {
 
 bool LoadForCli(ConfigImage& image, const std::string& fileName, std::ostream& err)
 {
-    ResetTables(image);
-    std::string reason;
-    if (!LoadConfig(image, fileName, &reason)) {
-        err << "talvexcfg: " << fileName << ": " << reason << "\n";
-        return false;
-    }
-    ClearRuntimeFields(image);
-    return true;
+    const OpenedConfig opened = OpenConfig(image, fileName);
+    if (!opened.loaded)
+        err << "talvexcfg: " << fileName << ": " << opened.loadFailure << "\n";
+    return opened.loaded;
 }
 
 } // namespace talvex::cli

@@ -1,7 +1,8 @@
 #pragma once
-// Loads FILE the way the manager does at start-up: ResetTables, LoadConfig,
-// ClearRuntimeFields. On failure one line naming the file and the reason
-// goes to err and the result is false.
+// Opens FILE the way the manager does at start-up (OpenConfig). On failure
+// one line naming the file and the reason goes to err and the result is
+// false. The old-format question is left unanswered: the image keeps the
+// generation of the file.
 #include <iosfwd>
 #include <string>
 

@@ -5,11 +5,7 @@
 
 #include "cli/cli_command.h"
 #include "cli/cli_load.h"
-#include "pages/masks/mask_lines.h"
-#include "pages/priq/priq_lines.h"
-#include "pages/priq/priq_structure.h"
-#include "pages/qos/qos_line.h"
-#include "pages/rules/rule_line.h"
+#include "tables/config_tables.h"
 #include "textform/field_values.h"
 #include "textform/text_form.h"
 #include "verify/verification.h"
@@ -18,18 +14,15 @@ namespace talvex::cli {
 
 namespace {
 
-// The list line of entry n as its page shows it; `view` has had the
-// priority-queue structure pass, as the page runs it when it opens.
-std::string ListLine(std::string_view table, const ConfigImage& view, int n)
+// The list line of entry n as its page shows it; `view` is the image as the
+// pages leave it when they open (the priority-queue structure pass run).
+std::string ListLine(std::string_view textFormName, const ConfigImage& view, int n)
 {
-    const auto at = static_cast<std::size_t>(n);
-    if (table == "rule")
-        return RuleLineText(view.ruleTable[at], n);
-    if (table == "qos")
-        return QosLineText(view, static_cast<std::uint32_t>(n));
-    if (table == "mask")
-        return MaskLineText(view.maskTable[at], n);
-    return PriQLineText(view.priQTable[at], n);
+    const TableKind kind = textFormName == "rule" ? TableKind::Rules
+        : textFormName == "qos"                   ? TableKind::Qos
+        : textFormName == "mask"                  ? TableKind::Masks
+                                                  : TableKind::PriQ;
+    return ConfigTableOf(kind).lineText(view, n);
 }
 
 // The findings of `mine` that `theirs` lacks, each as often as it is extra.
@@ -71,7 +64,8 @@ int CmdDiff(const Args& args, std::ostream& out, std::ostream& err)
         return EXIT_LOAD_OR_USAGE;
     for (Side* side : {&a, &b}) {
         side->view = std::make_unique<ConfigImage>(*side->image);
-        RunStructurePass(side->view->priQTable);
+        for (const ConfigTable* table : ConfigTables())
+            table->openPage(*side->view);
     }
 
     std::string text;

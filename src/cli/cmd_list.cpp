@@ -2,37 +2,33 @@
 #include <ostream>
 
 #include "cli/cli_command.h"
-#include "cli/cli_list.h"
 #include "cli/cli_load.h"
+#include "tables/config_tables.h"
 
 namespace talvex::cli {
 
-// list rules|masks|priq|qos FILE
+// list rules|masks|priq|qos FILE: the table's lines as its page draws them
+// when it opens (rule numbers stamped, the priority-queue structure pass
+// run), one LF after each.
 int CmdList(const Args& args, std::ostream& out, std::ostream& err)
 {
-    using Lister = void (*)(ConfigImage&, std::ostream&);
-    struct Table {
-        const char* name;
-        Lister list;
-    };
-    static constexpr Table tables[] = {
-        {"rules", ListRules}, {"masks", ListMasks}, {"priq", ListPriQ}, {"qos", ListQos}};
-
     if (args.size() != 2) {
         err << UsageText();
         return EXIT_LOAD_OR_USAGE;
     }
-    for (const Table& table : tables) {
-        if (args[0] != table.name)
-            continue;
-        auto image = std::make_unique<ConfigImage>();
-        if (!LoadForCli(*image, args[1], err))
-            return EXIT_LOAD_OR_USAGE;
-        table.list(*image, out);
-        return EXIT_OK;
+    const ConfigTable* table = FindConfigTable(args[0]);
+    if (table == nullptr) {
+        err << "talvexcfg: unknown table '" << args[0] << "' (rules, masks, priq or qos)\n"
+            << UsageText();
+        return EXIT_LOAD_OR_USAGE;
     }
-    err << "talvexcfg: unknown table '" << args[0] << "' (rules, masks, priq or qos)\n" << UsageText();
-    return EXIT_LOAD_OR_USAGE;
+    auto image = std::make_unique<ConfigImage>();
+    if (!LoadForCli(*image, args[1], err))
+        return EXIT_LOAD_OR_USAGE;
+    table->openPage(*image);
+    for (int entry = 0; entry < table->entryCount(); ++entry)
+        out << table->lineText(*image, entry) << '\n';
+    return EXIT_OK;
 }
 
 } // namespace talvex::cli

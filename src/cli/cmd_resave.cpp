@@ -4,6 +4,7 @@
 #include "cli/cli_command.h"
 #include "cli/cli_load.h"
 #include "config/config_file.h"
+#include "config/open_config.h"
 
 namespace talvex::cli {
 
@@ -25,10 +26,7 @@ int CmdResave(const Args& args, std::ostream& /*out*/, std::ostream& err)
     auto image = std::make_unique<ConfigImage>();
     if (!LoadForCli(*image, files[0], err))
         return EXIT_LOAD_OR_USAGE;
-    if (extend) {
-        image->masksBlockAbsent = false;
-        image->priQBlockAbsent = false;
-    }
+    ApplyOldFormatAnswer(*image, extend ? OldFormatAnswer::Extend : OldFormatAnswer::Retain);
     std::string reason;
     if (!SaveConfig(*image, files[1], &reason)) {
         err << "talvexcfg: cannot write " << files[1] << ": " << reason << "\n";

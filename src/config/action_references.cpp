@@ -36,19 +36,21 @@ ReferencedTable ActionReferenceTable(std::uint8_t actionByte)
     }
 }
 
-std::bitset<RULE_COUNT> SwapActionReferences(ConfigImage& image, ReferencedTable table, int a,
-                                             int b)
+void SwapActionReferences(ConfigImage& image, ReferencedTable table, int a, int b,
+                          RewrittenEntries& rewritten)
 {
-    std::bitset<RULE_COUNT> rewritten;
-    for (std::size_t r = 0; r < image.ruleTable.size(); ++r) {
-        RuleRecord& rule = image.ruleTable[r];
+    for (int r = 0; r < RULE_COUNT; ++r) {
+        RuleRecord& rule = image.ruleTable[static_cast<std::size_t>(r)];
         const bool thenMoved = SwapReference(rule.thenAction, rule.thenParam, table, a, b);
         const bool elseMoved = SwapReference(rule.elseAction, rule.elseParam, table, a, b);
-        rewritten[r] = thenMoved || elseMoved;
+        if (thenMoved || elseMoved)
+            rewritten.add(TableKind::Rules, r);
     }
-    for (AddressMask& mask : image.maskTable)
-        SwapReference(mask.defaultAction, mask.defaultParam, table, a, b);
-    return rewritten;
+    for (int m = 0; m < MASK_COUNT; ++m) {
+        AddressMask& mask = image.maskTable[static_cast<std::size_t>(m)];
+        if (SwapReference(mask.defaultAction, mask.defaultParam, table, a, b))
+            rewritten.add(TableKind::Masks, m);
+    }
 }
 
 } // namespace talvex

@@ -2,10 +2,10 @@
 // Which table an action parameter points into, for the Then and Else actions
 // of rules and the default action of address masks, and the renumbering of
 // those parameters when a list page exchanges two of its entries.
-#include <bitset>
 #include <cstdint>
 
 #include "config/records.h"
+#include "config/rewritten_entries.h"
 
 namespace talvex {
 
@@ -26,8 +26,8 @@ constexpr int ExchangedNumber(int value, int a, int b)
 // and Else parameters of all 256 rules and the default parameters of all 64
 // address masks, used or not. Parameters are compared as signed 16-bit
 // numbers, each against its value from before, so a and b are exchanged,
-// never merged. Returns the rules whose parameters it rewrote.
-std::bitset<RULE_COUNT> SwapActionReferences(ConfigImage& image, ReferencedTable table, int a,
-                                             int b);
+// never merged. Adds the rules and masks whose parameters it rewrote.
+void SwapActionReferences(ConfigImage& image, ReferencedTable table, int a, int b,
+                          RewrittenEntries& rewritten);
 
 } // namespace talvex

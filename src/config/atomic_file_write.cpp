@@ -2,11 +2,14 @@
 
 #include <cerrno>
 #include <climits>
+#include <cstdint>
 #include <cstring>
+#include <ctime>
 #include <fcntl.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <utility>
 #include <vector>
 
 namespace talvex {
@@ -14,6 +17,9 @@ namespace talvex {
 namespace {
 
 constexpr int MAX_LINK_DEPTH = 40;
+constexpr int TEMP_NAME_ATTEMPTS = 100;
+constexpr int TEMP_NAME_LETTERS = 6;
+constexpr mode_t NEW_FILE_MODE = 0666;
 
 std::string ErrnoText(int error) { return std::strerror(error); }
 
@@ -171,11 +177,41 @@ bool RewriteInPlace(const std::string& path, std::span<const std::uint8_t> bytes
     return ok;
 }
 
-mode_t NewFileMode()
+// Some noise for a temporary file's name.
+std::uint64_t NameNoise(int attempt)
 {
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    return static_cast<mode_t>(0666 & ~mask);
+    std::uint64_t noise = 0;
+    if (::getentropy(&noise, sizeof noise) == 0)
+        return noise;
+    timespec now {};
+    ::clock_gettime(CLOCK_REALTIME, &now);
+    return (static_cast<std::uint64_t>(now.tv_nsec) << 16) ^ static_cast<std::uint64_t>(::getpid())
+        ^ (static_cast<std::uint64_t>(attempt) * 0x9E3779B97F4A7C15u);
+}
+
+// Creates a file no other process can have opened, under a fresh name in
+// `directory`, with `mode` as a new file's permission bits (the process's
+// umask applies, as to every new file). The file's name goes to `path`.
+int CreateTemporary(const std::string& directory, mode_t mode, std::string& path)
+{
+    static constexpr char LETTERS[] =
+        "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    constexpr std::uint64_t LETTER_COUNT = sizeof LETTERS - 1;
+    for (int attempt = 0; attempt < TEMP_NAME_ATTEMPTS; ++attempt) {
+        std::uint64_t noise = NameNoise(attempt);
+        std::string name = directory + "/.talvex-save-";
+        for (int i = 0; i < TEMP_NAME_LETTERS; ++i) {
+            name += LETTERS[noise % LETTER_COUNT];
+            noise /= LETTER_COUNT;
+        }
+        const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
+        if (fd >= 0 || errno != EEXIST) {
+            path = std::move(name);
+            return fd;
+        }
+    }
+    errno = EEXIST;
+    return -1;
 }
 
 } // namespace
@@ -207,11 +243,11 @@ bool WriteFileSafely(const std::string& requested, std::span<const std::uint8_t>
         return false;
     }
 
+    // A new file gets the usual permission bits; a replaced file gets its own
+    // ones once the content is written.
     const std::string directory = DirectoryOf(path);
-    std::string temp = directory + "/.talvex-save-XXXXXX";
-    std::vector<char> templ(temp.begin(), temp.end());
-    templ.push_back('\0');
-    const int fd = ::mkstemp(templ.data());
+    std::string temp;
+    const int fd = CreateTemporary(directory, exists ? S_IRUSR | S_IWUSR : NEW_FILE_MODE, temp);
     if (fd < 0) {
         const int error = errno;
         if (exists && (error == EACCES || error == EPERM || error == EROFS)
@@ -220,11 +256,10 @@ bool WriteFileSafely(const std::string& requested, std::span<const std::uint8_t>
         SetReason(reason, ErrnoText(error));
         return false;
     }
-    temp.assign(templ.data());
 
     int error = 0;
     bool ok = WriteAllFromStart(fd, bytes, error);
-    if (ok && ::fchmod(fd, exists ? (existing.st_mode & 07777) : NewFileMode()) != 0) {
+    if (ok && exists && ::fchmod(fd, existing.st_mode & 07777) != 0) {
         error = errno;
         ok = false;
     }

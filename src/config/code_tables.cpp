@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "config/records.h"
+
 namespace talvex {
 
 namespace {
@@ -9,56 +11,65 @@ namespace {
 constexpr CodeEntry End{0, 0, CODE_TABLE_END, "{End}"};
 
 constexpr std::array operatorRows{
-    CodeEntry{0, 2, 0x0000, "=="}, CodeEntry{0, 2, 0x0200, ">"},  CodeEntry{0, 2, 0x0300, "<"},
-    CodeEntry{0, 2, 0x0400, "$"},  CodeEntry{0, 2, 0x0500, "?"},  CodeEntry{0, 2, 0x1000, "<>"},
-    CodeEntry{0, 2, 0x1200, "=<"}, CodeEntry{0, 2, 0x1300, ">="}, CodeEntry{0, 2, 0x1400, "!$"},
-    CodeEntry{0, 2, 0x1500, "!?"}, End,
+    CodeEntry{0, 2, OPERATOR_EQUAL, "=="},
+    CodeEntry{0, 2, OPERATOR_GREATER, ">"},
+    CodeEntry{0, 2, OPERATOR_LESS, "<"},
+    CodeEntry{0, 2, OPERATOR_DOLLAR, "$"},
+    CodeEntry{0, 2, OPERATOR_QUERY, "?"},
+    CodeEntry{0, 2, OPERATOR_NOT_EQUAL, "<>"},
+    CodeEntry{0, 2, OPERATOR_NOT_GREATER, "=<"},
+    CodeEntry{0, 2, OPERATOR_NOT_LESS, ">="},
+    CodeEntry{0, 2, OPERATOR_NOT_DOLLAR, "!$"},
+    CodeEntry{0, 2, OPERATOR_NOT_QUERY, "!?"},
+    End,
 };
 
 constexpr std::array conditionRows{
-    CodeEntry{0, 1, 0x0000, "Comparison"},
-    CodeEntry{1, 0, 0x0100, "Packet Received"},
-    CodeEntry{2, 0, 0x1100, "Packet Sent"},
-    CodeEntry{3, 3, 0x0800, "Connection Already Exists"},
-    CodeEntry{4, 3, 0x1800, "Connection Is New / Unknown"},
-    CodeEntry{5, 5, 0x0900, "Key Grp Population In Range"},
-    CodeEntry{6, 5, 0x1900, "Key Grp Population Not In Range"},
+    CodeEntry{0, 1, CONDITION_COMPARISON, "Comparison"},
+    CodeEntry{1, 0, CONDITION_RECEIVED, "Packet Received"},
+    CodeEntry{2, 0, CONDITION_SENT, "Packet Sent"},
+    CodeEntry{3, 3, CONDITION_CONNECTION_EXISTS, "Connection Already Exists"},
+    CodeEntry{4, 3, CONDITION_CONNECTION_NEW, "Connection Is New / Unknown"},
+    CodeEntry{5, 5, CONDITION_POPULATION_IN, "Key Grp Population In Range"},
+    CodeEntry{6, 5, CONDITION_POPULATION_OUT, "Key Grp Population Not In Range"},
     End,
 };
 
 constexpr std::array actionRows{
-    CodeEntry{0, 0, 0x02, "Next Sequence"},
-    CodeEntry{0, 0, 0x03, "Next Rule"},
-    CodeEntry{0, 1, 0x04, "Goto Sequence..."},
-    CodeEntry{0, 1, 0x05, "Goto Rule..."},
-    CodeEntry{0, 0, 0x08, "Drop Frame"},
-    CodeEntry{0, 0, 0x09, "Forward Frame"},
-    CodeEntry{0, 1, 0x10, "Delay Frame..."},
-    CodeEntry{0, 1, 0x11, "QoS..."},
-    CodeEntry{0, 1, 0x12, "Address Mask..."},
-    CodeEntry{0, 1, 0x13, "TOS (IP Only)..."},
-    CodeEntry{0, 1, 0x14, "DiffServ (IP Only)..."},
-    CodeEntry{0, 1, 0x15, "Priority Queue..."},
-    CodeEntry{0, 1, 0x16, "Audit, Then Forward..."},
-    CodeEntry{0, 1, 0x17, "Audit, Then Next Rule..."},
-    CodeEntry{0, 0, 0x18, "Log, Then Forward"},
-    CodeEntry{0, 0, 0x19, "Log, Then Next Rule"},
+    CodeEntry{0, 0, ACTION_NEXT_SEQUENCE, "Next Sequence"},
+    CodeEntry{0, 0, ACTION_NEXT_RULE, "Next Rule"},
+    CodeEntry{0, 1, ACTION_GOTO_SEQUENCE, "Goto Sequence..."},
+    CodeEntry{0, 1, ACTION_GOTO_RULE, "Goto Rule..."},
+    CodeEntry{0, 0, ACTION_DROP_FRAME, "Drop Frame"},
+    CodeEntry{0, 0, ACTION_FORWARD_FRAME, "Forward Frame"},
+    CodeEntry{0, 1, ACTION_DELAY_FRAME, "Delay Frame..."},
+    CodeEntry{0, 1, ACTION_QOS, "QoS..."},
+    CodeEntry{0, 1, ACTION_ADDRESS_MASK, "Address Mask..."},
+    CodeEntry{0, 1, ACTION_TOS, "TOS (IP Only)..."},
+    CodeEntry{0, 1, ACTION_DIFFSERV, "DiffServ (IP Only)..."},
+    CodeEntry{0, 1, ACTION_PRIORITY_QUEUE, "Priority Queue..."},
+    CodeEntry{0, 1, ACTION_AUDIT_FORWARD, "Audit, Then Forward..."},
+    CodeEntry{0, 1, ACTION_AUDIT_NEXT_RULE, "Audit, Then Next Rule..."},
+    CodeEntry{0, 0, ACTION_LOG_FORWARD, "Log, Then Forward"},
+    CodeEntry{0, 0, ACTION_LOG_NEXT_RULE, "Log, Then Next Rule"},
     End,
 };
 
 // "<No Action Selected>" followed by every action row, end row included.
 constexpr auto defaultActionRows = [] {
     std::array<CodeEntry, actionRows.size() + 1> rows{};
-    rows[0] = CodeEntry{0, 0, 0x00, "<No Action Selected>"};
+    rows[0] = CodeEntry{0, 0, ACTION_NONE, "<No Action Selected>"};
     for (std::size_t i = 0; i < actionRows.size(); ++i)
         rows[i + 1] = actionRows[i];
     return rows;
 }();
 
 constexpr std::array offsetBaseRows{
-    CodeEntry{0, 0, 0x00, "RAW"},   CodeEntry{0, 0, 0x10, "D-MAC"}, CodeEntry{0, 0, 0x20, "S-MAC"},
-    CodeEntry{0, 0, 0x30, "FRAME"}, CodeEntry{0, 0, 0x40, "FRAGS"}, CodeEntry{0, 0, 0x50, "ECB"},
-    CodeEntry{0, 0, 0x60, "MLID"},  CodeEntry{0, 0, 0x70, "END"},   End,
+    CodeEntry{0, 0, BASE_RAW, "RAW"},     CodeEntry{0, 0, BASE_DMAC, "D-MAC"},
+    CodeEntry{0, 0, BASE_SMAC, "S-MAC"},  CodeEntry{0, 0, BASE_FRAME, "FRAME"},
+    CodeEntry{0, 0, BASE_FRAGS, "FRAGS"}, CodeEntry{0, 0, BASE_ECB, "ECB"},
+    CodeEntry{0, 0, BASE_MLID, "MLID"},   CodeEntry{0, 0, BASE_END, "END"},
+    End,
 };
 
 constexpr std::array keyTypeRows{

@@ -35,6 +35,30 @@ constexpr std::uint8_t BASE_MLID = 0x60;
 constexpr std::uint8_t BASE_END = 0x70;
 // Byte 5, bits 0-4 (`condition`); bit 0x10 negates the test in bits 0-3.
 constexpr std::uint8_t CONDITION_MASK = 0x1F;
+// The same five bits in the condition word (bytes 4 and 5 read as one
+// little-endian word), where the code tables give the operator and condition
+// codes.
+constexpr std::uint16_t CONDITION_WORD_MASK = 0x1F00;
+constexpr std::uint16_t CONDITION_NEGATED = 0x1000;
+// Comparison operators.
+constexpr std::uint16_t OPERATOR_EQUAL = 0x0000;
+constexpr std::uint16_t OPERATOR_GREATER = 0x0200;
+constexpr std::uint16_t OPERATOR_LESS = 0x0300;
+constexpr std::uint16_t OPERATOR_DOLLAR = 0x0400;
+constexpr std::uint16_t OPERATOR_QUERY = 0x0500;
+constexpr std::uint16_t OPERATOR_NOT_EQUAL = OPERATOR_EQUAL | CONDITION_NEGATED;
+constexpr std::uint16_t OPERATOR_NOT_GREATER = OPERATOR_GREATER | CONDITION_NEGATED;
+constexpr std::uint16_t OPERATOR_NOT_LESS = OPERATOR_LESS | CONDITION_NEGATED;
+constexpr std::uint16_t OPERATOR_NOT_DOLLAR = OPERATOR_DOLLAR | CONDITION_NEGATED;
+constexpr std::uint16_t OPERATOR_NOT_QUERY = OPERATOR_QUERY | CONDITION_NEGATED;
+// Condition kinds; a comparison is any of the operators above.
+constexpr std::uint16_t CONDITION_COMPARISON = 0x0000;
+constexpr std::uint16_t CONDITION_RECEIVED = 0x0100;
+constexpr std::uint16_t CONDITION_SENT = CONDITION_RECEIVED | CONDITION_NEGATED;
+constexpr std::uint16_t CONDITION_CONNECTION_EXISTS = 0x0800;
+constexpr std::uint16_t CONDITION_CONNECTION_NEW = CONDITION_CONNECTION_EXISTS | CONDITION_NEGATED;
+constexpr std::uint16_t CONDITION_POPULATION_IN = 0x0900;
+constexpr std::uint16_t CONDITION_POPULATION_OUT = CONDITION_POPULATION_IN | CONDITION_NEGATED;
 // Bytes 6 and 7 and an address mask's `defaultAction`: bits 0-4 are the action code.
 constexpr std::uint8_t ACTION_CODE_MASK = 0x1F;
 
@@ -191,11 +215,16 @@ struct PriorityQueueEntry {
 
 // ---- the image ---------------------------------------------------------
 
+using RuleTable = std::array<RuleRecord, RULE_COUNT>;
+using QosTable = std::array<QosNode, QOS_COUNT>;
+using MaskTable = std::array<AddressMask, MASK_COUNT>;
+using PriQTable = std::array<PriorityQueueEntry, PRIQ_COUNT>;
+
 struct ConfigImage {
-    std::array<RuleRecord, RULE_COUNT> ruleTable{};
-    std::array<QosNode, QOS_COUNT> qosTable{};
-    std::array<AddressMask, MASK_COUNT> maskTable{};
-    std::array<PriorityQueueEntry, PRIQ_COUNT> priQTable{};
+    RuleTable ruleTable{};
+    QosTable qosTable{};
+    MaskTable maskTable{};
+    PriQTable priQTable{};
     bool masksBlockAbsent = false;
     bool priQBlockAbsent = false;
 };

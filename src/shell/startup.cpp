@@ -1,6 +1,8 @@
 #include "shell/startup.h"
 
-#include "config/config_file.h"
+#include <optional>
+#include <utility>
+
 #include "shell/shell_names.h"
 
 namespace talvex {
@@ -8,32 +10,21 @@ namespace talvex {
 StartupState StartUp(ConfigImage& image, const std::string& commandLineText)
 {
     StartupState state;
-    ResetTables(image);
-    if (commandLineText.empty()) {
-        state.fileName = NEW_FILE_NAME;
-        state.newFile = true;
-        image.masksBlockAbsent = false;
-        image.priQBlockAbsent = false;
-    } else {
-        state.fileName = commandLineText;
+    state.newFile = commandLineText.empty();
+    std::optional<std::string> fileName;
+    if (!state.newFile) {
+        fileName = commandLineText;
         state.loadedName = commandLineText;
-        if (!LoadConfig(image, commandLineText, &state.loadFailure)) {
-            state.loadFailed = true;
-            state.fileName = DamagedName(commandLineText);
-        }
     }
-    ClearRuntimeFields(image);
-    state.oldFormatPromptDue =
-        !state.newFile && (image.masksBlockAbsent || image.priQBlockAbsent);
+    OpenedConfig opened = OpenConfig(image, fileName);
+    state.fileName = state.newFile ? NEW_FILE_NAME : commandLineText;
+    if (!opened.loaded) {
+        state.loadFailed = true;
+        state.loadFailure = std::move(opened.loadFailure);
+        state.fileName = DamagedName(commandLineText);
+    }
+    state.oldFormatPromptDue = opened.oldFormatPromptDue;
     return state;
-}
-
-void ApplyOldFormatAnswer(ConfigImage& image, OldFormatAnswer answer)
-{
-    if (answer == OldFormatAnswer::Extend) {
-        image.masksBlockAbsent = false;
-        image.priQBlockAbsent = false;
-    }
 }
 
 std::vector<PageKind> SheetPages(const ConfigImage& image)

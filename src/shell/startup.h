@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "config/open_config.h"
 #include "config/records.h"
 
 namespace talvex {
@@ -18,12 +19,9 @@ struct StartupState {
     bool oldFormatPromptDue = false;
 };
 
+// Opens the named file, or a new image for an empty text (OpenConfig); the
+// prompt's answer is ApplyOldFormatAnswer.
 StartupState StartUp(ConfigImage& image, const std::string& commandLineText);
-
-// The answers of the old-format prompt; closing it counts as Retain.
-enum class OldFormatAnswer { Retain, Extend };
-
-void ApplyOldFormatAnswer(ConfigImage& image, OldFormatAnswer answer);
 
 // The sheet's pages in their order; the two optional pages only while their
 // block is present.

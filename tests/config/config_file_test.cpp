@@ -273,6 +273,21 @@ TEST(SaveConfig, FollowsASymbolicLinkAndKeepsThePermissionBits)
     EXPECT_EQ(st.st_mode & 07777, 0640u);
 }
 
+TEST(SaveConfig, ANewFileTakesTheModeTheUmaskLeavesAndTheUmaskStays)
+{
+    TempDir dir;
+    auto image = ResetImage();
+    for (const mode_t mask : {022u, 077u, 027u}) {
+        const mode_t before = ::umask(mask);
+        const std::string name = dir.file("new" + std::to_string(mask) + ".cfg");
+        ASSERT_TRUE(SaveConfig(*image, name));
+        EXPECT_EQ(::umask(before), mask);
+        struct stat st {};
+        ASSERT_EQ(::stat(name.c_str(), &st), 0);
+        EXPECT_EQ(st.st_mode & 07777, 0666u & ~mask);
+    }
+}
+
 // Each failure leaves the earlier file byte for byte and says why.
 TEST(SaveConfig, FailuresLeaveTheOldFileAndGiveAReason)
 {

@@ -141,12 +141,10 @@ std::span<const CodeEntry> AddressListTable(bool useTemplates)
     return useTemplates ? KeyTypeTable() : OffsetBaseTable();
 }
 
-AddressMask OpenMaskRecord(AddressMask& record)
+void WriteMaskOpenDefaults(AddressMask& record)
 {
-    const AddressMask restoreCopy = record;
     if (record.flags == 0)
         record.flags = static_cast<std::uint16_t>(MASK_IN_USE | MASK_BIDIR_QOS);
-    return restoreCopy;
 }
 
 MaskEditorFields DecodeMaskFields(const AddressMask& record, int entry)
@@ -272,6 +270,25 @@ std::string StepOffsetText(std::string_view text, int delta)
     const std::int64_t start =
         std::min<std::int64_t>(ReadUnsigned(text).value_or(0), HIGHEST_OFFSET);
     return DecimalText(std::clamp<std::int64_t>(start + delta, 0, HIGHEST_OFFSET));
+}
+
+MaskEditorSession::MaskEditorSession(MaskTable& table, int entry) : EditorSession(table, entry)
+{
+    WriteMaskOpenDefaults(record());
+    setOpeningFields(DecodeMaskFields(record(), entry));
+}
+
+bool MaskEditorSession::encode(const MaskEditorFields& opening, const MaskEditorFields& current,
+                               AddressMask& record)
+{
+    return AcceptMaskFields(opening, current, record);
+}
+
+AddressMask OpenMaskRecord(AddressMask& record)
+{
+    const AddressMask restoreCopy = record;
+    WriteMaskOpenDefaults(record);
+    return restoreCopy;
 }
 
 void RestoreMaskRecord(AddressMask& record, const AddressMask& restoreCopy)

@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "config/code_tables.h"
+#include "config/editor_session.h"
 #include "config/records.h"
 
 namespace talvex {
@@ -44,9 +45,9 @@ struct MaskEditorEnabling {
 // bases without.
 std::span<const CodeEntry> AddressListTable(bool useTemplates);
 
-// Opening the editor on a record: returns the restore copy of the whole
-// record and marks an empty record as in use with bidirectional QoS (0x0003).
-AddressMask OpenMaskRecord(AddressMask& record);
+// The default the editor writes when it opens: an empty record is marked as
+// in use with bidirectional QoS (0x0003).
+void WriteMaskOpenDefaults(AddressMask& record);
 
 // The fields shown right after opening on this record (entry `entry`).
 MaskEditorFields DecodeMaskFields(const AddressMask& record, int entry);
@@ -83,7 +84,21 @@ bool AcceptMaskFields(const MaskEditorFields& opening, const MaskEditorFields& f
 // and kept within 0 to 255. A box without a number counts as 0.
 std::string StepOffsetText(std::string_view text, int delta);
 
-// Cancel, Escape or closing the window: the record becomes the restore copy.
+// One run of the editor on entry `entry` of the live table (EditorSession):
+// opening writes WriteMaskOpenDefaults and shows DecodeMaskFields; OK is
+// AcceptMaskFields.
+class MaskEditorSession final : public EditorSession<AddressMask, MaskEditorFields> {
+public:
+    MaskEditorSession(MaskTable& table, int entry);
+
+private:
+    bool encode(const MaskEditorFields& opening, const MaskEditorFields& current,
+                AddressMask& record) override;
+};
+
+// What the editor dialog called before MaskEditorSession; remove once it
+// runs on the session. Opening returns the restore copy; Cancel puts it back.
+AddressMask OpenMaskRecord(AddressMask& record);
 void RestoreMaskRecord(AddressMask& record, const AddressMask& restoreCopy);
 
 } // namespace talvex

@@ -1,10 +1,10 @@
 #include "pages/priq/priq_editor.h"
 
 #include <optional>
-#include <stdexcept>
 
 #include "config/edited_inputs.h"
 #include "config/number_reads.h"
+#include "config/preconditions.h"
 #include "pages/priq/priq_structure.h"
 
 namespace talvex {
@@ -12,13 +12,6 @@ namespace talvex {
 namespace {
 
 std::string Decimal(std::int64_t value) { return std::to_string(value); }
-
-PriorityQueueEntry& EntryAt(PriQTable& table, int entryNumber)
-{
-    if (entryNumber < 0 || entryNumber >= PRIQ_COUNT)
-        throw std::out_of_range("priority-queue entry number out of range");
-    return table[static_cast<std::size_t>(entryNumber)];
-}
 
 } // namespace
 
@@ -34,7 +27,7 @@ PriQEditorFields DecodePriQEntry(const PriorityQueueEntry& entry, int entryNumbe
     return fields;
 }
 
-void WriteOpenDefaults(PriQTable& table, int entryNumber)
+void WritePriQOpenDefaults(PriQTable& table, int entryNumber)
 {
     PriorityQueueEntry& entry = EntryAt(table, entryNumber);
     if (entry.flags == 0)
@@ -91,31 +84,19 @@ bool EncodePriQEntry(const PriQEditorFields& opening, const PriQEditorFields& fi
 }
 
 PriQEditorSession::PriQEditorSession(PriQTable& table, int entryNumber)
-    : table_(table), entryNumber_(entryNumber), restoreCopy_(EntryAt(table, entryNumber))
+    : EditorSession(table, entryNumber), table_(table)
 {
-    WriteOpenDefaults(table_, entryNumber_);
-    openingFields_ = DecodePriQEntry(EntryAt(table_, entryNumber_), entryNumber_);
+    WritePriQOpenDefaults(table_, entryNumber);
+    setOpeningFields(DecodePriQEntry(record(), entryNumber));
 }
 
-PriQEditorSession::~PriQEditorSession() { Cancel(); }
-
-bool PriQEditorSession::Accept(const PriQEditorFields& fields)
+bool PriQEditorSession::encode(const PriQEditorFields& opening, const PriQEditorFields& current,
+                               PriorityQueueEntry& entry)
 {
-    if (state_ != State::Open)
-        return false;
-    if (!EncodePriQEntry(openingFields_, fields, EntryAt(table_, entryNumber_)))
+    if (!EncodePriQEntry(opening, current, entry))
         return false;
     RunStructurePass(table_);
-    state_ = State::Committed;
     return true;
-}
-
-void PriQEditorSession::Cancel()
-{
-    if (state_ != State::Open)
-        return;
-    EntryAt(table_, entryNumber_) = restoreCopy_;
-    state_ = State::Restored;
 }
 
 } // namespace talvex

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <string>
 
+#include "config/editor_session.h"
 #include "pages/priq/priq_table.h"
 
 namespace talvex {
@@ -29,7 +30,7 @@ PriQEditorFields DecodePriQEntry(const PriorityQueueEntry& entry, int entryNumbe
 // PQ_IN_USE; then an entry after entry 0 without position bits takes
 // PQ_MIDDLE when the entry above has PQ_START or PQ_MIDDLE, and PQ_START when
 // the entry above has no position bits at all.
-void WriteOpenDefaults(PriQTable& table, int entryNumber);
+void WritePriQOpenDefaults(PriQTable& table, int entryNumber);
 
 // The flags word OK stores: the old word without its position bits, plus
 // PQ_START and/or PQ_END as checked (PQ_MIDDLE when neither), plus PQ_IN_USE.
@@ -44,44 +45,28 @@ std::uint16_t EncodePriQFlags(std::uint16_t oldFlags, bool startChecked, bool en
 bool EncodePriQEntry(const PriQEditorFields& opening, const PriQEditorFields& fields,
                      PriorityQueueEntry& entry);
 
-// One run of the editor on entry `entryNumber` of the live table.
-class PriQEditorSession {
+// One run of the editor on entry `entryNumber` of the live table
+// (EditorSession): opening writes WritePriQOpenDefaults and shows
+// DecodePriQEntry; OK is EncodePriQEntry followed by the structure pass over
+// the whole table.
+class PriQEditorSession final : public EditorSession<PriorityQueueEntry, PriQEditorFields> {
 public:
-    // Opens the editor: takes the restore copy and writes the open defaults.
-    // Throws std::out_of_range for an entry number outside 0 to 63.
     PriQEditorSession(PriQTable& table, int entryNumber);
-    // A session still open when it ends is cancelled.
-    ~PriQEditorSession();
-    PriQEditorSession(const PriQEditorSession&) = delete;
-    PriQEditorSession& operator=(const PriQEditorSession&) = delete;
 
-    int entryNumber() const { return entryNumber_; }
-    // The fields as the editor first shows them (after the defaults).
-    const PriQEditorFields& openingFields() const { return openingFields_; }
     // The "QoS" box is enabled exactly when the start box was checked at
     // open; later clicks on the check boxes do not change that.
-    bool qosBoxEnabled() const { return openingFields_.startChecked; }
+    bool qosBoxEnabled() const { return openingFields().startChecked; }
 
-    // OK: stores what changed since the opening fields (EncodePriQEntry) and
-    // runs the structure pass over the table. False when a number is missing;
-    // the editor then stays open and nothing is stored. Does nothing once the
-    // session has ended.
-    bool Accept(const PriQEditorFields& fields);
-    // Any other ending: writes the restore copy back over the entry. Does
-    // nothing once the session has ended.
-    void Cancel();
-
-    bool isOpen() const { return state_ == State::Open; }
-    bool isCommitted() const { return state_ == State::Committed; }
+    // What the editor dialog called before accept() and cancel(); remove
+    // once it calls those.
+    bool Accept(const PriQEditorFields& fields) { return accept(fields); }
+    void Cancel() { cancel(); }
 
 private:
-    enum class State { Open, Committed, Restored };
+    bool encode(const PriQEditorFields& opening, const PriQEditorFields& current,
+                PriorityQueueEntry& entry) override;
 
     PriQTable& table_;
-    int entryNumber_;
-    PriorityQueueEntry restoreCopy_;
-    PriQEditorFields openingFields_;
-    State state_ = State::Open;
 };
 
 } // namespace talvex

@@ -1,14 +1,11 @@
 #pragma once
 // The priority-queue table as the page and its editor see it: 64 entries in
 // table order, each entry's place in its queue told by its position bits.
-#include <array>
 #include <cstdint>
 
 #include "config/records.h"
 
 namespace talvex {
-
-using PriQTable = std::array<PriorityQueueEntry, PRIQ_COUNT>;
 
 // The position bits of an entry: PQ_START, PQ_MIDDLE and PQ_END of `flags`.
 inline std::uint16_t PositionBits(const PriorityQueueEntry& entry)

@@ -8,15 +8,32 @@
 
 namespace talvex {
 
-QosNode OpenQosEditor(QosNode& node)
+void WriteQosOpenDefaults(QosNode& node)
 {
-    const QosNode copy = node;
     if (node.flags == 0)
         node.flags = QOS_NEW_NODE_FLAGS;
     if (node.rateInterval == 0u)
         node.rateInterval = DEFAULT_RATE_INTERVAL;
     if (node.samplePeriod == 0u)
         node.samplePeriod = DEFAULT_SAMPLE_PERIOD;
+}
+
+QosEditorSession::QosEditorSession(QosTable& table, int index) : EditorSession(table, index)
+{
+    WriteQosOpenDefaults(record());
+    setOpeningFields(DecodeQosEditor(record(), index));
+}
+
+bool QosEditorSession::encode(const QosEditorFields& opening, const QosEditorFields& current,
+                              QosNode& node)
+{
+    return AcceptQosEditor(opening, current, node);
+}
+
+QosNode OpenQosEditor(QosNode& node)
+{
+    const QosNode copy = node;
+    WriteQosOpenDefaults(node);
     return copy;
 }
 

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 
+#include "config/editor_session.h"
 #include "config/records.h"
 
 namespace talvex {
@@ -31,10 +32,9 @@ struct QosEditorFields {
     bool immortal = false;
 };
 
-// Takes the restore copy of the node, then writes the defaults where a value
-// is missing (flags 0x0011, rate interval 1000, sample period 1000000).
-// Returns the copy, for CancelQosEditor.
-QosNode OpenQosEditor(QosNode& node);
+// The defaults the editor writes when it opens, where a value is missing:
+// flags 0x0011, rate interval 1000, sample period 1000000.
+void WriteQosOpenDefaults(QosNode& node);
 
 // What the editor shows for the node (after OpenQosEditor) at this index.
 QosEditorFields DecodeQosEditor(const QosNode& node, int index);
@@ -56,7 +56,21 @@ std::uint16_t EncodeQosFlags(std::uint16_t oldFlags, const QosEditorFields& fiel
 bool AcceptQosEditor(const QosEditorFields& opening, const QosEditorFields& fields,
                      QosNode& node);
 
-// Writes the copy taken at opening back over the node.
+// One run of the editor on node `index` of the live table (EditorSession):
+// opening writes WriteQosOpenDefaults and shows DecodeQosEditor; OK is
+// AcceptQosEditor.
+class QosEditorSession final : public EditorSession<QosNode, QosEditorFields> {
+public:
+    QosEditorSession(QosTable& table, int index);
+
+private:
+    bool encode(const QosEditorFields& opening, const QosEditorFields& current,
+                QosNode& node) override;
+};
+
+// What the editor dialog called before QosEditorSession; remove once it runs
+// on the session. Opening returns the restore copy; Cancel puts it back.
+QosNode OpenQosEditor(QosNode& node);
 inline void CancelQosEditor(const QosNode& copy, QosNode& node) { node = copy; }
 
 } // namespace talvex

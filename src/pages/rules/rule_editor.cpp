@@ -13,8 +13,6 @@ namespace talvex {
 
 namespace {
 
-constexpr std::uint16_t CONDITION_WORD_MASK = 0x1F00;
-constexpr std::uint32_t CONDITION_COMPARISON = 0x0000;
 constexpr std::uint32_t FORM_COMPARISON = 1;
 constexpr std::uint8_t KEPT_HIGH_BITS = 0xE0;
 
@@ -118,12 +116,10 @@ bool EncodePattern(const RuleEditorFields& fields, bool blockEdited, bool length
 
 } // namespace
 
-RuleRecord OpenRuleEditor(RuleRecord& record)
+void WriteRuleOpenDefaults(RuleRecord& record)
 {
-    const RuleRecord copy = record;
     if (!record.isUsed())
         record.setCodeWord(NEW_RULE_DEFAULT);
-    return copy;
 }
 
 RuleEditorFields DecodeRuleEditor(const RuleRecord& record, int slot)
@@ -212,6 +208,25 @@ bool AcceptRuleEditor(const RuleEditorFields& opening, const RuleEditorFields& f
         return false;
     record = result;
     return true;
+}
+
+RuleEditorSession::RuleEditorSession(RuleTable& table, int slot) : EditorSession(table, slot)
+{
+    WriteRuleOpenDefaults(record());
+    setOpeningFields(DecodeRuleEditor(record(), slot));
+}
+
+bool RuleEditorSession::encode(const RuleEditorFields& opening, const RuleEditorFields& current,
+                               RuleRecord& record)
+{
+    return AcceptRuleEditor(opening, current, record);
+}
+
+RuleRecord OpenRuleEditor(RuleRecord& record)
+{
+    const RuleRecord copy = record;
+    WriteRuleOpenDefaults(record);
+    return copy;
 }
 
 void CancelRuleEditor(const RuleRecord& copy, RuleRecord& record) { record = copy; }

@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "config/editor_session.h"
 #include "config/records.h"
 
 namespace talvex {
@@ -28,10 +29,9 @@ struct RuleEditorFields {
     std::array<std::string, 4> params;  // "Parameter 1:" to "Parameter 4:"
 };
 
-// Opening the editor on a record: returns the 64-byte copy that Cancel puts
-// back, and turns an unused record (bytes 4 to 7 zero) into a new rule by
-// writing NEW_RULE_DEFAULT there.
-RuleRecord OpenRuleEditor(RuleRecord& record);
+// The default the editor writes when it opens: an unused record (bytes 4 to
+// 7 zero) becomes a new rule with NEW_RULE_DEFAULT there.
+void WriteRuleOpenDefaults(RuleRecord& record);
 
 // The fields the editor shows for the record in `slot`. A code without a row
 // in its table shows as the table's first row.
@@ -63,7 +63,21 @@ RuleEditorEnabling RuleEditorEnablingFor(std::uint32_t condition, std::uint32_t 
 bool AcceptRuleEditor(const RuleEditorFields& opening, const RuleEditorFields& fields,
                       RuleRecord& record);
 
-// Cancel: the record gets back the copy taken at open.
+// One run of the editor on slot `slot` of the live table (EditorSession):
+// opening writes WriteRuleOpenDefaults and shows DecodeRuleEditor; OK is
+// AcceptRuleEditor. The wizards' results reach only the fields.
+class RuleEditorSession final : public EditorSession<RuleRecord, RuleEditorFields> {
+public:
+    RuleEditorSession(RuleTable& table, int slot);
+
+private:
+    bool encode(const RuleEditorFields& opening, const RuleEditorFields& current,
+                RuleRecord& record) override;
+};
+
+// What the editor dialog called before RuleEditorSession; remove once it
+// runs on the session. Opening returns the restore copy; Cancel puts it back.
+RuleRecord OpenRuleEditor(RuleRecord& record);
 void CancelRuleEditor(const RuleRecord& copy, RuleRecord& record);
 
 } // namespace talvex

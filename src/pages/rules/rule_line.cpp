@@ -11,15 +11,6 @@ namespace talvex {
 
 namespace {
 
-constexpr std::uint16_t CONDITION_WORD_MASK = 0x1F00;
-
-constexpr std::uint32_t CONDITION_RECEIVED = 0x0100;
-constexpr std::uint32_t CONDITION_SENT = 0x1100;
-constexpr std::uint32_t CONDITION_CONNECTION_EXISTS = 0x0800;
-constexpr std::uint32_t CONDITION_CONNECTION_NEW = 0x1800;
-constexpr std::uint32_t CONDITION_POPULATION_IN = 0x0900;
-constexpr std::uint32_t CONDITION_POPULATION_OUT = 0x1900;
-
 std::string SlotNumber(int slot)
 {
     char text[16];

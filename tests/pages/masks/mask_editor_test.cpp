@@ -16,7 +16,7 @@ std::vector<std::uint8_t> BytesOf(const AddressMask& mask)
 // Fields as the editor shows them right after opening on `record`.
 MaskEditorFields Opened(AddressMask& record, int entry = 3)
 {
-    OpenMaskRecord(record);
+    WriteMaskOpenDefaults(record);
     return DecodeMaskFields(record, entry);
 }
 
@@ -34,9 +34,8 @@ AddressMask UsedRecord()
 TEST(MaskEditorOpen, EmptyEntryGetsDefaultFlagsAndShowsZeros)
 {
     AddressMask record{};
-    const AddressMask copy = OpenMaskRecord(record);
+    WriteMaskOpenDefaults(record);
     EXPECT_EQ(record.flags, 0x0003);
-    EXPECT_EQ(copy.flags, 0);
 
     const MaskEditorFields f = DecodeMaskFields(record, 7);
     EXPECT_EQ(f.entry, "7");
@@ -67,16 +66,17 @@ TEST(MaskEditorOpen, UsedEntryKeepsItsFlags)
 {
     AddressMask record{};
     record.flags = 0x0100;
-    OpenMaskRecord(record);
+    WriteMaskOpenDefaults(record);
     EXPECT_EQ(record.flags, 0x0100);
 }
 
 TEST(MaskEditorCancel, RestoresTheRecordByteForByte)
 {
-    AddressMask record{};
-    const AddressMask copy = OpenMaskRecord(record);
-    RestoreMaskRecord(record, copy);
-    EXPECT_EQ(BytesOf(record), std::vector<std::uint8_t>(64, 0));
+    MaskTable table{};
+    MaskEditorSession session(table, 0);
+    EXPECT_EQ(table[0].flags, 0x0003);
+    session.cancel();
+    EXPECT_EQ(BytesOf(table[0]), std::vector<std::uint8_t>(64, 0));
 }
 
 TEST(MaskEditorDecode, ShowsSignedFieldsAndUnsignedWholeSeconds)

@@ -41,7 +41,7 @@ bool SameBytes(const QosNode& a, const QosNode& b)
 template <typename Edit>
 bool OpenEditAccept(QosNode& node, Edit edit)
 {
-    OpenQosEditor(node);
+    WriteQosOpenDefaults(node);
     const QosEditorFields opening = DecodeQosEditor(node, 0);
     QosEditorFields fields = opening;
     edit(fields);
@@ -50,11 +50,12 @@ bool OpenEditAccept(QosNode& node, Edit edit)
 
 TEST(QosEditorOpen, EmptyEntryGetsDefaultsAndShowsThem)
 {
-    QosNode node = EmptyNode();
+    QosTable table{};
+    QosNode& node = table[17];
+    node = EmptyNode();
     node.samplePeriod = 0;
     const QosNode before = node;
-    const QosNode copy = OpenQosEditor(node);
-    EXPECT_TRUE(SameBytes(copy, before));
+    QosEditorSession session(table, 17);
     EXPECT_EQ(node.flags, 0x0011);
     EXPECT_EQ(node.rateInterval, 1000u);
     EXPECT_EQ(node.samplePeriod, 1000000u);
@@ -71,7 +72,7 @@ TEST(QosEditorOpen, EmptyEntryGetsDefaultsAndShowsThem)
                  || fields.banking);
     EXPECT_FALSE(ThresholdControlsEnabled(fields.thresholds));
 
-    CancelQosEditor(copy, node);
+    session.cancel();
     EXPECT_TRUE(SameBytes(node, before));
     EXPECT_EQ(node.flags, 0);
 }
@@ -85,7 +86,7 @@ TEST(QosEditorOpen, ExistingValuesAreKeptAndShownInOperatorUnits)
     node.lowThreshold = 6;
     node.highThreshold = 699999;
     const QosNode before = node;
-    OpenQosEditor(node);
+    WriteQosOpenDefaults(node);
     EXPECT_TRUE(SameBytes(node, before));
 
     const QosEditorFields fields = DecodeQosEditor(node, 5);
@@ -363,7 +364,7 @@ TEST(QosEditorConversions, DoNotDependOnTheProcessLocale)
         f.seconds = "0.7";
         f.low = "10";
     });
-    OpenQosEditor(node);
+    WriteQosOpenDefaults(node);
     const std::string shown = DecodeQosEditor(node, 0).seconds;
     std::setlocale(LC_ALL, previous.c_str());
     EXPECT_TRUE(accepted);

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <memory>
 
 #include "pages/rules/rule_editor.h"
 #include "rule_builders.h"
@@ -32,20 +33,22 @@ RuleRecord ResetSlot(int slot)
 // Opens the editor on `rule` and returns the fields it shows.
 RuleEditorFields OpenAndDecode(RuleRecord& rule, int slot)
 {
-    OpenRuleEditor(rule);
+    WriteRuleOpenDefaults(rule);
     return DecodeRuleEditor(rule, slot);
 }
 
 TEST(RuleEditor, OpenOnUnusedSlotWritesNewRuleDefaultAndCancelRestores)
 {
-    RuleRecord rule = ResetSlot(12);
+    auto table = std::make_unique<RuleTable>();
+    RuleRecord& rule = (*table)[12];
+    rule = ResetSlot(12);
     rule.runtimeA = 0x12345678;
     const RuleRecord original = rule;
-    const RuleRecord copy = OpenRuleEditor(rule);
+    RuleEditorSession session(*table, 12);
     EXPECT_EQ(rule.codeWord(), NEW_RULE_DEFAULT);
     EXPECT_EQ(RecordBytes(rule)[4], 0x01);
     EXPECT_EQ(RecordBytes(rule)[7], 0x09);
-    CancelRuleEditor(copy, rule);
+    session.cancel();
     EXPECT_TRUE(SameBytes(rule, original));
 }
 
@@ -53,7 +56,7 @@ TEST(RuleEditor, OpenOnUsedSlotLeavesTheRecordAlone)
 {
     RuleRecord rule = ComparisonRule(BASE_FRAGS, 0x0200, 9, {0x06}, {0xFF});
     const RuleRecord original = rule;
-    OpenRuleEditor(rule);
+    WriteRuleOpenDefaults(rule);
     EXPECT_TRUE(SameBytes(rule, original));
 }
 

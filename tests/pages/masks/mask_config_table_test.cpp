@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "config/action_references.h"
-#include "pages/masks/mask_table_ops.h"
+#include "pages/masks/mask_config_table.h"
 
 namespace talvex {
 namespace {
@@ -29,24 +29,7 @@ std::vector<std::uint8_t> BytesOf(const AddressMask& mask)
     return {bytes.begin(), bytes.end()};
 }
 
-TEST(FirstUnusedMask, FindsTheLowestEntryWithZeroFlags)
-{
-    auto image = NewImage();
-    for (int i = 0; i < 5; ++i)
-        image->maskTable[i].flags = 0x0001;
-    image->maskTable[6].flags = 0x0001;
-    EXPECT_EQ(FirstUnusedMask(*image), 5);
-}
-
-TEST(FirstUnusedMask, FullTableGivesNothing)
-{
-    auto image = NewImage();
-    for (auto& mask : image->maskTable)
-        mask.flags = 0x0100;
-    EXPECT_FALSE(FirstUnusedMask(*image).has_value());
-}
-
-TEST(DeleteMasks, ClearsOnlyTheUsageFieldsAndKeepsTheRest)
+TEST(MaskDelete, ClearsOnlyTheUsageFieldsAndKeepsTheRest)
 {
     auto image = NewImage();
     image->maskTable[2] = PatternedMask(10);
@@ -56,7 +39,7 @@ TEST(DeleteMasks, ClearsOnlyTheUsageFieldsAndKeepsTheRest)
     const auto before3 = BytesOf(image->maskTable[3]);
 
     const std::vector<int> selected{4, 2};
-    EXPECT_EQ(DeleteMasks(*image, selected), 3);
+    EXPECT_EQ(MaskConfigTable().deleteEntries(*image, selected).line, 3);
 
     for (int entry : {2, 4}) {
         const AddressMask& mask = image->maskTable[entry];
@@ -79,37 +62,6 @@ TEST(DeleteMasks, ClearsOnlyTheUsageFieldsAndKeepsTheRest)
     EXPECT_EQ(BytesOf(image->maskTable[3]), before3);
 }
 
-TEST(DeleteMasks, LineToSelectFollowsTheLowestDeletedEntry)
-{
-    struct Case {
-        std::vector<int> selected;
-        int expected;
-    };
-    const Case cases[] = {
-        {{}, 0},           // nothing selected: line 0
-        {{63}, 64},        // past the end: the selection stays
-        {{0}, 1},
-        {{40, 7, 63}, 8},
-        {{-1, 64}, 0},     // lines outside the list are ignored
-    };
-    for (const Case& c : cases) {
-        auto image = NewImage();
-        EXPECT_EQ(DeleteMasks(*image, c.selected), c.expected);
-    }
-}
-
-TEST(MoveNeighbour, UpAndDownStopAtTheEndsOfTheTable)
-{
-    EXPECT_EQ(MoveNeighbour(1, MoveDirection::Up), 0);
-    EXPECT_EQ(MoveNeighbour(63, MoveDirection::Up), 62);
-    EXPECT_FALSE(MoveNeighbour(0, MoveDirection::Up));
-    EXPECT_FALSE(MoveNeighbour(64, MoveDirection::Up));
-    EXPECT_EQ(MoveNeighbour(0, MoveDirection::Down), 1);
-    EXPECT_EQ(MoveNeighbour(62, MoveDirection::Down), 63);
-    EXPECT_FALSE(MoveNeighbour(63, MoveDirection::Down));
-    EXPECT_FALSE(MoveNeighbour(-1, MoveDirection::Down));
-}
-
 TEST(ActionReferenceTable, OnlyTheThreeWholeBytesCountAsMaskReferences)
 {
     for (int byte = 0; byte < 256; ++byte) {
@@ -119,7 +71,7 @@ TEST(ActionReferenceTable, OnlyTheThreeWholeBytesCountAsMaskReferences)
     }
 }
 
-TEST(ExchangeMasks, SwapsWholeRecordsAndRenumbersRuleReferences)
+TEST(MaskExchange, SwapsWholeRecordsAndRenumbersRuleReferences)
 {
     auto image = NewImage();
     image->maskTable[4] = PatternedMask(4);
@@ -133,8 +85,10 @@ TEST(ExchangeMasks, SwapsWholeRecordsAndRenumbersRuleReferences)
     image->maskTable[9].defaultAction = 0x16;  // "Audit, Then Forward..." mask 4
     image->maskTable[9].defaultParam = 4;
 
-    ExchangeMasks(*image, 4, 5);
+    const RewrittenEntries rewritten = MaskConfigTable().exchange(*image, 4, 5);
 
+    EXPECT_EQ(rewritten.of(TableKind::Rules), RewrittenEntries::Entries().set(10).set(11));
+    EXPECT_EQ(rewritten.of(TableKind::Masks), RewrittenEntries::Entries().set(4).set(5).set(9));
     EXPECT_EQ(image->ruleTable[10].thenParam, 5);
     EXPECT_EQ(image->ruleTable[11].elseParam, 4);
     EXPECT_EQ(image->maskTable[9].defaultParam, 5);
@@ -142,7 +96,7 @@ TEST(ExchangeMasks, SwapsWholeRecordsAndRenumbersRuleReferences)
     EXPECT_EQ(BytesOf(image->maskTable[5]), bytes4);
 }
 
-TEST(ExchangeMasks, BothReferencesOfOneRuleAreExchangedNotMerged)
+TEST(MaskExchange, BothReferencesOfOneRuleAreExchangedNotMerged)
 {
     auto image = NewImage();
     RuleRecord& rule = image->ruleTable[0];  // unused rules are renumbered too
@@ -150,12 +104,12 @@ TEST(ExchangeMasks, BothReferencesOfOneRuleAreExchangedNotMerged)
     rule.thenParam = 8;
     rule.elseAction = 0x16;
     rule.elseParam = 7;
-    ExchangeMasks(*image, 8, 7);
+    MaskConfigTable().exchange(*image, 8, 7);
     EXPECT_EQ(rule.thenParam, 7);
     EXPECT_EQ(rule.elseParam, 8);
 }
 
-TEST(ExchangeMasks, LeavesOtherActionsAndOtherNumbersAlone)
+TEST(MaskExchange, LeavesOtherActionsAndOtherNumbersAlone)
 {
     struct Case {
         std::uint8_t action;
@@ -176,22 +130,10 @@ TEST(ExchangeMasks, LeavesOtherActionsAndOtherNumbersAlone)
         image->ruleTable[200].thenParam = c.param;
         image->ruleTable[200].elseAction = c.action;
         image->ruleTable[200].elseParam = c.param;
-        ExchangeMasks(*image, 4, 5);
+        MaskConfigTable().exchange(*image, 4, 5);
         EXPECT_EQ(image->ruleTable[200].thenParam, c.param) << int(c.action) << " " << c.param;
         EXPECT_EQ(image->ruleTable[200].elseParam, c.param) << int(c.action) << " " << c.param;
     }
-}
-
-TEST(ExchangeMasks, EntriesOutsideTheTableChangeNothing)
-{
-    auto image = NewImage();
-    image->maskTable[63] = PatternedMask(63);
-    image->ruleTable[1].thenAction = 0x12;
-    image->ruleTable[1].thenParam = 63;
-    const auto before = BytesOf(image->maskTable[63]);
-    ExchangeMasks(*image, 63, 64);
-    EXPECT_EQ(BytesOf(image->maskTable[63]), before);
-    EXPECT_EQ(image->ruleTable[1].thenParam, 63);
 }
 
 } // namespace

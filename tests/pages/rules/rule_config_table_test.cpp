@@ -4,7 +4,7 @@
 #include <memory>
 #include <vector>
 
-#include "pages/rules/rule_table_ops.h"
+#include "pages/rules/rule_config_table.h"
 #include "rule_builders.h"
 
 using namespace talvex;
@@ -25,11 +25,13 @@ RuleTable PatternedTable()
     return table;
 }
 
-TEST(RuleTableOps, StampWritesEachSlotNumberIntoNumberAndIndexOnly)
+TEST(RuleTable, OpeningThePageStampsEachSlotNumberIntoNumberAndIndexOnly)
 {
-    RuleTable table = PatternedTable();
+    auto image = std::make_unique<ConfigImage>();
+    RuleTable& table = image->ruleTable;
+    table = PatternedTable();
     const RuleTable before = table;
-    StampRuleNumbers(table);
+    RuleConfigTable().openPage(*image);
     for (int s = 0; s < RULE_COUNT; ++s) {
         const auto& rule = table[static_cast<std::size_t>(s)];
         EXPECT_EQ(rule.ruleNumber, s);
@@ -40,26 +42,27 @@ TEST(RuleTableOps, StampWritesEachSlotNumberIntoNumberAndIndexOnly)
     }
 }
 
-TEST(RuleTableOps, LowestUnusedLooksAtBytesFourToSevenOnly)
+TEST(RuleTable, LowestUnusedLooksAtBytesFourToSevenOnly)
 {
-    RuleTable table{};
+    auto image = std::make_unique<ConfigImage>();
+    RuleTable& table = image->ruleTable;
     for (auto& rule : table)
         rule.elseAction = ACTION_DROP_FRAME;
-    EXPECT_EQ(LowestUnusedRule(table), std::nullopt);
-
     table[200].setCodeWord(0);
     table[200].patternData.fill(0x55);
     table[200].offset = 3;
     table[90].setCodeWord(0);
-    EXPECT_EQ(LowestUnusedRule(table), 90);
+    EXPECT_EQ(RuleConfigTable().firstUnused(*image), 90);
 }
 
-TEST(RuleTableOps, DeleteClearsExactlyTheOwnedBytes)
+TEST(RuleTable, DeleteClearsExactlyTheOwnedBytes)
 {
-    RuleTable table = PatternedTable();
+    auto image = std::make_unique<ConfigImage>();
+    RuleTable& table = image->ruleTable;
+    table = PatternedTable();
     const RuleTable before = table;
     const std::vector<int> selected{7, 3};
-    EXPECT_EQ(DeleteRules(table, selected), 4);
+    EXPECT_EQ(RuleConfigTable().deleteEntries(*image, selected).line, 4);
 
     for (int s : selected) {
         const auto now = RecordBytes(table[static_cast<std::size_t>(s)]);
@@ -79,16 +82,7 @@ TEST(RuleTableOps, DeleteClearsExactlyTheOwnedBytes)
     }
 }
 
-TEST(RuleTableOps, DeleteNamesTheLineToSelectAfterwards)
-{
-    RuleTable table{};
-    EXPECT_EQ(DeleteRules(table, std::vector<int>{}), 0);
-    EXPECT_EQ(DeleteRules(table, std::vector<int>{255}), std::nullopt);
-    EXPECT_EQ(DeleteRules(table, std::vector<int>{255, 254}), 255);
-    EXPECT_EQ(DeleteRules(table, std::vector<int>{0}), 1);
-}
-
-TEST(RuleTableOps, ExchangeMovesRuleReferencesAndSwapsRecords)
+TEST(RuleTable, ExchangeMovesRuleReferencesAndSwapsRecords)
 {
     auto image = std::make_unique<ConfigImage>();
     RuleTable& table = image->ruleTable;
@@ -107,7 +101,7 @@ TEST(RuleTableOps, ExchangeMovesRuleReferencesAndSwapsRecords)
     const RuleRecord ten = table[10];
     const RuleRecord eleven = table[11];
 
-    const std::bitset<RULE_COUNT> changed = ExchangeRules(*image, 10, 11);
+    const RewrittenEntries changed = RuleConfigTable().exchange(*image, 10, 11);
 
     EXPECT_EQ(table[20].thenParam, 11);
     EXPECT_EQ(table[20].elseParam, 12);
@@ -121,31 +115,23 @@ TEST(RuleTableOps, ExchangeMovesRuleReferencesAndSwapsRecords)
     EXPECT_EQ(table[10].thenAction, eleven.thenAction);
     EXPECT_EQ(table[11].thenAction, ten.thenAction);
     EXPECT_EQ(image->maskTable[3].defaultParam, 11);
-    EXPECT_EQ(changed, std::bitset<RULE_COUNT>().set(10).set(11).set(20).set(30).set(50));
+    EXPECT_EQ(changed.of(TableKind::Rules),
+              RewrittenEntries::Entries().set(10).set(11).set(20).set(30).set(50));
+    EXPECT_EQ(changed.of(TableKind::Masks), RewrittenEntries::Entries().set(3));
 }
 
-TEST(RuleTableOps, ExchangedRulesReferringToEachOtherKeepPointingAtEachOther)
+TEST(RuleTable, ExchangedRulesReferringToEachOtherKeepPointingAtEachOther)
 {
     auto image = std::make_unique<ConfigImage>();
     RuleTable& table = image->ruleTable;
     table[4] = ActionRule(ACTION_GOTO_RULE, 5, ACTION_GOTO_SEQUENCE, 4);
     table[5] = ActionRule(ACTION_GOTO_RULE, 4, ACTION_FORWARD_FRAME, 4);
-    ExchangeRules(*image, 4, 5);
+    RuleConfigTable().exchange(*image, 4, 5);
     // The rule now in 5 pointed at 5 (now 4) and at itself (now 5).
     EXPECT_EQ(table[5].thenParam, 4);
     EXPECT_EQ(table[5].elseParam, 5);
     EXPECT_EQ(table[4].thenParam, 5);
     EXPECT_EQ(table[4].elseParam, 4);  // Forward Frame: no reference
-}
-
-TEST(RuleTableOps, UpAndDnStopAtTheEndsAndWithoutCaret)
-{
-    EXPECT_EQ(RuleAbove(0), std::nullopt);
-    EXPECT_EQ(RuleAbove(-1), std::nullopt);
-    EXPECT_EQ(RuleAbove(1), 0);
-    EXPECT_EQ(RuleBelow(255), std::nullopt);
-    EXPECT_EQ(RuleBelow(-1), std::nullopt);
-    EXPECT_EQ(RuleBelow(254), 255);
 }
 
 } // namespace

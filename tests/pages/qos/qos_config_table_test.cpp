@@ -6,7 +6,7 @@
 #include <memory>
 
 #include "config/config_file.h"
-#include "pages/qos/qos_table.h"
+#include "pages/qos/qos_config_table.h"
 
 namespace talvex {
 namespace {
@@ -35,19 +35,6 @@ bool SameBytes(const QosNode& a, const QosNode& b)
     return std::memcmp(&a, &b, sizeof(QosNode)) == 0;
 }
 
-TEST(LowestEmptyQos, FindsTheFirstEntryWithZeroFlagsOrNoneInAFullTable)
-{
-    auto image = FreshImage();
-    EXPECT_EQ(LowestEmptyQos(*image), 0);
-    image->qosTable[0].flags = QOS_BY_FRAMES;
-    image->qosTable[1].flags = 0x0002;
-    image->qosTable[3].flags = QOS_IMMORTAL;
-    EXPECT_EQ(LowestEmptyQos(*image), 2);
-    for (QosNode& node : image->qosTable)
-        node.flags = 0x8000;
-    EXPECT_EQ(LowestEmptyQos(*image), std::nullopt);
-}
-
 TEST(EmptyQosNode, ClearsEverythingButTheLastWordAndSetsTheDefaultSamplePeriod)
 {
     QosNode node = MarkedNode(1);
@@ -61,7 +48,7 @@ TEST(EmptyQosNode, ClearsEverythingButTheLastWordAndSetsTheDefaultSamplePeriod)
     EXPECT_FALSE(node.isUsed());
 }
 
-TEST(DeleteQosEntries, EmptiesSelectedEntriesHighestFirstAndSelectsTheLineAfterTheLowest)
+TEST(QosDelete, EmptiesSelectedEntriesHighestFirstAndSelectsTheLineAfterTheLowest)
 {
     auto image = FreshImage();
     for (int i = 0; i < QOS_COUNT; ++i)
@@ -69,42 +56,15 @@ TEST(DeleteQosEntries, EmptiesSelectedEntriesHighestFirstAndSelectsTheLineAfterT
     const QosNode untouched = image->qosTable[7];
 
     const int selected[] = {5, 9};
-    const QosDeleteResult result = DeleteQosEntries(*image, selected);
+    const DeleteResult result = QosConfigTable().deleteEntries(*image, selected);
     EXPECT_THAT(result.emptied, ElementsAre(9, 5));
-    EXPECT_EQ(result.lineToSelect, 6);
+    EXPECT_EQ(result.line, 6);
     EXPECT_FALSE(image->qosTable[5].isUsed());
     EXPECT_FALSE(image->qosTable[9].isUsed());
     EXPECT_TRUE(SameBytes(image->qosTable[7], untouched));
 }
 
-TEST(DeleteQosEntries, LineToSelectFollowsTheLowestDeletedLine)
-{
-    struct Case {
-        std::vector<int> selected;
-        int lineToSelect;
-    };
-    const Case cases[] = {
-        {{}, 0},           // nothing deleted: line 0
-        {{63}, 64},        // no line after 63: the page leaves the selection alone
-        {{0, 63, 12}, 1},  // order of the selection does not matter
-        {{-1, 64}, 0},     // lines outside the table are skipped
-    };
-    for (const Case& c : cases) {
-        auto image = FreshImage();
-        EXPECT_EQ(DeleteQosEntries(*image, c.selected).lineToSelect, c.lineToSelect);
-    }
-}
-
-TEST(QosMoveNeighbour, StaysInsideTheTable)
-{
-    EXPECT_EQ(QosMoveNeighbour(4, QosMove::Down), 5);
-    EXPECT_EQ(QosMoveNeighbour(0, QosMove::Up), std::nullopt);
-    EXPECT_EQ(QosMoveNeighbour(63, QosMove::Down), std::nullopt);
-    EXPECT_EQ(QosMoveNeighbour(63, QosMove::Up), 62);
-    EXPECT_EQ(QosMoveNeighbour(-1, QosMove::Down), std::nullopt);
-}
-
-TEST(ExchangeQosNodes, RenumbersQosReferencesInRulesMasksAndQueues)
+TEST(QosExchange, RenumbersQosReferencesInRulesMasksAndQueues)
 {
     auto image = FreshImage();
     const QosNode four = MarkedNode(40);
@@ -134,8 +94,12 @@ TEST(ExchangeQosNodes, RenumbersQosReferencesInRulesMasksAndQueues)
     image->maskTable[21].defaultAction = ACTION_QOS;  // default action "QoS..." node 4
     image->maskTable[21].defaultParam = 4;
 
-    ExchangeQosNodes(*image, 4, 5);
+    const RewrittenEntries rewritten = QosConfigTable().exchange(*image, 4, 5);
 
+    EXPECT_EQ(rewritten.of(TableKind::Rules), RewrittenEntries::Entries().set(10).set(11));
+    EXPECT_EQ(rewritten.of(TableKind::Masks), RewrittenEntries::Entries().set(20).set(21));
+    EXPECT_EQ(rewritten.of(TableKind::PriQ), RewrittenEntries::Entries().set(30));
+    EXPECT_EQ(rewritten.of(TableKind::Qos), RewrittenEntries::Entries().set(4).set(5));
     EXPECT_EQ(thenQos.thenParam, 5);
     EXPECT_EQ(elseQos.elseParam, 4);
     EXPECT_EQ(notQos.thenParam, 4);
@@ -148,7 +112,7 @@ TEST(ExchangeQosNodes, RenumbersQosReferencesInRulesMasksAndQueues)
     EXPECT_TRUE(SameBytes(image->qosTable[4], five));
 }
 
-TEST(ExchangeQosNodes, RenumbersEmptyMasksAndQueuesAndRulesToo)
+TEST(QosExchange, RenumbersEmptyMasksAndQueuesAndRulesToo)
 {
     auto image = FreshImage();
     image->masksBlockAbsent = true;
@@ -157,7 +121,7 @@ TEST(ExchangeQosNodes, RenumbersEmptyMasksAndQueuesAndRulesToo)
     unusedRule.thenAction = ACTION_QOS;  // not RULE_DEFINED, still a reference
     unusedRule.thenParam = 0;
 
-    ExchangeQosNodes(*image, 0, 1);
+    QosConfigTable().exchange(*image, 0, 1);
 
     EXPECT_TRUE(std::all_of(image->maskTable.begin(), image->maskTable.end(),
                             [](const AddressMask& m) { return m.qosNode == 1; }));
@@ -167,7 +131,7 @@ TEST(ExchangeQosNodes, RenumbersEmptyMasksAndQueuesAndRulesToo)
     EXPECT_EQ(unusedRule.elseParam, 0);  // else action is none, no reference
 }
 
-TEST(ExchangeQosNodes, LeavesNegativeAndOutOfRangeReferencesAlone)
+TEST(QosExchange, LeavesNegativeAndOutOfRangeReferencesAlone)
 {
     auto image = FreshImage();
     image->maskTable[0].qosNode = -1;
@@ -176,7 +140,7 @@ TEST(ExchangeQosNodes, LeavesNegativeAndOutOfRangeReferencesAlone)
     image->ruleTable[0].thenAction = ACTION_QOS;
     image->ruleTable[0].thenParam = -1;
 
-    ExchangeQosNodes(*image, 62, 63);
+    QosConfigTable().exchange(*image, 62, 63);
 
     EXPECT_EQ(image->maskTable[0].qosNode, -1);
     EXPECT_EQ(image->priQTable[0].qosNode, 0x10005);

@@ -1,0 +1,126 @@
+#pragma once
+// One shape for the four tables of the image (rules, address masks, priority
+// queues, QoS nodes): everything a list page and `talvexcfg list` do with a
+// table, apart from widgets and the editor. Each table implements it once,
+// beside its page (pages/<table>/<table>_config_table.h).
+//
+// Entry numbers handed to these operations are a precondition (RequireEntry
+// in config/preconditions.h): a list offers only lines of its table. The
+// caret is not: the decisions that take it (Edit, Up, Dn) do nothing for a
+// caret outside the table or no caret (negative).
+#include <functional>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "config/records.h"
+#include "config/rewritten_entries.h"
+
+namespace talvex {
+
+// Up and Dn.
+enum class MoveStep { Up, Down };
+
+// What Edit does.
+enum class EditStep {
+    Nothing,          // no caret, or the caret outside the table
+    SelectCaretOnly,  // several lines are selected: the caret line becomes the only one
+    OpenEditor,       // the editor opens on the caret line
+};
+
+// The selection after Delete.
+enum class SelectAfter {
+    OnlyLine,   // `DeleteResult::line` becomes the only selected line and the caret
+    NoLine,     // no line stays selected
+    Unchanged,  // the selection stays as it was
+};
+
+struct DeleteResult {
+    std::vector<int> emptied;  // the entries emptied, highest first
+    SelectAfter select = SelectAfter::OnlyLine;
+    int line = 0;              // with SelectAfter::OnlyLine
+
+    bool operator==(const DeleteResult&) const = default;
+};
+
+// What a list draws again after a hook of its table ran, in this order.
+struct ListUpdate {
+    bool allLines = false;     // every line
+    bool fitWidth = false;     // then FitListWidth
+    bool caretOnly = false;    // then the caret line, noted before, as the only selected line
+
+    bool operator==(const ListUpdate&) const = default;
+};
+
+class ConfigTable {
+public:
+    virtual ~ConfigTable() = default;
+
+    virtual TableKind kind() const = 0;
+    // talvexcfg's word for the table: "rules", "masks", "priq" or "qos".
+    virtual std::string_view name() const = 0;
+    virtual int entryCount() const = 0;
+    // Whether the page offers Up and Dn.
+    virtual bool moves() const = 0;
+
+    virtual std::string lineText(const ConfigImage& image, int entry) const = 0;
+    // The entry Add opens the editor on: the lowest unused one; nothing when
+    // every entry is in use.
+    virtual std::optional<int> firstUnused(const ConfigImage& image) const = 0;
+
+    // Edit (or a double-click) with the caret on `caret` and `selectedCount`
+    // lines selected.
+    EditStep decideEdit(int caret, int selectedCount) const;
+    // Empties every selected entry, each once, from the last to the first,
+    // and names the selection afterwards: the line after the lowest emptied
+    // entry, line 0 when nothing was selected, and the table's own rule when
+    // the lowest emptied entry is the last line. References to the emptied
+    // entries stay as they are. The caller sets `modified`.
+    DeleteResult deleteEntries(ConfigImage& image, std::span<const int> selected) const;
+    // The entry Up or Dn exchanges the caret entry with; nothing at the ends
+    // of the table, without a caret, or on a table that does not move.
+    std::optional<int> neighbour(int caret, MoveStep step) const;
+    // Exchanges entries a and b as whole records and renumbers every
+    // reference to them. Returns every entry of every table whose record
+    // changed, a and b included. Only on a table that moves. The caller sets
+    // `modified`.
+    RewrittenEntries exchange(ConfigImage& image, int a, int b) const;
+
+    // The page is shown for the first time.
+    virtual ListUpdate openPage(ConfigImage& image) const = 0;
+    // The page becomes the current one (each time, after the first showing).
+    virtual ListUpdate activatePage(ConfigImage& image) const;
+    // A command (Add or Edit ended with OK, Delete, Up, Dn) changed the table.
+    virtual ListUpdate afterChange(ConfigImage& image) const;
+
+protected:
+    // Delete's work on one entry.
+    virtual void emptyEntry(ConfigImage& image, int entry) const = 0;
+    // The selection after a delete whose lowest entry was the last line.
+    virtual SelectAfter afterDeletingLastLine() const { return SelectAfter::Unchanged; }
+    // The exchange of a table that moves.
+    virtual void exchangeEntries(ConfigImage& image, int a, int b,
+                                 RewrittenEntries& rewritten) const;
+};
+
+// The lowest entry of `table` that is not in use.
+template <typename Table>
+std::optional<int> FirstUnusedIn(const Table& table)
+{
+    for (std::size_t i = 0; i < table.size(); ++i) {
+        if (!table[i].isUsed())
+            return static_cast<int>(i);
+    }
+    return std::nullopt;
+}
+
+// The neighbour of `caret` in a table of `count` entries.
+std::optional<int> NeighbourOf(int caret, MoveStep step, int count);
+
+// Delete in a table of `count` entries, emptying each entry with `empty`.
+DeleteResult DeleteSelected(int count, std::span<const int> selected, SelectAfter afterLastLine,
+                            const std::function<void(int entry)>& empty);
+
+} // namespace talvex

@@ -1,0 +1,84 @@
+#pragma once
+// One run of an editor on one live record, apart from its widgets. Opening
+// takes the restore copy of the record (the editor then writes its defaults
+// into the record at once) and notes the fields the editor shows. OK encodes
+// the fields into the record; every other ending, the destruction of a
+// session that is still open included, writes the restore copy back. Both
+// endings are final and may be asked for again: a second accept() of an
+// accepted session and every cancel() after the first change nothing.
+//
+// Each editor derives its session: its constructor writes the defaults and
+// sets the opening fields, and encode() is the editor's OK.
+#include <utility>
+
+#include "config/preconditions.h"
+
+namespace talvex {
+
+template <typename Record, typename Fields>
+class EditorSession {
+public:
+    virtual ~EditorSession() { cancel(); }
+    EditorSession(const EditorSession&) = delete;
+    EditorSession& operator=(const EditorSession&) = delete;
+
+    int entryNumber() const { return entry_; }
+    const Record& restoreCopy() const { return restoreCopy_; }
+
+    // The fields as the editor shows them after opening, against which OK
+    // decides what the operator changed.
+    const Fields& openingFields() const { return openingFields_; }
+    // An editor that shows the opening fields through widgets which present
+    // some value in their own way hands back what they show.
+    void setOpeningFields(Fields shown) { openingFields_ = std::move(shown); }
+
+    // OK: encodes `current` into the record and ends the session as accepted.
+    // False, with the record untouched and the session open, when a field
+    // OK reads is invalid; false too once the session was cancelled.
+    bool accept(const Fields& current)
+    {
+        if (state_ != State::Open)
+            return state_ == State::Accepted;
+        if (!encode(openingFields_, current, record_))
+            return false;
+        state_ = State::Accepted;
+        return true;
+    }
+    // Any other ending: the record becomes the restore copy. Nothing once the
+    // session has ended.
+    void cancel()
+    {
+        if (state_ != State::Open)
+            return;
+        record_ = restoreCopy_;
+        state_ = State::Cancelled;
+    }
+
+    bool isOpen() const { return state_ == State::Open; }
+    bool isAccepted() const { return state_ == State::Accepted; }
+
+protected:
+    // Opens on entry `entry` of `table` (RequireEntry): takes the restore copy.
+    template <typename Table>
+    EditorSession(Table& table, int entry)
+        : record_(EntryAt(table, entry)), entry_(entry), restoreCopy_(record_)
+    {
+    }
+
+    Record& record() { return record_; }
+
+private:
+    // OK's encoding: false, with `record` untouched, when a field read is
+    // invalid.
+    virtual bool encode(const Fields& opening, const Fields& current, Record& record) = 0;
+
+    enum class State { Open, Accepted, Cancelled };
+
+    Record& record_;
+    int entry_;
+    Record restoreCopy_;
+    Fields openingFields_{};
+    State state_ = State::Open;
+};
+
+} // namespace talvex

@@ -1,0 +1,36 @@
+#pragma once
+// The four tables by kind, and a set of entries per table: what an exchange
+// of two entries rewrote, so a list can draw exactly those lines again.
+#include <array>
+#include <bitset>
+#include <cstddef>
+
+#include "config/records.h"
+
+namespace talvex {
+
+enum class TableKind { Rules, Masks, PriQ, Qos };
+constexpr std::size_t TABLE_KIND_COUNT = 4;
+
+class RewrittenEntries {
+public:
+    // One bit per entry number; the rule table is the longest.
+    using Entries = std::bitset<RULE_COUNT>;
+
+    void add(TableKind table, int entry) { at(table).set(static_cast<std::size_t>(entry)); }
+    void add(TableKind table, const Entries& entries) { at(table) |= entries; }
+    bool contains(TableKind table, int entry) const
+    {
+        return of(table).test(static_cast<std::size_t>(entry));
+    }
+    const Entries& of(TableKind table) const { return entries_[static_cast<std::size_t>(table)]; }
+
+    bool operator==(const RewrittenEntries&) const = default;
+
+private:
+    Entries& at(TableKind table) { return entries_[static_cast<std::size_t>(table)]; }
+
+    std::array<Entries, TABLE_KIND_COUNT> entries_{};
+};
+
+} // namespace talvex

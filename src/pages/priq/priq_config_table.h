@@ -1,0 +1,30 @@
+#pragma once
+// The priority-queue table as its list shows it: 64 entries drawn as a tree
+// of queues, an entry in use when its flags are not 0, no Up and Dn, and the
+// structure pass before every full drawing of the list.
+#include "config/config_table.h"
+
+namespace talvex {
+
+class PriQConfigTable final : public ConfigTable {
+public:
+    TableKind kind() const override { return TableKind::PriQ; }
+    std::string_view name() const override { return "priq"; }
+    int entryCount() const override { return PRIQ_COUNT; }
+    bool moves() const override { return false; }
+
+    std::string lineText(const ConfigImage& image, int entry) const override;
+    std::optional<int> firstUnused(const ConfigImage& image) const override;
+
+    // Both run the full refresh: the structure pass (which does not set
+    // `modified`), every line, the width, and the caret line alone selected.
+    // A change may move the queue numbers and QoS nodes of other entries.
+    ListUpdate openPage(ConfigImage& image) const override;
+    ListUpdate afterChange(ConfigImage& image) const override;
+
+protected:
+    // Only the flags word becomes 0.
+    void emptyEntry(ConfigImage& image, int entry) const override;
+};
+
+} // namespace talvex

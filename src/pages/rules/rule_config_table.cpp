@@ -1,0 +1,74 @@
+#include "pages/rules/rule_config_table.h"
+
+#include <algorithm>
+#include <utility>
+
+#include "config/action_references.h"
+#include "config/preconditions.h"
+#include "pages/rules/rule_line.h"
+
+namespace talvex {
+
+namespace {
+
+// Byte ranges of a rule record that delete zeroes.
+constexpr std::size_t CLEAR_FIRST_BEGIN = 2;
+constexpr std::size_t CLEAR_FIRST_END = 26;
+constexpr std::size_t CLEAR_SECOND_BEGIN = 28;
+constexpr std::size_t CLEAR_SECOND_END = 32;
+
+} // namespace
+
+std::string RuleConfigTable::lineText(const ConfigImage& image, int slot) const
+{
+    return RuleLineText(EntryAt(image.ruleTable, slot), slot);
+}
+
+std::optional<int> RuleConfigTable::firstUnused(const ConfigImage& image) const
+{
+    return FirstUnusedIn(image.ruleTable);
+}
+
+ListUpdate RuleConfigTable::openPage(ConfigImage& image) const
+{
+    StampRuleNumbers(image.ruleTable);
+    return {.allLines = true, .fitWidth = true};
+}
+
+ListUpdate RuleConfigTable::activatePage(ConfigImage&) const
+{
+    return {.allLines = true, .fitWidth = true};
+}
+
+void RuleConfigTable::emptyEntry(ConfigImage& image, int slot) const
+{
+    ClearRule(image.ruleTable, slot);
+}
+
+void RuleConfigTable::exchangeEntries(ConfigImage& image, int a, int b,
+                                      RewrittenEntries& rewritten) const
+{
+    SwapActionReferences(image, ReferencedTable::Rules, a, b, rewritten);
+    std::swap(image.ruleTable[static_cast<std::size_t>(a)],
+              image.ruleTable[static_cast<std::size_t>(b)]);
+}
+
+void StampRuleNumbers(RuleTable& table)
+{
+    for (int s = 0; s < RULE_COUNT; ++s) {
+        RuleRecord& rule = table[static_cast<std::size_t>(s)];
+        rule.ruleNumber = static_cast<std::uint16_t>(s);
+        rule.ruleIndex = static_cast<std::uint16_t>(s);
+    }
+}
+
+void ClearRule(RuleTable& table, int slot)
+{
+    RuleRecord& rule = EntryAt(table, slot);
+    rule.ruleNumber = static_cast<std::uint16_t>(slot);
+    auto bytes = RecordBytes(rule);
+    std::fill(bytes.begin() + CLEAR_FIRST_BEGIN, bytes.begin() + CLEAR_FIRST_END, 0);
+    std::fill(bytes.begin() + CLEAR_SECOND_BEGIN, bytes.begin() + CLEAR_SECOND_END, 0);
+}
+
+} // namespace talvex

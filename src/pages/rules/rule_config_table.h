@@ -1,0 +1,43 @@
+#pragma once
+// The rule table as its list shows it: 256 slots, a slot in use when bytes 4
+// to 7 are not zero, rules that name rules renumbered when two slots change
+// places, and every slot's own number stamped into it when the page opens.
+#include "config/config_table.h"
+
+namespace talvex {
+
+class RuleConfigTable final : public ConfigTable {
+public:
+    TableKind kind() const override { return TableKind::Rules; }
+    std::string_view name() const override { return "rules"; }
+    int entryCount() const override { return RULE_COUNT; }
+    bool moves() const override { return true; }
+
+    std::string lineText(const ConfigImage& image, int slot) const override;
+    std::optional<int> firstUnused(const ConfigImage& image) const override;
+
+    // Stamps every slot (StampRuleNumbers, which does not set `modified`);
+    // every line, then the width.
+    ListUpdate openPage(ConfigImage& image) const override;
+    // The other pages rewrite rule parameters when they move their entries:
+    // every line again, then the width; selection and caret stay.
+    ListUpdate activatePage(ConfigImage& image) const override;
+
+protected:
+    void emptyEntry(ConfigImage& image, int slot) const override;
+    // Deleting slot 255 as the lowest leaves no line selected.
+    SelectAfter afterDeletingLastLine() const override { return SelectAfter::NoLine; }
+    // "Goto Sequence..." and "Goto Rule..." (whole action byte 0x04 or 0x05)
+    // in the rules and in the address masks' default actions follow.
+    void exchangeEntries(ConfigImage& image, int a, int b,
+                         RewrittenEntries& rewritten) const override;
+};
+
+// Writes every slot's own number into its ruleNumber and ruleIndex.
+void StampRuleNumbers(RuleTable& table);
+
+// Empties one slot: ruleNumber becomes the slot number, bytes 2 to 25 and 28
+// to 31 become zero; bytes 26 and 27 and the pattern and mask stay.
+void ClearRule(RuleTable& table, int slot);
+
+} // namespace talvex

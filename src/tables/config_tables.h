@@ -1,0 +1,21 @@
+#pragma once
+// The four tables of the image, each as its ConfigTable, for whoever works
+// on all of them or picks one by name: talvexcfg's list and diff.
+#include <span>
+#include <string_view>
+
+#include "config/config_table.h"
+
+namespace talvex {
+
+// Rules, address masks, priority queues and QoS nodes: the order of the
+// sheet's pages.
+std::span<const ConfigTable* const> ConfigTables();
+
+// The table talvexcfg calls `name` ("rules", "masks", "priq", "qos"), or
+// nullptr.
+const ConfigTable* FindConfigTable(std::string_view name);
+
+const ConfigTable& ConfigTableOf(TableKind kind);
+
+} // namespace talvex

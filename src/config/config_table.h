@@ -58,12 +58,12 @@ class ConfigTable {
 public:
     virtual ~ConfigTable() = default;
 
-    virtual TableKind kind() const = 0;
+    TableKind kind() const { return kind_; }
     // talvexcfg's word for the table: "rules", "masks", "priq" or "qos".
-    virtual std::string_view name() const = 0;
-    virtual int entryCount() const = 0;
+    std::string_view name() const { return name_; }
+    int entryCount() const { return entryCount_; }
     // Whether the page offers Up and Dn.
-    virtual bool moves() const = 0;
+    bool moves() const { return moves_; }
 
     virtual std::string lineText(const ConfigImage& image, int entry) const = 0;
     // The entry Add opens the editor on: the lowest unused one; nothing when
@@ -96,6 +96,11 @@ public:
     virtual ListUpdate afterChange(ConfigImage& image) const;
 
 protected:
+    constexpr ConfigTable(TableKind kind, std::string_view name, int entryCount, bool moves)
+        : kind_(kind), name_(name), entryCount_(entryCount), moves_(moves)
+    {
+    }
+
     // Delete's work on one entry.
     virtual void emptyEntry(ConfigImage& image, int entry) const = 0;
     // The selection after a delete whose lowest entry was the last line.
@@ -103,6 +108,12 @@ protected:
     // The exchange of a table that moves.
     virtual void exchangeEntries(ConfigImage& image, int a, int b,
                                  RewrittenEntries& rewritten) const;
+
+private:
+    TableKind kind_;
+    std::string_view name_;
+    int entryCount_;
+    bool moves_;
 };
 
 // The lowest entry of `table` that is not in use.

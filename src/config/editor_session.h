@@ -7,8 +7,10 @@
 // endings are final and may be asked for again: a second accept() of an
 // accepted session and every cancel() after the first change nothing.
 //
-// Each editor derives its session: its constructor writes the defaults and
-// sets the opening fields, and encode() is the editor's OK.
+// An editor whose opening and OK need its record alone names its session
+// as a RecordEditorSession; one that needs more derives its own: its
+// constructor writes the defaults and sets the opening fields, and encode()
+// is the editor's OK.
 #include <utility>
 
 #include "config/preconditions.h"
@@ -80,5 +82,38 @@ private:
     Fields openingFields_{};
     State state_ = State::Open;
 };
+
+// The session of an editor that opens with WriteDefaults(record), shows
+// Decode(record, entry) and encodes its OK with Encode(opening, current,
+// record).
+template <typename Record, typename Fields, void (*WriteDefaults)(Record&),
+          Fields (*Decode)(const Record&, int),
+          bool (*Encode)(const Fields&, const Fields&, Record&)>
+class RecordEditorSession final : public EditorSession<Record, Fields> {
+public:
+    template <typename Table>
+    RecordEditorSession(Table& table, int entry) : EditorSession<Record, Fields>(table, entry)
+    {
+        WriteDefaults(this->record());
+        this->setOpeningFields(Decode(this->record(), entry));
+    }
+
+private:
+    bool encode(const Fields& opening, const Fields& current, Record& record) override
+    {
+        return Encode(opening, current, record);
+    }
+};
+
+// What the editor dialogs did before their sessions: the restore copy of
+// `record`, taken before writeDefaults(record). Goes with the dialogs' move
+// to the sessions.
+template <typename Record>
+Record OpenWithDefaults(Record& record, void (*writeDefaults)(Record&))
+{
+    const Record copy = record;
+    writeDefaults(record);
+    return copy;
+}
 
 } // namespace talvex

@@ -18,7 +18,6 @@ public:
     using Entries = std::bitset<RULE_COUNT>;
 
     void add(TableKind table, int entry) { at(table).set(static_cast<std::size_t>(entry)); }
-    void add(TableKind table, const Entries& entries) { at(table) |= entries; }
     bool contains(TableKind table, int entry) const
     {
         return of(table).test(static_cast<std::size_t>(entry));

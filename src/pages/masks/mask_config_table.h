@@ -8,10 +8,7 @@ namespace talvex {
 
 class MaskConfigTable final : public ConfigTable {
 public:
-    TableKind kind() const override { return TableKind::Masks; }
-    std::string_view name() const override { return "masks"; }
-    int entryCount() const override { return MASK_COUNT; }
-    bool moves() const override { return true; }
+    constexpr MaskConfigTable() : ConfigTable(TableKind::Masks, "masks", MASK_COUNT, /*moves=*/true) {}
 
     std::string lineText(const ConfigImage& image, int entry) const override;
     std::optional<int> firstUnused(const ConfigImage& image) const override;

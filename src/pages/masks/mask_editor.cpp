@@ -272,28 +272,4 @@ std::string StepOffsetText(std::string_view text, int delta)
     return DecimalText(std::clamp<std::int64_t>(start + delta, 0, HIGHEST_OFFSET));
 }
 
-MaskEditorSession::MaskEditorSession(MaskTable& table, int entry) : EditorSession(table, entry)
-{
-    WriteMaskOpenDefaults(record());
-    setOpeningFields(DecodeMaskFields(record(), entry));
-}
-
-bool MaskEditorSession::encode(const MaskEditorFields& opening, const MaskEditorFields& current,
-                               AddressMask& record)
-{
-    return AcceptMaskFields(opening, current, record);
-}
-
-AddressMask OpenMaskRecord(AddressMask& record)
-{
-    const AddressMask restoreCopy = record;
-    WriteMaskOpenDefaults(record);
-    return restoreCopy;
-}
-
-void RestoreMaskRecord(AddressMask& record, const AddressMask& restoreCopy)
-{
-    record = restoreCopy;
-}
-
 } // namespace talvex

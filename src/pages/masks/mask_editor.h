@@ -84,21 +84,17 @@ bool AcceptMaskFields(const MaskEditorFields& opening, const MaskEditorFields& f
 // and kept within 0 to 255. A box without a number counts as 0.
 std::string StepOffsetText(std::string_view text, int delta);
 
-// One run of the editor on entry `entry` of the live table (EditorSession):
-// opening writes WriteMaskOpenDefaults and shows DecodeMaskFields; OK is
-// AcceptMaskFields.
-class MaskEditorSession final : public EditorSession<AddressMask, MaskEditorFields> {
-public:
-    MaskEditorSession(MaskTable& table, int entry);
-
-private:
-    bool encode(const MaskEditorFields& opening, const MaskEditorFields& current,
-                AddressMask& record) override;
-};
+// One run of the editor on one entry of the live table, opened with
+// MaskEditorSession(table, entry).
+using MaskEditorSession = RecordEditorSession<AddressMask, MaskEditorFields, WriteMaskOpenDefaults,
+                                              DecodeMaskFields, AcceptMaskFields>;
 
 // What the editor dialog called before MaskEditorSession; remove once it
 // runs on the session. Opening returns the restore copy; Cancel puts it back.
-AddressMask OpenMaskRecord(AddressMask& record);
-void RestoreMaskRecord(AddressMask& record, const AddressMask& restoreCopy);
+inline AddressMask OpenMaskRecord(AddressMask& record)
+{
+    return OpenWithDefaults(record, WriteMaskOpenDefaults);
+}
+inline void RestoreMaskRecord(AddressMask& record, const AddressMask& copy) { record = copy; }
 
 } // namespace talvex

@@ -8,10 +8,7 @@ namespace talvex {
 
 class PriQConfigTable final : public ConfigTable {
 public:
-    TableKind kind() const override { return TableKind::PriQ; }
-    std::string_view name() const override { return "priq"; }
-    int entryCount() const override { return PRIQ_COUNT; }
-    bool moves() const override { return false; }
+    constexpr PriQConfigTable() : ConfigTable(TableKind::PriQ, "priq", PRIQ_COUNT, /*moves=*/false) {}
 
     std::string lineText(const ConfigImage& image, int entry) const override;
     std::optional<int> firstUnused(const ConfigImage& image) const override;

@@ -8,10 +8,7 @@ namespace talvex {
 
 class QosConfigTable final : public ConfigTable {
 public:
-    TableKind kind() const override { return TableKind::Qos; }
-    std::string_view name() const override { return "qos"; }
-    int entryCount() const override { return QOS_COUNT; }
-    bool moves() const override { return true; }
+    constexpr QosConfigTable() : ConfigTable(TableKind::Qos, "qos", QOS_COUNT, /*moves=*/true) {}
 
     std::string lineText(const ConfigImage& image, int entry) const override;
     std::optional<int> firstUnused(const ConfigImage& image) const override;

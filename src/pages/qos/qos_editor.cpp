@@ -18,25 +18,6 @@ void WriteQosOpenDefaults(QosNode& node)
         node.samplePeriod = DEFAULT_SAMPLE_PERIOD;
 }
 
-QosEditorSession::QosEditorSession(QosTable& table, int index) : EditorSession(table, index)
-{
-    WriteQosOpenDefaults(record());
-    setOpeningFields(DecodeQosEditor(record(), index));
-}
-
-bool QosEditorSession::encode(const QosEditorFields& opening, const QosEditorFields& current,
-                              QosNode& node)
-{
-    return AcceptQosEditor(opening, current, node);
-}
-
-QosNode OpenQosEditor(QosNode& node)
-{
-    const QosNode copy = node;
-    WriteQosOpenDefaults(node);
-    return copy;
-}
-
 QosEditorFields DecodeQosEditor(const QosNode& node, int index)
 {
     QosEditorFields fields;

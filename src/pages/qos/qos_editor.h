@@ -36,7 +36,7 @@ struct QosEditorFields {
 // flags 0x0011, rate interval 1000, sample period 1000000.
 void WriteQosOpenDefaults(QosNode& node);
 
-// What the editor shows for the node (after OpenQosEditor) at this index.
+// What the editor shows for the node (after its defaults) at this index.
 QosEditorFields DecodeQosEditor(const QosNode& node, int index);
 
 // The Low and High fields and "Use Absolute Thresholds" are usable only while
@@ -56,21 +56,14 @@ std::uint16_t EncodeQosFlags(std::uint16_t oldFlags, const QosEditorFields& fiel
 bool AcceptQosEditor(const QosEditorFields& opening, const QosEditorFields& fields,
                      QosNode& node);
 
-// One run of the editor on node `index` of the live table (EditorSession):
-// opening writes WriteQosOpenDefaults and shows DecodeQosEditor; OK is
-// AcceptQosEditor.
-class QosEditorSession final : public EditorSession<QosNode, QosEditorFields> {
-public:
-    QosEditorSession(QosTable& table, int index);
-
-private:
-    bool encode(const QosEditorFields& opening, const QosEditorFields& current,
-                QosNode& node) override;
-};
+// One run of the editor on one node of the live table, opened with
+// QosEditorSession(table, index).
+using QosEditorSession = RecordEditorSession<QosNode, QosEditorFields, WriteQosOpenDefaults,
+                                             DecodeQosEditor, AcceptQosEditor>;
 
 // What the editor dialog called before QosEditorSession; remove once it runs
 // on the session. Opening returns the restore copy; Cancel puts it back.
-QosNode OpenQosEditor(QosNode& node);
+inline QosNode OpenQosEditor(QosNode& node) { return OpenWithDefaults(node, WriteQosOpenDefaults); }
 inline void CancelQosEditor(const QosNode& copy, QosNode& node) { node = copy; }
 
 } // namespace talvex

@@ -8,10 +8,7 @@ namespace talvex {
 
 class RuleConfigTable final : public ConfigTable {
 public:
-    TableKind kind() const override { return TableKind::Rules; }
-    std::string_view name() const override { return "rules"; }
-    int entryCount() const override { return RULE_COUNT; }
-    bool moves() const override { return true; }
+    constexpr RuleConfigTable() : ConfigTable(TableKind::Rules, "rules", RULE_COUNT, /*moves=*/true) {}
 
     std::string lineText(const ConfigImage& image, int slot) const override;
     std::optional<int> firstUnused(const ConfigImage& image) const override;

@@ -210,25 +210,4 @@ bool AcceptRuleEditor(const RuleEditorFields& opening, const RuleEditorFields& f
     return true;
 }
 
-RuleEditorSession::RuleEditorSession(RuleTable& table, int slot) : EditorSession(table, slot)
-{
-    WriteRuleOpenDefaults(record());
-    setOpeningFields(DecodeRuleEditor(record(), slot));
-}
-
-bool RuleEditorSession::encode(const RuleEditorFields& opening, const RuleEditorFields& current,
-                               RuleRecord& record)
-{
-    return AcceptRuleEditor(opening, current, record);
-}
-
-RuleRecord OpenRuleEditor(RuleRecord& record)
-{
-    const RuleRecord copy = record;
-    WriteRuleOpenDefaults(record);
-    return copy;
-}
-
-void CancelRuleEditor(const RuleRecord& copy, RuleRecord& record) { record = copy; }
-
 } // namespace talvex

@@ -63,21 +63,18 @@ RuleEditorEnabling RuleEditorEnablingFor(std::uint32_t condition, std::uint32_t 
 bool AcceptRuleEditor(const RuleEditorFields& opening, const RuleEditorFields& fields,
                       RuleRecord& record);
 
-// One run of the editor on slot `slot` of the live table (EditorSession):
-// opening writes WriteRuleOpenDefaults and shows DecodeRuleEditor; OK is
-// AcceptRuleEditor. The wizards' results reach only the fields.
-class RuleEditorSession final : public EditorSession<RuleRecord, RuleEditorFields> {
-public:
-    RuleEditorSession(RuleTable& table, int slot);
-
-private:
-    bool encode(const RuleEditorFields& opening, const RuleEditorFields& current,
-                RuleRecord& record) override;
-};
+// One run of the editor on one slot of the live table, opened with
+// RuleEditorSession(table, slot). The wizards' results reach only the
+// fields, never the session.
+using RuleEditorSession = RecordEditorSession<RuleRecord, RuleEditorFields, WriteRuleOpenDefaults,
+                                              DecodeRuleEditor, AcceptRuleEditor>;
 
 // What the editor dialog called before RuleEditorSession; remove once it
 // runs on the session. Opening returns the restore copy; Cancel puts it back.
-RuleRecord OpenRuleEditor(RuleRecord& record);
-void CancelRuleEditor(const RuleRecord& copy, RuleRecord& record);
+inline RuleRecord OpenRuleEditor(RuleRecord& record)
+{
+    return OpenWithDefaults(record, WriteRuleOpenDefaults);
+}
+inline void CancelRuleEditor(const RuleRecord& copy, RuleRecord& record) { record = copy; }
 
 } // namespace talvex

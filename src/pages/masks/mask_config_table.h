@@ -8,7 +8,10 @@ namespace talvex {
 
 class MaskConfigTable final : public ConfigTable {
 public:
-    constexpr MaskConfigTable() : ConfigTable(TableKind::Masks, "masks", MASK_COUNT, /*moves=*/true) {}
+    constexpr MaskConfigTable()
+        : ConfigTable(TableKind::Masks, "masks", MASK_COUNT, /*moves=*/true)
+    {
+    }
 
     std::string lineText(const ConfigImage& image, int entry) const override;
     std::optional<int> firstUnused(const ConfigImage& image) const override;

@@ -8,7 +8,10 @@ namespace talvex {
 
 class PriQConfigTable final : public ConfigTable {
 public:
-    constexpr PriQConfigTable() : ConfigTable(TableKind::PriQ, "priq", PRIQ_COUNT, /*moves=*/false) {}
+    constexpr PriQConfigTable()
+        : ConfigTable(TableKind::PriQ, "priq", PRIQ_COUNT, /*moves=*/false)
+    {
+    }
 
     std::string lineText(const ConfigImage& image, int entry) const override;
     std::optional<int> firstUnused(const ConfigImage& image) const override;

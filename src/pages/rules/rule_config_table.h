@@ -8,7 +8,10 @@ namespace talvex {
 
 class RuleConfigTable final : public ConfigTable {
 public:
-    constexpr RuleConfigTable() : ConfigTable(TableKind::Rules, "rules", RULE_COUNT, /*moves=*/true) {}
+    constexpr RuleConfigTable()
+        : ConfigTable(TableKind::Rules, "rules", RULE_COUNT, /*moves=*/true)
+    {
+    }
 
     std::string lineText(const ConfigImage& image, int slot) const override;
     std::optional<int> firstUnused(const ConfigImage& image) const override;

@@ -10,7 +10,7 @@
 #include <clocale>
 #include <cstdio>
 
-#include "config/view/choice_list.h"
+#include "widgets/choice_list.h"
 #include "figure_lines.h"
 #include "shell/view/talvex_app.h"
 #include "yardstick_figures.h"

@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "shell/view/kit/shell_context.h"
-#include "shell/view/kit/talvex_page.h"
+#include "widgets/shell_context.h"
+#include "widgets/talvex_page.h"
 #include "shell/view/sheet_closing.h"
 
 class QDialogButtonBox;

@@ -5,7 +5,7 @@
 #include <QPushButton>
 
 #include "shell/shell_messages.h"
-#include "shell/view/kit/shell_context.h"
+#include "widgets/shell_context.h"
 
 namespace talvex {
 

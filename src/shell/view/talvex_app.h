@@ -7,7 +7,7 @@
 #include "config/records.h"
 #include "shell/startup.h"
 #include "shell/view/hints_window.h"
-#include "shell/view/kit/shell_context.h"
+#include "widgets/shell_context.h"
 #include "shell/view/property_sheet.h"
 
 namespace talvex {

@@ -1,5 +1,5 @@
 #pragma once
-#include "shell/view/kit/talvex_page.h"
+#include "widgets/talvex_page.h"
 
 class QPlainTextEdit;
 

@@ -12,7 +12,7 @@
 #include "pages/rules/view/ip_wizard_dialog.h"
 #include "pages/rules/view/rule_editor_dialog.h"
 #include "pages/rules/view/rules_page.h"
-#include "shell/view/kit/mnemonic_text.h"
+#include "widgets/mnemonic_text.h"
 
 using namespace talvex;
 

@@ -14,14 +14,14 @@
 #include <QVBoxLayout>
 
 #include "config/code_tables.h"
-#include "config/view/choice_list.h"
+#include "widgets/choice_list.h"
 #include "pages/masks/mask_hints.h"
-#include "shell/view/kit/dialog_buttons.h"
-#include "shell/view/kit/dialog_focus.h"
-#include "shell/view/kit/display_field.h"
-#include "shell/view/kit/focus_hint_filter.h"
-#include "shell/view/kit/mnemonic_text.h"
-#include "shell/view/kit/shell_context.h"
+#include "widgets/dialog_buttons.h"
+#include "widgets/dialog_focus.h"
+#include "widgets/display_field.h"
+#include "widgets/focus_hint_filter.h"
+#include "widgets/mnemonic_text.h"
+#include "widgets/shell_context.h"
 
 namespace talvex {
 

@@ -2,7 +2,7 @@
 // The "Address Masks" page: the 64 entries of the mask table, one line each,
 // with Add, Edit, Delete and the two moves. Every command works on the image
 // at once.
-#include "shell/view/kit/table_list_page.h"
+#include "widgets/table_list_page.h"
 
 namespace talvex {
 

@@ -12,11 +12,11 @@
 #include <QVBoxLayout>
 
 #include "config/code_tables.h"
-#include "config/view/choice_list.h"
-#include "shell/view/kit/dialog_buttons.h"
-#include "shell/view/kit/dialog_focus.h"
-#include "shell/view/kit/display_field.h"
-#include "shell/view/kit/mnemonic_text.h"
+#include "widgets/choice_list.h"
+#include "widgets/dialog_buttons.h"
+#include "widgets/dialog_focus.h"
+#include "widgets/display_field.h"
+#include "widgets/mnemonic_text.h"
 
 namespace talvex {
 

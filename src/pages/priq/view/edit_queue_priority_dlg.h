@@ -5,7 +5,7 @@
 #include <array>
 
 #include "pages/priq/priq_editor.h"
-#include "shell/view/kit/shell_context.h"
+#include "widgets/shell_context.h"
 
 class QCheckBox;
 class QComboBox;

@@ -2,7 +2,7 @@
 
 #include <QListWidget>
 
-#include "config/view/choice_list.h"
+#include "widgets/choice_list.h"
 #include "pages/priq/priq_hints.h"
 #include "pages/priq/priq_lines.h"
 #include "pages/priq/priq_structure.h"

@@ -3,7 +3,7 @@
 // priority-queue table, drawn as a tree of queues, with Add, Edit and Delete.
 // After opening and after every command the structure pass runs and every
 // line is drawn again.
-#include "shell/view/kit/table_list_page.h"
+#include "widgets/table_list_page.h"
 
 namespace talvex {
 

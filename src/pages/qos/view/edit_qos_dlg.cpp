@@ -13,12 +13,12 @@
 #include <QVBoxLayout>
 
 #include "pages/qos/qos_hints.h"
-#include "shell/view/kit/dialog_buttons.h"
-#include "shell/view/kit/dialog_focus.h"
-#include "shell/view/kit/display_field.h"
-#include "shell/view/kit/focus_hint_filter.h"
-#include "shell/view/kit/mnemonic_text.h"
-#include "shell/view/kit/shell_context.h"
+#include "widgets/dialog_buttons.h"
+#include "widgets/dialog_focus.h"
+#include "widgets/display_field.h"
+#include "widgets/focus_hint_filter.h"
+#include "widgets/mnemonic_text.h"
+#include "widgets/shell_context.h"
 
 namespace talvex {
 

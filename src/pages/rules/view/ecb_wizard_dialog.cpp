@@ -5,8 +5,8 @@
 #include <QHBoxLayout>
 
 #include "config/code_tables.h"
-#include "config/view/choice_list.h"
-#include "shell/view/kit/mnemonic_text.h"
+#include "widgets/choice_list.h"
+#include "widgets/mnemonic_text.h"
 
 namespace talvex {
 

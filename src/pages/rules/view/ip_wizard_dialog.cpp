@@ -5,7 +5,7 @@
 #include <QLineEdit>
 
 #include "pages/rules/view/view_text.h"
-#include "shell/view/kit/mnemonic_text.h"
+#include "widgets/mnemonic_text.h"
 
 namespace talvex {
 

@@ -6,7 +6,7 @@
 #include <QVBoxLayout>
 
 #include "pages/rules/view/wizard_displays.h"
-#include "shell/view/kit/dialog_buttons.h"
+#include "widgets/dialog_buttons.h"
 
 namespace talvex {
 

@@ -6,7 +6,7 @@
 #include <QDialog>
 
 #include "pages/rules/pattern_wizard.h"
-#include "shell/view/kit/shell_context.h"
+#include "widgets/shell_context.h"
 
 class QLayout;
 class QPushButton;

@@ -13,16 +13,16 @@
 #include <QVBoxLayout>
 
 #include "config/code_tables.h"
-#include "config/view/choice_list.h"
+#include "widgets/choice_list.h"
 #include "pages/rules/rule_hints.h"
 #include "pages/rules/view/ecb_wizard_dialog.h"
 #include "pages/rules/view/ip_wizard_dialog.h"
 #include "pages/rules/view/view_text.h"
-#include "shell/view/kit/dialog_buttons.h"
-#include "shell/view/kit/dialog_focus.h"
-#include "shell/view/kit/display_field.h"
-#include "shell/view/kit/focus_hint_filter.h"
-#include "shell/view/kit/mnemonic_text.h"
+#include "widgets/dialog_buttons.h"
+#include "widgets/dialog_focus.h"
+#include "widgets/display_field.h"
+#include "widgets/focus_hint_filter.h"
+#include "widgets/mnemonic_text.h"
 
 namespace talvex {
 

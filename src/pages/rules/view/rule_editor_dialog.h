@@ -9,7 +9,7 @@
 #include "config/records.h"
 #include "pages/rules/pattern_wizard.h"
 #include "pages/rules/rule_editor.h"
-#include "shell/view/kit/shell_context.h"
+#include "widgets/shell_context.h"
 
 class QComboBox;
 class QGroupBox;

@@ -2,7 +2,7 @@
 
 #include <QListWidget>
 
-#include "config/view/choice_list.h"
+#include "widgets/choice_list.h"
 #include "pages/rules/rule_hints.h"
 #include "pages/rules/rule_line.h"
 #include "pages/rules/rule_table_ops.h"

@@ -1,5 +1,5 @@
 #pragma once
-#include "shell/view/kit/table_list_page.h"
+#include "widgets/table_list_page.h"
 
 namespace talvex {
 

@@ -6,8 +6,8 @@
 #include <QLineEdit>
 
 #include "pages/rules/view/view_text.h"
-#include "shell/view/kit/display_field.h"
-#include "shell/view/kit/mnemonic_text.h"
+#include "widgets/display_field.h"
+#include "widgets/mnemonic_text.h"
 
 namespace talvex {
 

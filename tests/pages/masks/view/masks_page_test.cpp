@@ -12,11 +12,11 @@
 #include <functional>
 #include <memory>
 
-#include "config/view/choice_list.h"
+#include "widgets/choice_list.h"
 #include "pages/masks/mask_hints.h"
 #include "pages/masks/view/edit_address_mask_dlg.h"
 #include "pages/masks/view/masks_page.h"
-#include "shell/view/kit/shell_context.h"
+#include "widgets/shell_context.h"
 
 using namespace talvex;
 

@@ -11,7 +11,7 @@
 #include <functional>
 #include <memory>
 
-#include "config/view/choice_list.h"
+#include "widgets/choice_list.h"
 #include "pages/priq/priq_hints.h"
 #include "pages/priq/view/edit_queue_priority_dlg.h"
 #include "pages/priq/view/priq_page.h"

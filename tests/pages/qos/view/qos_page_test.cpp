@@ -15,7 +15,7 @@
 #include "pages/qos/qos_hints.h"
 #include "pages/qos/view/edit_qos_dlg.h"
 #include "pages/qos/view/qos_page.h"
-#include "shell/view/kit/mnemonic_text.h"
+#include "widgets/mnemonic_text.h"
 
 using namespace talvex;
 

@@ -9,7 +9,7 @@
 #include <memory>
 
 #include "config/config_file.h"
-#include "config/view/choice_list.h"
+#include "widgets/choice_list.h"
 #include "pages/rules/view/rule_editor_dialog.h"
 #include "pages/rules/view/rules_page.h"
 

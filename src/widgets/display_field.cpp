@@ -1,4 +1,4 @@
-#include "shell/view/kit/display_field.h"
+#include "widgets/display_field.h"
 
 #include <QLineEdit>
 #include <QPalette>

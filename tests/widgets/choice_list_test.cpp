@@ -5,7 +5,7 @@
 #include <QtTest>
 
 #include "config/code_tables.h"
-#include "config/view/choice_list.h"
+#include "widgets/choice_list.h"
 
 using namespace talvex;
 

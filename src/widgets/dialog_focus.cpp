@@ -1,4 +1,4 @@
-#include "shell/view/kit/dialog_focus.h"
+#include "widgets/dialog_focus.h"
 
 #include <QComboBox>
 #include <QEvent>

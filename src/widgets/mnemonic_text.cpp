@@ -1,4 +1,4 @@
-#include "shell/view/kit/mnemonic_text.h"
+#include "widgets/mnemonic_text.h"
 
 #include <QAbstractButton>
 #include <QLabel>

@@ -1,10 +1,10 @@
-#include "shell/view/kit/focus_hint_filter.h"
+#include "widgets/focus_hint_filter.h"
 
 #include <QAbstractButton>
 #include <QEvent>
 #include <QWidget>
 
-#include "shell/view/kit/shell_context.h"
+#include "widgets/shell_context.h"
 
 namespace talvex {
 

@@ -1,4 +1,4 @@
-#include "config/view/choice_list.h"
+#include "widgets/choice_list.h"
 
 #include <QComboBox>
 #include <QFontMetrics>

@@ -5,7 +5,7 @@
 #include <QWindow>
 #include <QtTest>
 
-#include "shell/view/kit/shell_context.h"
+#include "widgets/shell_context.h"
 
 using namespace talvex;
 

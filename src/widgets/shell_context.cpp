@@ -1,4 +1,4 @@
-#include "shell/view/kit/shell_context.h"
+#include "widgets/shell_context.h"
 
 #include <QDialog>
 #include <QFileDialog>
@@ -7,7 +7,7 @@
 #include <QTimer>
 #include <QWindow>
 
-#include "shell/view/kit/dialog_focus.h"
+#include "widgets/dialog_focus.h"
 
 namespace talvex {
 

@@ -5,7 +5,7 @@
 // pageActivated().
 #include <QWidget>
 
-#include "shell/view/kit/shell_context.h"
+#include "widgets/shell_context.h"
 
 namespace talvex {
 

@@ -1,4 +1,4 @@
-#include "shell/view/kit/table_list_page.h"
+#include "widgets/table_list_page.h"
 
 #include <QHBoxLayout>
 #include <QHelpEvent>
@@ -9,9 +9,9 @@
 #include <QVBoxLayout>
 #include <vector>
 
-#include "config/view/choice_list.h"
-#include "shell/view/kit/focus_hint_filter.h"
-#include "shell/view/kit/mnemonic_text.h"
+#include "widgets/choice_list.h"
+#include "widgets/focus_hint_filter.h"
+#include "widgets/mnemonic_text.h"
 
 namespace talvex {
 

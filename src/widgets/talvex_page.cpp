@@ -1,4 +1,4 @@
-#include "shell/view/kit/talvex_page.h"
+#include "widgets/talvex_page.h"
 
 namespace talvex {
 

@@ -11,7 +11,7 @@
 #include <span>
 #include <string_view>
 
-#include "shell/view/kit/talvex_page.h"
+#include "widgets/talvex_page.h"
 
 class QListWidget;
 

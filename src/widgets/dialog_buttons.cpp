@@ -1,10 +1,10 @@
-#include "shell/view/kit/dialog_buttons.h"
+#include "widgets/dialog_buttons.h"
 
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QPushButton>
 
-#include "shell/view/kit/mnemonic_text.h"
+#include "widgets/mnemonic_text.h"
 
 namespace talvex {
 

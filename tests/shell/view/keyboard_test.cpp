@@ -2,11 +2,11 @@
 #include <QtWidgets>
 
 #include "config/config_file.h"
-#include "pages/masks/view/edit_address_mask_dlg.h"
+#include "pages/masks/view/mask_editor_dialog.h"
 #include "pages/masks/view/masks_page.h"
-#include "pages/priq/view/edit_queue_priority_dlg.h"
+#include "pages/priq/view/priq_editor_dialog.h"
 #include "pages/priq/view/priq_page.h"
-#include "pages/qos/view/edit_qos_dlg.h"
+#include "pages/qos/view/qos_editor_dialog.h"
 #include "pages/qos/view/qos_page.h"
 #include "pages/rules/view/ecb_wizard_dialog.h"
 #include "pages/rules/view/ip_wizard_dialog.h"

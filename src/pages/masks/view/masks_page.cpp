@@ -3,7 +3,7 @@
 #include "pages/masks/mask_hints.h"
 #include "pages/masks/mask_lines.h"
 #include "pages/masks/mask_table_ops.h"
-#include "pages/masks/view/edit_address_mask_dlg.h"
+#include "pages/masks/view/mask_editor_dialog.h"
 
 namespace talvex {
 

@@ -7,7 +7,7 @@
 #include "pages/priq/priq_lines.h"
 #include "pages/priq/priq_structure.h"
 #include "pages/priq/priq_table_ops.h"
-#include "pages/priq/view/edit_queue_priority_dlg.h"
+#include "pages/priq/view/priq_editor_dialog.h"
 
 namespace talvex {
 

@@ -5,7 +5,7 @@
 #include "pages/qos/qos_hints.h"
 #include "pages/qos/qos_line.h"
 #include "pages/qos/qos_table.h"
-#include "pages/qos/view/edit_qos_dlg.h"
+#include "pages/qos/view/qos_editor_dialog.h"
 
 namespace talvex {
 

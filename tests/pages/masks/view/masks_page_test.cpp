@@ -14,7 +14,7 @@
 
 #include "widgets/choice_list.h"
 #include "pages/masks/mask_hints.h"
-#include "pages/masks/view/edit_address_mask_dlg.h"
+#include "pages/masks/view/mask_editor_dialog.h"
 #include "pages/masks/view/masks_page.h"
 #include "widgets/shell_context.h"
 

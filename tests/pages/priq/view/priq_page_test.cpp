@@ -13,7 +13,7 @@
 
 #include "widgets/choice_list.h"
 #include "pages/priq/priq_hints.h"
-#include "pages/priq/view/edit_queue_priority_dlg.h"
+#include "pages/priq/view/priq_editor_dialog.h"
 #include "pages/priq/view/priq_page.h"
 
 using namespace talvex;

@@ -13,7 +13,7 @@
 
 #include "config/config_file.h"
 #include "pages/qos/qos_hints.h"
-#include "pages/qos/view/edit_qos_dlg.h"
+#include "pages/qos/view/qos_editor_dialog.h"
 #include "pages/qos/view/qos_page.h"
 #include "widgets/mnemonic_text.h"
 

@@ -1,4 +1,4 @@
-#include "pages/masks/view/edit_address_mask_dlg.h"
+#include "pages/masks/view/mask_editor_dialog.h"
 
 #include <QCheckBox>
 #include <QComboBox>

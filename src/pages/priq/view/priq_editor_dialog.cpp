@@ -1,4 +1,4 @@
-#include "pages/priq/view/edit_queue_priority_dlg.h"
+#include "pages/priq/view/priq_editor_dialog.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,4 +1,4 @@
-#include "pages/qos/view/edit_qos_dlg.h"
+#include "pages/qos/view/qos_editor_dialog.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>

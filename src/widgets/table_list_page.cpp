@@ -31,9 +31,10 @@ void ShowWholeLineTip(QListWidget& list, const QHelpEvent& help)
 
 } // namespace
 
-TableListPage::TableListPage(ShellContext& context, const QString& caption, const char* listName,
-                             std::string_view hint, Moves moves, QWidget* parent)
-    : TalvexPage(context, caption, parent), list_(new QListWidget(this))
+TableListPage::TableListPage(ShellContext& context, const ConfigTable& table,
+                             const QString& caption, const char* listName, std::string_view hint,
+                             QWidget* parent)
+    : TalvexPage(context, caption, parent), table_(table), list_(new QListWidget(this))
 {
     list_->setObjectName(QString::fromLatin1(listName));
     list_->setAccessibleName(caption);
@@ -52,7 +53,7 @@ TableListPage::TableListPage(ShellContext& context, const QString& caption, cons
     add(QStringLiteral("&Add..."), "addButton", [this] { addEntry(); });
     add(QStringLiteral("&Edit..."), "editButton", [this] { editEntry(); });
     add(QStringLiteral("&Delete"), "deleteButton", [this] { deleteSelected(); });
-    if (moves == Moves::UpDown) {
+    if (table_.moves()) {
         add(QStringLiteral("&Up"), "upButton", [this] { moveCaret(MoveStep::Up); });
         add(QStringLiteral("D&n"), "downButton", [this] { moveCaret(MoveStep::Down); });
     }
@@ -92,16 +93,19 @@ bool TableListPage::eventFilter(QObject* watched, QEvent* event)
 void TableListPage::openPage()
 {
     list_->setFont(context().listFont());
-    renderAllLines();
+    apply(table_.openPage(context().image()));
     // Turning to the page can give the list the focus before it has lines;
     // put the caret where Qt puts it for a list with lines, so it shows.
     if (list_->hasFocus() && list_->currentRow() < 0)
         list_->setCurrentRow(0, QItemSelectionModel::NoUpdate);
 }
 
-std::optional<int> TableListPage::moveNeighbour(int, MoveStep) const { return std::nullopt; }
+void TableListPage::pageActivated() { apply(table_.activatePage(context().image())); }
 
-void TableListPage::exchangeEntries(int, int) {}
+QString TableListPage::lineText(int entry) const
+{
+    return QString::fromStdString(table_.lineText(context().image(), entry));
+}
 
 void TableListPage::renderLine(int entry)
 {
@@ -111,7 +115,7 @@ void TableListPage::renderLine(int entry)
 
 void TableListPage::renderAllLines()
 {
-    const int count = entryCount();
+    const int count = table_.entryCount();
     while (list_->count() < count)
         list_->addItem(QString());
     for (int entry = 0; entry < count; ++entry)
@@ -125,31 +129,45 @@ void TableListPage::showOnly(int entry)
     SelectOnlyItem(*list_, entry);
 }
 
+void TableListPage::apply(const ListUpdate& update)
+{
+    const int caret = list_->currentRow();
+    if (update.allLines)
+        renderAllLines();
+    if (update.fitWidth)
+        FitListWidth(*list_);
+    if (update.caretOnly)
+        SelectOnlyItem(*list_, caret);
+}
+
 void TableListPage::addEntry()
 {
-    const std::optional<int> entry = lowestUnused();
+    const std::optional<int> entry = table_.firstUnused(context().image());
     if (!entry)
         return;
     list_->setCurrentRow(*entry, QItemSelectionModel::NoUpdate);
     if (!runEditor(*entry))
         return;
     showOnly(*entry);
-    afterChange();
+    apply(table_.afterChange(context().image()));
 }
 
 void TableListPage::editEntry()
 {
     const int caret = list_->currentRow();
-    if (caret < 0 || caret >= entryCount())
+    switch (table_.decideEdit(caret, static_cast<int>(list_->selectedItems().size()))) {
+    case EditStep::Nothing:
         return;
-    if (list_->selectedItems().size() > 1) {
+    case EditStep::SelectCaretOnly:
         SelectOnlyItem(*list_, caret);
         return;
-    }
-    if (!runEditor(caret))
+    case EditStep::OpenEditor:
+        if (!runEditor(caret))
+            return;
+        showOnly(caret);
+        apply(table_.afterChange(context().image()));
         return;
-    showOnly(caret);
-    afterChange();
+    }
 }
 
 void TableListPage::deleteSelected()
@@ -159,30 +177,43 @@ void TableListPage::deleteSelected()
         if (list_->item(line)->isSelected())
             selected.push_back(line);
     }
-    const std::optional<int> next = deleteEntries(selected);
-    for (int line : selected)
+    const DeleteResult result = table_.deleteEntries(context().image(), selected);
+    for (int line : result.emptied)
         renderLine(line);
     FitListWidth(*list_);
-    if (next)
-        SelectOnlyItem(*list_, *next);
-    else
+    switch (result.select) {
+    case SelectAfter::OnlyLine:
+        SelectOnlyItem(*list_, result.line);
+        break;
+    case SelectAfter::NoLine:
         list_->clearSelection();
+        break;
+    case SelectAfter::Unchanged:
+        break;
+    }
     context().setModified();
-    afterChange();
+    apply(table_.afterChange(context().image()));
 }
 
 void TableListPage::moveCaret(MoveStep step)
 {
     const int caret = list_->currentRow();
-    const std::optional<int> neighbour = moveNeighbour(caret, step);
+    const std::optional<int> neighbour = table_.neighbour(caret, step);
     if (!neighbour)
         return;
-    exchangeEntries(caret, *neighbour);
+    const RewrittenEntries rewritten = table_.exchange(context().image(), caret, *neighbour);
+    // Lines of this table whose references the exchange renumbered show the
+    // new numbers at once; the two moved lines are drawn by the move itself.
+    const RewrittenEntries::Entries& lines = rewritten.of(table_.kind());
+    for (int entry = 0; entry < table_.entryCount(); ++entry) {
+        if (lines.test(static_cast<std::size_t>(entry)) && entry != caret && entry != *neighbour)
+            renderLine(entry);
+    }
     // The selection follows the moved entry to its new line.
     showOnly(caret);
     showOnly(*neighbour);
     context().setModified();
-    afterChange();
+    apply(table_.afterChange(context().image()));
 }
 
 } // namespace talvex

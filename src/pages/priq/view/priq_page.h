@@ -13,18 +13,7 @@ public:
     explicit CTalvexConfigPriQ(ShellContext& context, QWidget* parent = nullptr);
 
 protected:
-    void openPage() override;
-
-    int entryCount() const override;
-    QString lineText(int n) const override;
-    std::optional<int> lowestUnused() const override;
-    bool runEditor(int n) override;
-    std::optional<int> deleteEntries(std::span<const int> selected) override;
-    void afterChange() override;
-
-private:
-    // Structure pass, every line drawn again, the caret line selected alone.
-    void fullRefresh();
+    bool runEditor(int entry) override;
 };
 
 } // namespace talvex

@@ -12,13 +12,7 @@ public:
     explicit CTalvexConfigQos(ShellContext& context, QWidget* parent = nullptr);
 
 protected:
-    int entryCount() const override;
-    QString lineText(int entry) const override;
-    std::optional<int> lowestUnused() const override;
     bool runEditor(int entry) override;
-    std::optional<int> deleteEntries(std::span<const int> selected) override;
-    std::optional<int> moveNeighbour(int caret, MoveStep step) const override;
-    void exchangeEntries(int a, int b) override;
     // Puts a fresh line in place of the old one; the caret and the line's
     // selection stay as they were.
     void renderLine(int entry) override;

@@ -12,15 +12,7 @@ public:
 
 protected:
     void openPage() override;
-    void pageActivated() override;
-
-    int entryCount() const override;
-    QString lineText(int slot) const override;
-    std::optional<int> lowestUnused() const override;
     bool runEditor(int slot) override;
-    std::optional<int> deleteEntries(std::span<const int> selected) override;
-    std::optional<int> moveNeighbour(int caret, MoveStep step) const override;
-    void exchangeEntries(int a, int b) override;
 };
 
 } // namespace talvex

@@ -105,15 +105,4 @@ private:
     }
 };
 
-// What the editor dialogs did before their sessions: the restore copy of
-// `record`, taken before writeDefaults(record). Goes with the dialogs' move
-// to the sessions.
-template <typename Record>
-Record OpenWithDefaults(Record& record, void (*writeDefaults)(Record&))
-{
-    const Record copy = record;
-    writeDefaults(record);
-    return copy;
-}
-
 } // namespace talvex

@@ -89,12 +89,4 @@ std::string StepOffsetText(std::string_view text, int delta);
 using MaskEditorSession = RecordEditorSession<AddressMask, MaskEditorFields, WriteMaskOpenDefaults,
                                               DecodeMaskFields, AcceptMaskFields>;
 
-// What the editor dialog called before MaskEditorSession; remove once it
-// runs on the session. Opening returns the restore copy; Cancel puts it back.
-inline AddressMask OpenMaskRecord(AddressMask& record)
-{
-    return OpenWithDefaults(record, WriteMaskOpenDefaults);
-}
-inline void RestoreMaskRecord(AddressMask& record, const AddressMask& copy) { record = copy; }
-
 } // namespace talvex

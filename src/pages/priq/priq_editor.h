@@ -57,11 +57,6 @@ public:
     // open; later clicks on the check boxes do not change that.
     bool qosBoxEnabled() const { return openingFields().startChecked; }
 
-    // What the editor dialog called before accept() and cancel(); remove
-    // once it calls those.
-    bool Accept(const PriQEditorFields& fields) { return accept(fields); }
-    void Cancel() { cancel(); }
-
 private:
     bool encode(const PriQEditorFields& opening, const PriQEditorFields& current,
                 PriorityQueueEntry& entry) override;

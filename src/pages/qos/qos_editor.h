@@ -61,9 +61,4 @@ bool AcceptQosEditor(const QosEditorFields& opening, const QosEditorFields& fiel
 using QosEditorSession = RecordEditorSession<QosNode, QosEditorFields, WriteQosOpenDefaults,
                                              DecodeQosEditor, AcceptQosEditor>;
 
-// What the editor dialog called before QosEditorSession; remove once it runs
-// on the session. Opening returns the restore copy; Cancel puts it back.
-inline QosNode OpenQosEditor(QosNode& node) { return OpenWithDefaults(node, WriteQosOpenDefaults); }
-inline void CancelQosEditor(const QosNode& copy, QosNode& node) { node = copy; }
-
 } // namespace talvex

@@ -69,12 +69,4 @@ bool AcceptRuleEditor(const RuleEditorFields& opening, const RuleEditorFields& f
 using RuleEditorSession = RecordEditorSession<RuleRecord, RuleEditorFields, WriteRuleOpenDefaults,
                                               DecodeRuleEditor, AcceptRuleEditor>;
 
-// What the editor dialog called before RuleEditorSession; remove once it
-// runs on the session. Opening returns the restore copy; Cancel puts it back.
-inline RuleRecord OpenRuleEditor(RuleRecord& record)
-{
-    return OpenWithDefaults(record, WriteRuleOpenDefaults);
-}
-inline void CancelRuleEditor(const RuleRecord& copy, RuleRecord& record) { record = copy; }
-
 } // namespace talvex

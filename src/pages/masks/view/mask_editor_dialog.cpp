@@ -43,14 +43,12 @@ QLineEdit* NumberBox(QWidget* parent, const char* name, int widthInDigits)
 } // namespace
 
 CEditAddressMaskDlg::CEditAddressMaskDlg(ShellContext& context, int entry, QWidget* parent)
-    : QDialog(parent), context_(context),
-      record_(context.image().maskTable.at(static_cast<std::size_t>(entry))),
-      restoreCopy_(OpenMaskRecord(record_))
+    : EditorDialog(parent), context_(context), session_(context.image().maskTable, entry)
 {
     setWindowTitle(QStringLiteral("Edit Address Mask"));
     buildWidgets();
 
-    const MaskEditorFields fields = DecodeMaskFields(record_, entry);
+    const MaskEditorFields& fields = session_.openingFields();
     updating_ = true;
     SetText(entryBox_, fields.entry);
     templatesBox_->setChecked(fields.useTemplates);
@@ -66,8 +64,13 @@ CEditAddressMaskDlg::CEditAddressMaskDlg(ShellContext& context, int entry, QWidg
     SetText(ttlBox_, fields.ttl);
     updating_ = false;
     showModeRefresh(fields);
-    openingFields_ = readFields();
+    session_.setOpeningFields(readFields());
     FocusFirstField(*this);
+}
+
+const AddressMask& CEditAddressMaskDlg::record() const
+{
+    return EntryAt(context_.image().maskTable, session_.entryNumber());
 }
 
 void CEditAddressMaskDlg::buildWidgets()
@@ -308,7 +311,7 @@ void CEditAddressMaskDlg::runModeRefresh()
     if (updating_)
         return;
     MaskEditorFields fields = readFields();
-    ModeRefresh(record_, fields);
+    ModeRefresh(record(), fields);
     showModeRefresh(fields);
 }
 
@@ -317,25 +320,18 @@ void CEditAddressMaskDlg::runFieldRefresh()
     if (updating_ || !templatesBox_->isChecked())
         return;
     MaskEditorFields fields = readFields();
-    FieldRefresh(record_, fields);
+    FieldRefresh(record(), fields);
     showFieldTexts(fields);
 }
 
-void CEditAddressMaskDlg::accept()
+bool CEditAddressMaskDlg::commit()
 {
-    if (!AcceptMaskFields(openingFields_, readFields(), record_))
-        return;
-    committed_ = true;
+    if (!session_.accept(readFields()))
+        return false;
     context_.setModified();
-    QDialog::accept();
+    return true;
 }
 
-void CEditAddressMaskDlg::reject()
-{
-    // A committed entry stays committed whatever closes the window later.
-    if (!committed_)
-        RestoreMaskRecord(record_, restoreCopy_);
-    QDialog::reject();
-}
+void CEditAddressMaskDlg::cancel() { session_.cancel(); }
 
 } // namespace talvex

@@ -3,10 +3,8 @@
 // Opening marks an empty entry as in use; OK stores the fields when they all
 // convert (and does nothing otherwise); every other way of closing puts the
 // entry back as it was.
-#include <QDialog>
-
-#include "config/records.h"
 #include "pages/masks/mask_editor.h"
+#include "widgets/editor_dialog.h"
 
 class QCheckBox;
 class QComboBox;
@@ -18,19 +16,20 @@ namespace talvex {
 class ShellContext;
 class FocusHintFilter;
 
-class CEditAddressMaskDlg : public QDialog {
+class CEditAddressMaskDlg : public EditorDialog {
     Q_OBJECT
 public:
     CEditAddressMaskDlg(ShellContext& context, int entry, QWidget* parent = nullptr);
-
-    void accept() override;
-    void reject() override;
 
 protected:
     // Up and Down in an offset box step it like its arrows.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    bool commit() override;
+    void cancel() override;
+    // The live record (after the opening defaults).
+    const AddressMask& record() const;
     QWidget* offsetArrows(QLineEdit* box, const QString& name);
     void buildWidgets();
     MaskEditorFields readFields() const;
@@ -41,12 +40,9 @@ private:
     void runFieldRefresh();
 
     ShellContext& context_;
-    AddressMask& record_;
-    AddressMask restoreCopy_;
-    MaskEditorFields openingFields_;  // the fields as shown at open, for OK
+    MaskEditorSession session_;
     FocusHintFilter* hints_ = nullptr;
     bool updating_ = false;
-    bool committed_ = false;
 
     QLineEdit* entryBox_ = nullptr;
     QCheckBox* templatesBox_ = nullptr;

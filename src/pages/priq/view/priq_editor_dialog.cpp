@@ -43,7 +43,7 @@ QLineEdit* DataBox(const QFont& font, const QString& text, QWidget* parent)
 
 CEditQueuePriorityDlg::CEditQueuePriorityDlg(ShellContext& context, int entryNumber,
                                              QWidget* parent)
-    : QDialog(parent), context_(context), session_(context.image().priQTable, entryNumber)
+    : EditorDialog(parent), context_(context), session_(context.image().priQTable, entryNumber)
 {
     setWindowTitle(QStringLiteral("Edit Queue Priority"));
     const PriQEditorFields& shown = session_.openingFields();
@@ -131,18 +131,14 @@ PriQEditorFields CEditQueuePriorityDlg::fieldsShown() const
     return fields;
 }
 
-void CEditQueuePriorityDlg::accept()
+bool CEditQueuePriorityDlg::commit()
 {
-    if (!session_.Accept(fieldsShown()))
-        return;
+    if (!session_.accept(fieldsShown()))
+        return false;
     context_.setModified();
-    QDialog::accept();
+    return true;
 }
 
-void CEditQueuePriorityDlg::reject()
-{
-    session_.Cancel();
-    QDialog::reject();
-}
+void CEditQueuePriorityDlg::cancel() { session_.cancel(); }
 
 } // namespace talvex

@@ -46,22 +46,13 @@ void DigitsOnly(QLineEdit* box)
 } // namespace
 
 CEditQosDlg::CEditQosDlg(ShellContext& context, int entry, QWidget* parent)
-    : QDialog(parent), context_(context),
-      node_(context.image().qosTable.at(static_cast<std::size_t>(entry))),
-      restoreCopy_(OpenQosEditor(node_))
+    : EditorDialog(parent), context_(context), session_(context.image().qosTable, entry)
 {
     setWindowTitle(QStringLiteral("Quality of Service"));
     buildWidgets();
-    showFields(DecodeQosEditor(node_, entry));
-    openingFields_ = readFields();
+    showFields(session_.openingFields());
+    session_.setOpeningFields(readFields());
     FocusFirstField(*this);
-}
-
-CEditQosDlg::~CEditQosDlg()
-{
-    // A dialog torn down without OK or Cancel leaves no trace either.
-    if (!finished_)
-        CancelQosEditor(restoreCopy_, node_);
 }
 
 void CEditQosDlg::buildWidgets()
@@ -225,22 +216,15 @@ void CEditQosDlg::chooseUnit(QRadioButton* chosen, QRadioButton* other)
     unitGroup_->setExclusive(true);
 }
 
-void CEditQosDlg::accept()
+bool CEditQosDlg::commit()
 {
     // Invalid input: nothing stored, nothing shown, the editor stays open.
-    if (!AcceptQosEditor(openingFields_, readFields(), node_))
-        return;
+    if (!session_.accept(readFields()))
+        return false;
     context_.setModified();
-    finished_ = true;
-    QDialog::accept();
+    return true;
 }
 
-void CEditQosDlg::reject()
-{
-    if (!finished_)
-        CancelQosEditor(restoreCopy_, node_);
-    finished_ = true;
-    QDialog::reject();
-}
+void CEditQosDlg::cancel() { session_.cancel(); }
 
 } // namespace talvex

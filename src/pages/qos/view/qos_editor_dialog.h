@@ -2,10 +2,8 @@
 // The "Quality of Service" editor: one QoS node in the units an operator
 // thinks in. Works on the live node; OK stores through the core, every other
 // way of closing puts the node back as it was.
-#include <QDialog>
-
-#include "config/records.h"
 #include "pages/qos/qos_editor.h"
+#include "widgets/editor_dialog.h"
 
 class QButtonGroup;
 class QCheckBox;
@@ -17,16 +15,14 @@ namespace talvex {
 
 class ShellContext;
 
-class CEditQosDlg : public QDialog {
+class CEditQosDlg : public EditorDialog {
     Q_OBJECT
 public:
     CEditQosDlg(ShellContext& context, int entry, QWidget* parent = nullptr);
-    ~CEditQosDlg() override;
-
-    void accept() override;
-    void reject() override;
 
 private:
+    bool commit() override;
+    void cancel() override;
     void buildWidgets();
     void showFields(const QosEditorFields& fields);
     QosEditorFields readFields() const;
@@ -34,10 +30,7 @@ private:
     void chooseUnit(QRadioButton* chosen, QRadioButton* other);
 
     ShellContext& context_;
-    QosNode& node_;
-    const QosNode restoreCopy_;
-    QosEditorFields openingFields_;  // the fields as shown at open, for OK
-    bool finished_ = false;  // closed by OK or by a cancel that restored the node
+    QosEditorSession session_;
 
     QLineEdit* indexBox_ = nullptr;
     QLineEdit* rateBox_ = nullptr;

@@ -12,7 +12,7 @@ namespace talvex {
 
 PatternWizardDialog::PatternWizardDialog(const ShellContext& context, const QString& title,
                                          QWidget* parent)
-    : QDialog(parent), context_(context)
+    : EditorDialog(parent), context_(context)
 {
     setWindowTitle(title);
 }
@@ -42,11 +42,13 @@ void PatternWizardDialog::showOutput(const WizardOutput& output)
     ok_->setEnabled(output_.okEnabled);
 }
 
-void PatternWizardDialog::accept()
+std::optional<PatternTexts> PatternWizardDialog::generatedResults() const
 {
-    if (!output_.okEnabled)
-        return;
-    QDialog::accept();
+    if (result() != QDialog::Accepted || !output_.generated)
+        return std::nullopt;
+    return output_.results;
 }
+
+bool PatternWizardDialog::commit() { return output_.okEnabled; }
 
 } // namespace talvex

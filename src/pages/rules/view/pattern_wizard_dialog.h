@@ -1,11 +1,12 @@
 #pragma once
 // The frame both pattern wizards share: the wizard's own fields on top, then
 // a rule, the offset, data and mask displays, and OK and Cancel. OK is
-// enabled only while the generated pattern is usable, and accept() refuses
-// otherwise. Only OK returns results.
-#include <QDialog>
+// enabled only while the generated pattern is usable, and refuses otherwise.
+// Only OK returns results; a wizard never touches the image.
+#include <optional>
 
 #include "pages/rules/pattern_wizard.h"
+#include "widgets/editor_dialog.h"
 #include "widgets/shell_context.h"
 
 class QLayout;
@@ -15,17 +16,14 @@ namespace talvex {
 
 class WizardDisplays;
 
-class PatternWizardDialog : public QDialog {
+class PatternWizardDialog : public EditorDialog {
     Q_OBJECT
 public:
-    // The three texts OK returns (meaningful after the dialog was accepted).
-    const PatternTexts& results() const { return output_.results; }
-    // Whether the results are a generated pattern rather than the texts the
-    // wizard was handed (after a load it could not make sense of).
-    bool generatedPattern() const { return output_.generated; }
-
-public slots:
-    void accept() override;
+    // The three texts of a pattern the wizard generated, once it ended with
+    // OK; nothing after any other ending, and nothing after OK on the texts
+    // the wizard was handed back unchanged (a load it could not make sense
+    // of), which leave the rule editor's fields and From as they are.
+    std::optional<PatternTexts> generatedResults() const;
 
 protected:
     PatternWizardDialog(const ShellContext& context, const QString& title, QWidget* parent);
@@ -38,6 +36,8 @@ protected:
     void showOutput(const WizardOutput& output);
 
 private:
+    bool commit() override;
+
     const ShellContext& context_;
     WizardDisplays* displays_ = nullptr;
     QPushButton* ok_ = nullptr;

@@ -56,17 +56,15 @@ std::uint32_t ChoiceCode(const QComboBox& list)
 } // namespace
 
 RuleEditorDialog::RuleEditorDialog(ShellContext& context, int slot, QWidget* parent)
-    : QDialog(parent), context_(context), slot_(slot)
+    : EditorDialog(parent), context_(context), session_(context.image().ruleTable, slot)
 {
     setWindowTitle(QStringLiteral("Edit Rule..."));
-    RuleRecord& record = context_.image().ruleTable[static_cast<std::size_t>(slot_)];
-    copy_ = OpenRuleEditor(record);
     buildWidgets();
-    showFields(DecodeRuleEditor(record, slot_));
+    showFields(session_.openingFields());
     patternData_->setFont(context_.dataFont());
     patternMask_->setFont(context_.dataFont());
     applyEnabling();
-    openingFields_ = fields();
+    session_.setOpeningFields(fields());
     FocusFirstField(*this);
     for (QComboBox* choice : {ruleType_, condition_, operator_, thenAction_, elseAction_})
         connect(choice, &QComboBox::currentIndexChanged, this, &RuleEditorDialog::applyEnabling);
@@ -308,10 +306,10 @@ void RuleEditorDialog::runWizard(QPushButton& button, PatternWizardDialog& wizar
     // on, comes back to it.
     const bool hadFocus = button.hasFocus();
     button.setEnabled(false);
-    // A wizard that could not load the texts hands them back unchanged; the
-    // fields and From then stay as they are.
-    if (context_.RunModal(wizard) == QDialog::Accepted && wizard.generatedPattern())
-        takePatternTexts(wizard.results(), base);
+    if (context_.RunModal(wizard) == QDialog::Accepted) {
+        if (const std::optional<PatternTexts> texts = wizard.generatedResults())
+            takePatternTexts(*texts, base);
+    }
     button.setEnabled(true);
     if (hadFocus)
         button.setFocus();
@@ -329,19 +327,14 @@ void RuleEditorDialog::runEcbWizard()
     runWizard(*ecb_, wizard, BASE_ECB);
 }
 
-void RuleEditorDialog::accept()
+bool RuleEditorDialog::commit()
 {
-    RuleRecord& record = context_.image().ruleTable[static_cast<std::size_t>(slot_)];
-    if (!AcceptRuleEditor(openingFields_, fields(), record))
-        return;
+    if (!session_.accept(fields()))
+        return false;
     context_.setModified();
-    QDialog::accept();
+    return true;
 }
 
-void RuleEditorDialog::reject()
-{
-    CancelRuleEditor(copy_, context_.image().ruleTable[static_cast<std::size_t>(slot_)]);
-    QDialog::reject();
-}
+void RuleEditorDialog::cancel() { session_.cancel(); }
 
 } // namespace talvex

@@ -3,12 +3,11 @@
 // record is opened (copy taken, new-rule default written) when the dialog is
 // built; OK encodes the fields through the core and sets `modified`, every
 // other way of closing puts the copy back.
-#include <QDialog>
 #include <array>
 
-#include "config/records.h"
 #include "pages/rules/pattern_wizard.h"
 #include "pages/rules/rule_editor.h"
+#include "widgets/editor_dialog.h"
 #include "widgets/shell_context.h"
 
 class QComboBox;
@@ -22,7 +21,7 @@ namespace talvex {
 
 class PatternWizardDialog;
 
-class RuleEditorDialog : public QDialog {
+class RuleEditorDialog : public EditorDialog {
     Q_OBJECT
 public:
     RuleEditorDialog(ShellContext& context, int slot, QWidget* parent = nullptr);
@@ -30,11 +29,9 @@ public:
     // The fields as the dialog shows them now.
     RuleEditorFields fields() const;
 
-public slots:
-    void accept() override;
-    void reject() override;
-
 private:
+    bool commit() override;
+    void cancel() override;
     void buildWidgets();
     void showFields(const RuleEditorFields& fields);
     void applyEnabling();
@@ -45,9 +42,7 @@ private:
     void runEcbWizard();
 
     ShellContext& context_;
-    int slot_;
-    RuleRecord copy_;
-    RuleEditorFields openingFields_;  // the fields as shown at open, for OK
+    RuleEditorSession session_;
 
     QLineEdit* rule_ = nullptr;
     QComboBox* ruleType_ = nullptr;

@@ -24,12 +24,7 @@ void CTalvexConfigRules::openPage()
 bool CTalvexConfigRules::runEditor(int slot)
 {
     RuleEditorDialog editor(context(), slot, this);
-    if (context().RunModal(editor) == QDialog::Accepted)
-        return true;
-    // However the run ended, an editor that was not accepted gives the
-    // record back (putting the copy back twice changes nothing).
-    editor.reject();
-    return false;
+    return context().RunModal(editor) == QDialog::Accepted;
 }
 
 } // namespace talvex

@@ -133,9 +133,9 @@ void MaskEditor(FuzzedDataProvider& input)
     ExpectSameBytes(RecordBytes(before), RecordBytes(mask), 0, 8, "mask editor keeps bytes 0-7");
     ExpectSameBytes(RecordBytes(before), RecordBytes(mask), 60, 64,
                     "mask editor keeps bytes 60-63");
-    constexpr std::uint16_t editorFlags =
+    constexpr std::uint16_t EDITOR_FLAGS =
         MASK_BIDIR_QOS | MASK_ABSOLUTE_TTL | MASK_KEY_GROUP | MASK_AUDIT;
-    Expect((mask.flags & ~editorFlags) == (before.flags & ~editorFlags),
+    Expect((mask.flags & ~EDITOR_FLAGS) == (before.flags & ~EDITOR_FLAGS),
            "mask editor keeps the flag bits it does not own");
     Expect((mask.srcBase & 0x0F) == (before.srcBase & 0x0F)
                && (mask.dstBase & 0x0F) == (before.dstBase & 0x0F)

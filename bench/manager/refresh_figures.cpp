@@ -129,7 +129,7 @@ int RunRefreshFigures(int argc, char** argv, const std::string& fileName, int re
     std::setlocale(LC_NUMERIC, "C");
     TalvexApp manager(TalvexApp::Options{0});
     manager.StartUp(fileName);
-    auto sheet = manager.BuildSheet();
+    auto sheet = manager.buildSheet();
     sheet->show();
     if (!WaitForFirstPaint(*sheet, 10000)) {
         std::fprintf(stderr, "manager_bench: the sheet was never painted\n");

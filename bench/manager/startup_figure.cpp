@@ -23,7 +23,7 @@ int RunStartupFigure(int argc, char** argv, const std::string& fileName,
     TalvexApp manager(TalvexApp::Options{0});
     manager.StartUp(fileName);
     const auto startedUp = Clock::now();
-    auto sheet = manager.BuildSheet();
+    auto sheet = manager.buildSheet();
     const auto built = Clock::now();
     sheet->show();
     const bool painted = WaitForFirstPaint(*sheet, 10000);

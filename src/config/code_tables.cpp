@@ -8,9 +8,9 @@ namespace talvex {
 
 namespace {
 
-constexpr CodeEntry End{0, 0, CODE_TABLE_END, "{End}"};
+constexpr CodeEntry END_ROW{0, 0, CODE_TABLE_END, "{End}"};
 
-constexpr std::array operatorRows{
+constexpr std::array OPERATOR_ROWS{
     CodeEntry{0, 2, OPERATOR_EQUAL, "=="},
     CodeEntry{0, 2, OPERATOR_GREATER, ">"},
     CodeEntry{0, 2, OPERATOR_LESS, "<"},
@@ -21,10 +21,10 @@ constexpr std::array operatorRows{
     CodeEntry{0, 2, OPERATOR_NOT_LESS, ">="},
     CodeEntry{0, 2, OPERATOR_NOT_DOLLAR, "!$"},
     CodeEntry{0, 2, OPERATOR_NOT_QUERY, "!?"},
-    End,
+    END_ROW,
 };
 
-constexpr std::array conditionRows{
+constexpr std::array CONDITION_ROWS{
     CodeEntry{0, 1, CONDITION_COMPARISON, "Comparison"},
     CodeEntry{1, 0, CONDITION_RECEIVED, "Packet Received"},
     CodeEntry{2, 0, CONDITION_SENT, "Packet Sent"},
@@ -32,10 +32,10 @@ constexpr std::array conditionRows{
     CodeEntry{4, 3, CONDITION_CONNECTION_NEW, "Connection Is New / Unknown"},
     CodeEntry{5, 5, CONDITION_POPULATION_IN, "Key Grp Population In Range"},
     CodeEntry{6, 5, CONDITION_POPULATION_OUT, "Key Grp Population Not In Range"},
-    End,
+    END_ROW,
 };
 
-constexpr std::array actionRows{
+constexpr std::array ACTION_ROWS{
     CodeEntry{0, 0, ACTION_NEXT_SEQUENCE, "Next Sequence"},
     CodeEntry{0, 0, ACTION_NEXT_RULE, "Next Rule"},
     CodeEntry{0, 1, ACTION_GOTO_SEQUENCE, "Goto Sequence..."},
@@ -52,27 +52,27 @@ constexpr std::array actionRows{
     CodeEntry{0, 1, ACTION_AUDIT_NEXT_RULE, "Audit, Then Next Rule..."},
     CodeEntry{0, 0, ACTION_LOG_FORWARD, "Log, Then Forward"},
     CodeEntry{0, 0, ACTION_LOG_NEXT_RULE, "Log, Then Next Rule"},
-    End,
+    END_ROW,
 };
 
 // "<No Action Selected>" followed by every action row, end row included.
-constexpr auto defaultActionRows = [] {
-    std::array<CodeEntry, actionRows.size() + 1> rows{};
+constexpr auto DEFAULT_ACTION_ROWS = [] {
+    std::array<CodeEntry, ACTION_ROWS.size() + 1> rows{};
     rows[0] = CodeEntry{0, 0, ACTION_NONE, "<No Action Selected>"};
-    for (std::size_t i = 0; i < actionRows.size(); ++i)
-        rows[i + 1] = actionRows[i];
+    for (std::size_t i = 0; i < ACTION_ROWS.size(); ++i)
+        rows[i + 1] = ACTION_ROWS[i];
     return rows;
 }();
 
-constexpr std::array offsetBaseRows{
+constexpr std::array OFFSET_BASE_ROWS{
     CodeEntry{0, 0, BASE_RAW, "RAW"},     CodeEntry{0, 0, BASE_DMAC, "D-MAC"},
     CodeEntry{0, 0, BASE_SMAC, "S-MAC"},  CodeEntry{0, 0, BASE_FRAME, "FRAME"},
     CodeEntry{0, 0, BASE_FRAGS, "FRAGS"}, CodeEntry{0, 0, BASE_ECB, "ECB"},
     CodeEntry{0, 0, BASE_MLID, "MLID"},   CodeEntry{0, 0, BASE_END, "END"},
-    End,
+    END_ROW,
 };
 
-constexpr std::array keyTypeRows{
+constexpr std::array KEY_TYPE_ROWS{
     CodeEntry{0, 0, 1, "<Don't Care>"},
     CodeEntry{0, 0, 2, "IP Class A net"},
     CodeEntry{0, 0, 3, "IP Class B net"},
@@ -88,12 +88,12 @@ constexpr std::array keyTypeRows{
     CodeEntry{0, 0, 13, "IPX net+port"},
     CodeEntry{0, 0, 14, "IPX net+node+socket"},
     CodeEntry{0, 0, 15, "MAC address"},
-    End,
+    END_ROW,
 };
 
-constexpr std::array ruleTypeRows{CodeEntry{0, 1, 0, "If"}, End};
+constexpr std::array RULE_TYPE_ROWS{CodeEntry{0, 1, 0, "If"}, END_ROW};
 
-constexpr std::array protocolIdRows{
+constexpr std::array PROTOCOL_ID_ROWS{
     CodeEntry{0, 1, 0x8137, "IPX/SPX Ethernet II / SNAP"},
     CodeEntry{0, 0, 0x0600, "XNS Ethernet II / SNAP"},
     CodeEntry{0, 0, 0x80F3, "AARP Ethernet II / SNAP"},
@@ -106,22 +106,22 @@ constexpr std::array protocolIdRows{
     CodeEntry{0, 2, 0x0004, "SNA Ethernet 802.2"},
     CodeEntry{0, 2, 0x00F0, "NetBIOS Ethernet 802.2"},
     CodeEntry{0, 2, 0x0000, "IPX/SPX Ethernet 802.3"},
-    End,
+    END_ROW,
 };
 
-constexpr std::array algorithmRows{CodeEntry{0, 0, 1, "Sum of Products"}, End};
+constexpr std::array ALGORITHM_ROWS{CodeEntry{0, 0, 1, "Sum of Products"}, END_ROW};
 
 } // namespace
 
-std::span<const CodeEntry> OperatorTable() { return operatorRows; }
-std::span<const CodeEntry> ConditionTable() { return conditionRows; }
-std::span<const CodeEntry> ActionTable() { return actionRows; }
-std::span<const CodeEntry> DefaultActionTable() { return defaultActionRows; }
-std::span<const CodeEntry> OffsetBaseTable() { return offsetBaseRows; }
-std::span<const CodeEntry> KeyTypeTable() { return keyTypeRows; }
-std::span<const CodeEntry> RuleTypeTable() { return ruleTypeRows; }
-std::span<const CodeEntry> ProtocolIdTable() { return protocolIdRows; }
-std::span<const CodeEntry> AlgorithmTable() { return algorithmRows; }
+std::span<const CodeEntry> OperatorTable() { return OPERATOR_ROWS; }
+std::span<const CodeEntry> ConditionTable() { return CONDITION_ROWS; }
+std::span<const CodeEntry> ActionTable() { return ACTION_ROWS; }
+std::span<const CodeEntry> DefaultActionTable() { return DEFAULT_ACTION_ROWS; }
+std::span<const CodeEntry> OffsetBaseTable() { return OFFSET_BASE_ROWS; }
+std::span<const CodeEntry> KeyTypeTable() { return KEY_TYPE_ROWS; }
+std::span<const CodeEntry> RuleTypeTable() { return RULE_TYPE_ROWS; }
+std::span<const CodeEntry> ProtocolIdTable() { return PROTOCOL_ID_ROWS; }
+std::span<const CodeEntry> AlgorithmTable() { return ALGORITHM_ROWS; }
 
 const CodeEntry* LookupCodeEntry(std::span<const CodeEntry> table, std::uint32_t code)
 {

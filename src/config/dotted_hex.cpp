@@ -86,7 +86,7 @@ int ParseDottedHex(std::string_view text, std::span<std::uint8_t, DOTTED_HEX_MAX
 
 std::string FormatDottedHex(std::span<const std::uint8_t> bytes, int count)
 {
-    static constexpr char digits[] = "0123456789ABCDEF";
+    static constexpr char HEX_DIGITS[] = "0123456789ABCDEF";
     std::string text;
     if (count <= 0)
         return text;
@@ -96,8 +96,8 @@ std::string FormatDottedHex(std::span<const std::uint8_t> bytes, int count)
     for (std::size_t i = 0; i < n; ++i) {
         if (i > 0)
             text += '.';
-        text += digits[bytes[i] >> 4];
-        text += digits[bytes[i] & 0x0F];
+        text += HEX_DIGITS[bytes[i] >> 4];
+        text += HEX_DIGITS[bytes[i] & 0x0F];
     }
     return text;
 }

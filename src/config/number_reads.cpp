@@ -37,11 +37,11 @@ DecimalScan ScanDecimal(std::string_view text, std::size_t& pos)
         scan.negative = text[p] == '-';
         ++p;
     }
-    constexpr std::uint64_t cap = 0x100000000ull;
+    constexpr std::uint64_t CAP = 0x100000000ull;
     while (p < text.size() && IsDigit(text[p])) {
         const auto d = static_cast<std::uint32_t>(text[p] - '0');
         scan.wrapped = scan.wrapped * 10u + d;
-        if (scan.saturated < cap)
+        if (scan.saturated < CAP)
             scan.saturated = scan.saturated * 10u + d;
         scan.found = true;
         ++p;

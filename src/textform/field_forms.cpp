@@ -8,27 +8,27 @@ namespace {
 
 using enum ValueForm;
 
-constexpr std::array offsetBaseWords{WordSource{OffsetBaseTable, 0}};
+constexpr std::array OFFSET_BASE_WORDS{WordSource{OffsetBaseTable, 0}};
 // Byte 5 holds the operator of a comparison or the kind of another
 // condition; both tables code it as the word at offset 4.
-constexpr std::array conditionWords{WordSource{OperatorTable, 8}, WordSource{ConditionTable, 8}};
-constexpr std::array actionWords{WordSource{ActionTable, 0}};
-constexpr std::array defaultActionWords{WordSource{DefaultActionTable, 0}};
-constexpr std::array keyTypeWords{WordSource{KeyTypeTable, 0}};
+constexpr std::array CONDITION_WORDS{WordSource{OperatorTable, 8}, WordSource{ConditionTable, 8}};
+constexpr std::array ACTION_WORDS{WordSource{ActionTable, 0}};
+constexpr std::array DEFAULT_ACTION_WORDS{WordSource{DefaultActionTable, 0}};
+constexpr std::array KEY_TYPE_WORDS{WordSource{KeyTypeTable, 0}};
 
-constexpr std::array ruleFlagNames{FlagName{"RULE_DEFINED", RULE_DEFINED},
+constexpr std::array RULE_FLAG_NAMES{FlagName{"RULE_DEFINED", RULE_DEFINED},
                                    FlagName{"ALWAYS_HIT", ALWAYS_HIT},
                                    FlagName{"ALWAYS_MISS", ALWAYS_MISS}};
-constexpr std::array qosFlagNames{
+constexpr std::array QOS_FLAG_NAMES{
     FlagName{"QOS_IMMORTAL", QOS_IMMORTAL},     FlagName{"QOS_FIXED_DELAY", QOS_FIXED_DELAY},
     FlagName{"QOS_BY_BYTES", QOS_BY_BYTES},     FlagName{"QOS_BY_FRAMES", QOS_BY_FRAMES},
     FlagName{"QOS_THRESHOLDS", QOS_THRESHOLDS}, FlagName{"QOS_ABSOLUTE", QOS_ABSOLUTE},
     FlagName{"QOS_BANKING", QOS_BANKING}};
-constexpr std::array maskFlagNames{
+constexpr std::array MASK_FLAG_NAMES{
     FlagName{"MASK_IN_USE", MASK_IN_USE}, FlagName{"MASK_BIDIR_QOS", MASK_BIDIR_QOS},
     FlagName{"MASK_ABSOLUTE_TTL", MASK_ABSOLUTE_TTL}, FlagName{"MASK_KEY_GROUP", MASK_KEY_GROUP},
     FlagName{"MASK_AUDIT", MASK_AUDIT}};
-constexpr std::array priQFlagNames{FlagName{"PQ_IN_USE", PQ_IN_USE}, FlagName{"PQ_START", PQ_START},
+constexpr std::array PRIQ_FLAG_NAMES{FlagName{"PQ_IN_USE", PQ_IN_USE}, FlagName{"PQ_START", PQ_START},
                                    FlagName{"PQ_MIDDLE", PQ_MIDDLE}, FlagName{"PQ_END", PQ_END}};
 
 constexpr FieldForm Number(std::string_view name, std::uint8_t offset, std::uint8_t width,
@@ -48,14 +48,14 @@ constexpr FieldForm Flagged(std::string_view name, std::uint8_t offset, std::uin
 }
 
 // Engine-owned spans are named by their offset.
-constexpr std::array ruleFields{
+constexpr std::array RULE_FIELDS{
     Number("ruleNumber", 0, 2, Unsigned),
     Number("ruleIndex", 2, 2, Unsigned),
-    Flagged("ruleFlags", 4, 1, RULE_FLAGS_MASK, ruleFlagNames),
-    Coded("offsetBase", 4, OFFSET_BASE_MASK, offsetBaseWords),
-    Coded("condition", 5, 0, conditionWords),
-    Coded("thenAction", 6, 0, actionWords),
-    Coded("elseAction", 7, 0, actionWords),
+    Flagged("ruleFlags", 4, 1, RULE_FLAGS_MASK, RULE_FLAG_NAMES),
+    Coded("offsetBase", 4, OFFSET_BASE_MASK, OFFSET_BASE_WORDS),
+    Coded("condition", 5, 0, CONDITION_WORDS),
+    Coded("thenAction", 6, 0, ACTION_WORDS),
+    Coded("elseAction", 7, 0, ACTION_WORDS),
     Number("offset", 8, 2, Signed),
     Number("frameLength", 10, 2, Signed),
     Number("patternLength", 12, 2, Signed),
@@ -69,11 +69,11 @@ constexpr std::array ruleFields{
     Number("patternMask", 48, 16, Bytes),
 };
 
-constexpr std::array qosFields{
+constexpr std::array QOS_FIELDS{
     Number("engine0", 0, 4, Hex),
     Number("engine4", 4, 4, Hex),
     Number("engine8", 8, 4, Hex),
-    Flagged("flags", 12, 2, 0, qosFlagNames),
+    Flagged("flags", 12, 2, 0, QOS_FLAG_NAMES),
     Number("engine14", 14, 2, Hex),
     Number("engine16", 16, 4, Hex),
     Number("engine20", 20, 4, Hex),
@@ -89,33 +89,33 @@ constexpr std::array qosFields{
     Number("engine60", 60, 4, Hex),
 };
 
-constexpr std::array maskFields{
+constexpr std::array MASK_FIELDS{
     Number("engine0", 0, 8, Bytes),
     Number("qosNode", 8, 2, Signed),
-    Flagged("flags", 10, 2, 0, maskFlagNames),
+    Flagged("flags", 10, 2, 0, MASK_FLAG_NAMES),
     Number("srcMask", 12, 16, Bytes),
-    Coded("srcKeyType", 28, 0, keyTypeWords),
-    Coded("srcBase", 29, 0, offsetBaseWords),
+    Coded("srcKeyType", 28, 0, KEY_TYPE_WORDS),
+    Coded("srcBase", 29, 0, OFFSET_BASE_WORDS),
     Number("srcOffset", 30, 1, Unsigned),
     Number("srcLength", 31, 1, Unsigned),
     Number("dstMask", 32, 16, Bytes),
-    Coded("dstKeyType", 48, 0, keyTypeWords),
-    Coded("dstBase", 49, 0, offsetBaseWords),
+    Coded("dstKeyType", 48, 0, KEY_TYPE_WORDS),
+    Coded("dstBase", 49, 0, OFFSET_BASE_WORDS),
     Number("dstOffset", 50, 1, Unsigned),
     Number("dstLength", 51, 1, Unsigned),
     Number("ttlTicks", 52, 4, Unsigned),
     Number("keyGroup", 56, 1, Unsigned),
-    Coded("defaultAction", 57, 0, defaultActionWords),
+    Coded("defaultAction", 57, 0, DEFAULT_ACTION_WORDS),
     Number("defaultParam", 58, 2, Signed),
     Number("engine60", 60, 4, Bytes),
 };
 
-constexpr std::array priQFields{
+constexpr std::array PRIQ_FIELDS{
     Number("engine0", 0, 4, Hex),
     Number("engine4", 4, 4, Hex),
     Number("engine8", 8, 16, Bytes),
     Number("qosNode", 24, 4, Signed),
-    Flagged("flags", 28, 2, 0, priQFlagNames),
+    Flagged("flags", 28, 2, 0, PRIQ_FLAG_NAMES),
     Number("queueNumber", 30, 2, Unsigned),
     Number("metric1", 32, 2, Unsigned),
     Number("metric2", 34, 2, Unsigned),
@@ -158,19 +158,19 @@ constexpr bool OwnsEveryBitOnce(std::span<const FieldForm> fields)
     }
     return true;
 }
-static_assert(OwnsEveryBitOnce(ruleFields));
-static_assert(OwnsEveryBitOnce(qosFields));
-static_assert(OwnsEveryBitOnce(maskFields));
-static_assert(OwnsEveryBitOnce(priQFields));
+static_assert(OwnsEveryBitOnce(RULE_FIELDS));
+static_assert(OwnsEveryBitOnce(QOS_FIELDS));
+static_assert(OwnsEveryBitOnce(MASK_FIELDS));
+static_assert(OwnsEveryBitOnce(PRIQ_FIELDS));
 
-constexpr std::array tables{
-    TableForm{"rule", RULE_COUNT, ruleFields,
+constexpr std::array TABLE_FORMS{
+    TableForm{"rule", RULE_COUNT, RULE_FIELDS,
               [](const ConfigImage& image) { return TableBytes(image.ruleTable); }, false},
-    TableForm{"qos", QOS_COUNT, qosFields,
+    TableForm{"qos", QOS_COUNT, QOS_FIELDS,
               [](const ConfigImage& image) { return TableBytes(image.qosTable); }, false},
-    TableForm{"mask", MASK_COUNT, maskFields,
+    TableForm{"mask", MASK_COUNT, MASK_FIELDS,
               [](const ConfigImage& image) { return TableBytes(image.maskTable); }, false},
-    TableForm{"priq", PRIQ_COUNT, priQFields,
+    TableForm{"priq", PRIQ_COUNT, PRIQ_FIELDS,
               [](const ConfigImage& image) { return TableBytes(image.priQTable); }, true},
 };
 
@@ -185,6 +185,6 @@ const FieldForm* TableForm::field(std::string_view fieldName) const
     return nullptr;
 }
 
-std::span<const TableForm> TableForms() { return tables; }
+std::span<const TableForm> TableForms() { return TABLE_FORMS; }
 
 } // namespace talvex::textform

@@ -31,10 +31,10 @@ void StoreBits(const FieldForm& field, RecordSpan record, std::uint32_t value)
 
 std::string HexNumber(std::uint32_t value, int width)
 {
-    constexpr char digits[] = "0123456789ABCDEF";
+    constexpr char HEX_DIGITS[] = "0123456789ABCDEF";
     std::string text = "0x";
     for (int shift = 8 * width - 4; shift >= 0; shift -= 4)
-        text += digits[(value >> shift) & 0xF];
+        text += HEX_DIGITS[(value >> shift) & 0xF];
     return text;
 }
 

@@ -69,7 +69,7 @@ int ShellContext::RunModal(QDialog& dialog) const
     return dialog.exec();
 }
 
-QString ShellContext::ChooseSaveName(QWidget* parent, const QString& title,
+QString ShellContext::chooseSaveName(QWidget* parent, const QString& title,
                                      const QString& startPath) const
 {
     if (chooseSaveName_)

@@ -47,7 +47,7 @@ public:
     // Asks for a file to save to, opened on `startPath` (folder and name);
     // empty when the operator cancelled. A save-file dialog run through
     // RunModal, unless a test installs a chooser that answers.
-    QString ChooseSaveName(QWidget* parent, const QString& title, const QString& startPath) const;
+    QString chooseSaveName(QWidget* parent, const QString& title, const QString& startPath) const;
     void setSaveNameChooser(SaveNameChooser chooser) { chooseSaveName_ = std::move(chooser); }
 
 private:

@@ -15,7 +15,7 @@ namespace {
 // known codes and flags, often garbage.
 std::vector<std::uint8_t> RandomFile(std::mt19937& random)
 {
-    constexpr std::uint8_t likely[] = {0x00, 0x01, 0x03, 0x09, 0x10, 0x11, 0x40, 0xFF};
+    constexpr std::uint8_t LIKELY_BYTES[] = {0x00, 0x01, 0x03, 0x09, 0x10, 0x11, 0x40, 0xFF};
     auto image = std::make_unique<ConfigImage>();
     ResetTables(*image);
     for (auto table : {TableBytes(image->ruleTable), TableBytes(image->qosTable),
@@ -25,7 +25,7 @@ std::vector<std::uint8_t> RandomFile(std::mt19937& random)
                 continue;
             for (std::size_t i = at; i < at + RECORD_SIZE; ++i)
                 table[i] = random() % 3 == 0 ? static_cast<std::uint8_t>(random())
-                                             : likely[random() % 8];
+                                             : LIKELY_BYTES[random() % 8];
         }
     }
     auto file = ConfigFileBytes(*image);

@@ -24,8 +24,8 @@ std::string ZeroPaddedDecimal(int value, int width)
 
 std::string TwoHexDigits(unsigned value)
 {
-    static constexpr char hex[] = "0123456789ABCDEF";
-    return {hex[(value >> 4) & 0xF], hex[value & 0xF]};
+    static constexpr char HEX_DIGITS[] = "0123456789ABCDEF";
+    return {HEX_DIGITS[(value >> 4) & 0xF], HEX_DIGITS[value & 0xF]};
 }
 
 } // namespace

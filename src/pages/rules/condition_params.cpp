@@ -13,7 +13,7 @@ constexpr ConditionParams PopulationParams{3,
                                              {}}}};
 
 // One row per condition-table row, in its order.
-constexpr std::array<const ConditionParams*, 7> conditionParamRows{
+constexpr std::array<const ConditionParams*, 7> PARAMS_BY_CONDITION{
     &NoParams,         &NoParams,         &NoParams,        &ConnectionParams,
     &ConnectionParams, &PopulationParams, &PopulationParams,
 };
@@ -22,9 +22,9 @@ constexpr std::array<const ConditionParams*, 7> conditionParamRows{
 
 const ConditionParams& ConditionParamsFor(std::uint32_t conditionOrdinal)
 {
-    if (conditionOrdinal >= conditionParamRows.size())
+    if (conditionOrdinal >= PARAMS_BY_CONDITION.size())
         return NoParams;
-    return *conditionParamRows[conditionOrdinal];
+    return *PARAMS_BY_CONDITION[conditionOrdinal];
 }
 
 } // namespace talvex

@@ -8,7 +8,7 @@ namespace talvex {
 
 namespace {
 
-constexpr std::array<IpFieldSpec, IP_FIELD_COUNT> ipFieldSpecs{{
+constexpr std::array<IpFieldSpec, IP_FIELD_COUNT> IP_FIELD_SPEC_ROWS{{
     {"TOS / DiffServ ( 0 - 63 )", 1, 1, 0, IpFieldKind::Number, 63},
     {"Length ( 0 - 65535 )", 2, 2, 5, IpFieldKind::Number, 65535},
     {"Protocol ( 6 = TCP, 17 = UDP, etc. )", 9, 1, 2, IpFieldKind::Number, 255},
@@ -96,7 +96,7 @@ IpWizardFields WalkPattern(const LoadedPattern& pattern)
         const int left = pattern.count - index;
         int consumed = 1;
         for (int f = 0; f < IP_FIELD_COUNT; ++f) {
-            const IpFieldSpec& field = ipFieldSpecs[static_cast<std::size_t>(f)];
+            const IpFieldSpec& field = IP_FIELD_SPEC_ROWS[static_cast<std::size_t>(f)];
             if (field.headerPosition != position || field.size > left)
                 continue;
             const auto first = static_cast<std::size_t>(index);
@@ -115,7 +115,7 @@ IpWizardFields WalkPattern(const LoadedPattern& pattern)
 
 } // namespace
 
-std::span<const IpFieldSpec, IP_FIELD_COUNT> IpFieldSpecs() { return ipFieldSpecs; }
+std::span<const IpFieldSpec, IP_FIELD_COUNT> IpFieldSpecs() { return IP_FIELD_SPEC_ROWS; }
 
 WizardOutput GenerateIpPattern(const IpWizardFields& fields)
 {
@@ -127,7 +127,7 @@ WizardOutput GenerateIpPattern(const IpWizardFields& fields)
     bool unreadable = false;
     for (int f = 0; f < IP_FIELD_COUNT; ++f) {
         const auto i = static_cast<std::size_t>(f);
-        const IpFieldSpec& field = ipFieldSpecs[i];
+        const IpFieldSpec& field = IP_FIELD_SPEC_ROWS[i];
         const bool checked = fields.checked[i];
         if (checked && offset == 0)
             offset = field.headerPosition;

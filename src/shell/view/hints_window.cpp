@@ -21,7 +21,7 @@ HintsWindow::HintsWindow(QWidget* parent) : QWidget(parent, Qt::Tool)
     resize(360, 280);
 }
 
-void HintsWindow::Open()
+void HintsWindow::open()
 {
     open_ = true;
     show();

@@ -14,7 +14,7 @@ public:
 
     // Shows the window for the rest of the run: once open, a hint brings it
     // back if the operator closed it.
-    void Open();
+    void open();
 
     void ShowHint(const QString& text);
     QString text() const;

@@ -8,13 +8,13 @@ namespace talvex {
 
 QPixmap ProductPicture()
 {
-    constexpr int width = 200;
-    constexpr int height = 300;
-    QPixmap picture(width, height);
+    constexpr int WIDTH = 200;
+    constexpr int HEIGHT = 300;
+    QPixmap picture(WIDTH, HEIGHT);
     QPainter p(&picture);
     p.setRenderHint(QPainter::Antialiasing);
 
-    QLinearGradient sky(0, 0, 0, height);
+    QLinearGradient sky(0, 0, 0, HEIGHT);
     sky.setColorAt(0.0, QColor(12, 36, 74));
     sky.setColorAt(1.0, QColor(34, 104, 150));
     p.fillRect(picture.rect(), sky);
@@ -39,12 +39,12 @@ QPixmap ProductPicture()
     title.setPixelSize(34);
     title.setBold(true);
     p.setFont(title);
-    p.drawText(QRect(0, 14, width, 44), Qt::AlignCenter, QStringLiteral("TALVEX"));
+    p.drawText(QRect(0, 14, WIDTH, 44), Qt::AlignCenter, QStringLiteral("TALVEX"));
     QFont small(QStringLiteral("Liberation Sans"));
     small.setPixelSize(13);
     p.setFont(small);
-    p.drawText(QRect(0, 236, width, 20), Qt::AlignCenter, QStringLiteral("Traffic Shaping Engine"));
-    p.drawText(QRect(0, 256, width, 20), Qt::AlignCenter, QStringLiteral("Config Tool"));
+    p.drawText(QRect(0, 236, WIDTH, 20), Qt::AlignCenter, QStringLiteral("Traffic Shaping Engine"));
+    p.drawText(QRect(0, 256, WIDTH, 20), Qt::AlignCenter, QStringLiteral("Config Tool"));
     return picture;
 }
 

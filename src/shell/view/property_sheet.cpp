@@ -9,7 +9,7 @@
 
 namespace talvex {
 
-PropertySheet::PropertySheet(ShellContext& context, const QString& caption,
+CTalvexPropertySheet::CTalvexPropertySheet(ShellContext& context, const QString& caption,
                              std::string fileName, std::vector<TalvexPage*> pages,
                              SaveFunction save, QWidget* parent)
     : QDialog(parent), context_(context), fileName_(std::move(fileName)), pages_(std::move(pages)),
@@ -25,15 +25,15 @@ PropertySheet::PropertySheet(ShellContext& context, const QString& caption,
     layout->addWidget(tabs_);
     layout->addWidget(buttons);
     resize(820, 600);
-    connect(buttons, &QDialogButtonBox::accepted, this, &PropertySheet::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &PropertySheet::reject);
+    connect(buttons, &QDialogButtonBox::accepted, this, &CTalvexPropertySheet::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &CTalvexPropertySheet::reject);
     connect(tabs_, &QTabWidget::currentChanged, this, [this] {
         if (isVisible())
             activateCurrent();
     });
 }
 
-void PropertySheet::showEvent(QShowEvent* event)
+void CTalvexPropertySheet::showEvent(QShowEvent* event)
 {
     QDialog::showEvent(event);
     activateCurrent();
@@ -41,14 +41,14 @@ void PropertySheet::showEvent(QShowEvent* event)
         QTimer::singleShot(0, this, std::move(action));
 }
 
-void PropertySheet::activateCurrent()
+void CTalvexPropertySheet::activateCurrent()
 {
     const int index = tabs_->currentIndex();
     if (index >= 0 && index < static_cast<int>(pages_.size()))
         pages_[static_cast<std::size_t>(index)]->activate();
 }
 
-void PropertySheet::accept()
+void CTalvexPropertySheet::accept()
 {
     if (context_.isModified() && save_ && !SaveOrSaveAs(context_, *this, fileName_, save_))
         return;
@@ -56,7 +56,7 @@ void PropertySheet::accept()
 }
 
 // Cancel, Escape and the window's close button all end here.
-void PropertySheet::reject()
+void CTalvexPropertySheet::reject()
 {
     if (context_.isModified() && !ConfirmDiscard(context_, *this, fileName_))
         return;

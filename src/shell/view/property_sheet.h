@@ -17,10 +17,10 @@ namespace talvex {
 // saves to `fileName` before the sheet closes; a failed save says why and
 // offers another name, or keeps the sheet open. Leaving in any other way
 // after a change (Cancel, Escape, closing the window) asks first.
-class PropertySheet : public QDialog {
+class CTalvexPropertySheet : public QDialog {
     Q_OBJECT
 public:
-    PropertySheet(ShellContext& context, const QString& caption, std::string fileName,
+    CTalvexPropertySheet(ShellContext& context, const QString& caption, std::string fileName,
                   std::vector<TalvexPage*> pages, SaveFunction save, QWidget* parent = nullptr);
 
     QTabWidget* tabs() const { return tabs_; }

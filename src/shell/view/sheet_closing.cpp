@@ -52,7 +52,7 @@ bool SaveOrSaveAs(const ShellContext& context, QWidget& parent, const std::strin
         context.RunModal(box);
         if (box.clickedButton() != saveAs)
             return false;
-        const QString chosen = context.ChooseSaveName(
+        const QString chosen = context.chooseSaveName(
             &parent, QString::fromUtf8(SAVE_AS_TITLE), QFile::decodeName(target.c_str()));
         if (chosen.isEmpty())
             continue;

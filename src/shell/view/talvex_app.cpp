@@ -13,7 +13,7 @@
 #include "shell/shell_names.h"
 #include "shell/shell_texts.h"
 #include "shell/view/info_page.h"
-#include "shell/view/old_format_prompt.h"
+#include "shell/view/old_format_dialog.h"
 #include "shell/view/splash_window.h"
 #include "shell/view/window_layout.h"
 #include "verify/view/verify_page.h"
@@ -65,18 +65,18 @@ void TalvexApp::StartUp(const std::string& commandLineText)
     }
     state_ = talvex::StartUp(*image_, commandLineText);
     if (state_.oldFormatPromptDue) {
-        OldFormatPrompt prompt;
+        COldFormatDlg prompt;
         context_->RunModal(prompt);
         ApplyOldFormatAnswer(*image_, prompt.answer());
     }
     hints_->ShowHint(QString::fromUtf8(PRODUCT_BANNER));
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         hints_->move(screen->availableGeometry().topLeft());
-    hints_->Open();
+    hints_->open();
     modified_ = false;
 }
 
-std::unique_ptr<PropertySheet> TalvexApp::BuildSheet()
+std::unique_ptr<CTalvexPropertySheet> TalvexApp::buildSheet()
 {
     std::vector<TalvexPage*> pages;
     for (PageKind kind : SheetPages(*image_))
@@ -84,12 +84,12 @@ std::unique_ptr<PropertySheet> TalvexApp::BuildSheet()
     auto save = [this](const std::string& fileName, std::string& reason) {
         return SaveConfig(*image_, fileName, &reason);
     };
-    return std::make_unique<PropertySheet>(
+    return std::make_unique<CTalvexPropertySheet>(
         *context_, QString::fromStdString(SheetCaption(state_.fileName)), state_.fileName,
         std::move(pages), std::move(save));
 }
 
-void TalvexApp::TellWhyLoadFailed(QWidget& sheet)
+void TalvexApp::tellWhyLoadFailed(QWidget& sheet)
 {
     QMessageBox box(QMessageBox::Warning, sheet.windowTitle(),
                     QString::fromStdString(DamagedFileMessage(state_.loadedName,
@@ -100,10 +100,10 @@ void TalvexApp::TellWhyLoadFailed(QWidget& sheet)
 
 int TalvexApp::RunSheet()
 {
-    auto sheet = BuildSheet();
+    auto sheet = buildSheet();
     PlaceBesideSheet(*hints_, *sheet);
     if (state_.loadFailed)
-        sheet->runAfterShown([this, shown = sheet.get()] { TellWhyLoadFailed(*shown); });
+        sheet->runAfterShown([this, shown = sheet.get()] { tellWhyLoadFailed(*shown); });
     context_->RunModal(*sheet);
     sheet.reset();
     hints_->close();

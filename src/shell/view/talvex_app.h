@@ -26,7 +26,7 @@ public:
     void StartUp(const std::string& commandLineText);
 
     // The sheet with the pages that the image's blocks call for.
-    std::unique_ptr<PropertySheet> BuildSheet();
+    std::unique_ptr<CTalvexPropertySheet> buildSheet();
 
     // The whole run after StartUp: the sheet, modal, beside the hints window;
     // over it, once shown, why a named file did not load. Returns when the
@@ -40,7 +40,7 @@ public:
     bool modified() const { return modified_; }
 
 private:
-    void TellWhyLoadFailed(QWidget& sheet);
+    void tellWhyLoadFailed(QWidget& sheet);
 
     Options options_;
     std::unique_ptr<ConfigImage> image_;

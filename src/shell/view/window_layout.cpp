@@ -22,7 +22,7 @@ void Apply(QWidget& window, const WindowRect& place, const QMargins& frame)
 
 } // namespace
 
-void PlaceBesideSheet(HintsWindow& hints, PropertySheet& sheet)
+void PlaceBesideSheet(HintsWindow& hints, CTalvexPropertySheet& sheet)
 {
     const QScreen* screen = hints.screen();
     if (!screen)

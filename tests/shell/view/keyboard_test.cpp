@@ -25,7 +25,7 @@ std::pair<std::unique_ptr<TableListPage>, std::unique_ptr<QDialog>> Make(ShellCo
 }
 // The four table pages, each with its editor on entry 3.
 decltype(&Make<CTalvexConfigQos, CEditQosDlg>) const kinds[] = {
-    Make<CTalvexConfigRules, RuleEditorDialog>, Make<CTalvexConfigMasks, CEditAddressMaskDlg>,
+    Make<CTalvexConfigRules, CEditRuleDlg>, Make<CTalvexConfigMasks, CEditAddressMaskDlg>,
     Make<CTalvexConfigPriQ, CEditQueuePriorityDlg>, Make<CTalvexConfigQos, CEditQosDlg>};
 
 struct Fixture {
@@ -110,10 +110,10 @@ void KeyboardTest::everyWindowHasUniqueMnemonicsNamesAndQuietDisplays()
         auto [page, editor] = make(f.context);
         CheckWindow(*page), CheckWindow(*editor);
     }
-    CheckWindow(*std::make_unique<IpWizardDialog>(f.context, PatternTexts{}));
-    CheckWindow(*std::make_unique<EcbWizardDialog>(f.context, PatternTexts{}));
+    CheckWindow(*std::make_unique<CIpWizardDlg>(f.context, PatternTexts{}));
+    CheckWindow(*std::make_unique<CEcbWizardDlg>(f.context, PatternTexts{}));
     // The rule editor with every choice of every list (each condition), at one size.
-    RuleEditorDialog editor(f.context, 0);
+    CEditRuleDlg editor(f.context, 0);
     const QSize size = editor.sizeHint();
     for (QComboBox* choice : editor.findChildren<QComboBox*>()) {
         for (int row = 0; row < choice->count(); ++row) {

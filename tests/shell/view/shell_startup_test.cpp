@@ -21,7 +21,7 @@ using talvex::testing::WriteBytes;
 
 namespace {
 
-QStringList TabCaptions(const PropertySheet& sheet)
+QStringList TabCaptions(const CTalvexPropertySheet& sheet)
 {
     QStringList captions;
     for (int i = 0; i < sheet.tabs()->count(); ++i)
@@ -48,7 +48,7 @@ struct PromptAnswerer {
     }
 };
 
-const QStringList kAllPages{"Rules", "Address Masks", "Priority Queue",
+const QStringList ALL_PAGES{"Rules", "Address Masks", "Priority Queue",
                             "Quality of Service (QoS)", "Verify Configuration", "Info"};
 
 } // namespace
@@ -63,9 +63,9 @@ private slots:
         int prompts = 0;
         app.context().setModalRunner([&](QDialog&) { return ++prompts, 0; });
         app.StartUp("");
-        auto sheet = app.BuildSheet();
+        auto sheet = app.buildSheet();
         QCOMPARE(sheet->windowTitle(), QString("TALVEX Manager - \"New TALVEX.CFG\""));
-        QCOMPARE(TabCaptions(*sheet), kAllPages);
+        QCOMPARE(TabCaptions(*sheet), ALL_PAGES);
         QCOMPARE(prompts, 0);
         QVERIFY(app.hints().text().startsWith("Zorvanthis TSE Beta 1"));
         QCOMPARE(app.hints().windowTitle(), QString("Talvex Config Tool Hints"));
@@ -80,7 +80,7 @@ private slots:
         app.context().setModalRunner(std::ref(answer));
         app.StartUp(dir.file("b2.cfg"));
         QCOMPARE(answer.prompts, 0);
-        QCOMPARE(TabCaptions(*app.BuildSheet()), kAllPages);
+        QCOMPARE(TabCaptions(*app.buildSheet()), ALL_PAGES);
     }
 
     void oldFileRetainedSavesThreeBlocksAfterAChange()
@@ -92,7 +92,7 @@ private slots:
         app.context().setModalRunner(std::ref(answer));
         app.StartUp(dir.file("b1.cfg"));
         QCOMPARE(answer.prompts, 1);
-        auto sheet = app.BuildSheet();
+        auto sheet = app.buildSheet();
         QVERIFY(!TabCaptions(*sheet).contains("Priority Queue"));
         QCOMPARE(TabCaptions(*sheet).size(), 5);
         app.context().setModified();
@@ -110,13 +110,13 @@ private slots:
         PromptAnswerer answer{"Extend To New Format"};
         app.context().setModalRunner(std::ref(answer));
         app.StartUp(dir.file("b1.cfg"));
-        auto sheet = app.BuildSheet();
-        QCOMPARE(TabCaptions(*sheet), kAllPages);
+        auto sheet = app.buildSheet();
+        QCOMPARE(TabCaptions(*sheet), ALL_PAGES);
         QVERIFY(!app.modified());
         sheet->accept();
         QCOMPARE(ReadBytes(dir.file("b1.cfg")), bytes);
         // With a change, all four blocks are written.
-        auto again = app.BuildSheet();
+        auto again = app.buildSheet();
         app.context().setModified();
         again->accept();
         QCOMPARE(ReadBytes(dir.file("b1.cfg")).size(), size_t(32768));
@@ -132,7 +132,7 @@ private slots:
             return d.result();
         });
         app.StartUp(dir.file("b1.cfg"));
-        QCOMPARE(TabCaptions(*app.BuildSheet()).size(), 5);
+        QCOMPARE(TabCaptions(*app.buildSheet()).size(), 5);
     }
 
     void damagedFileIsSavedBesideItUnderThePrefixedName()
@@ -145,7 +145,7 @@ private slots:
         app.context().setModalRunner(std::ref(answer));
         app.StartUp(dir.file("net.cfg"));
         QCOMPARE(answer.prompts, 1);
-        auto sheet = app.BuildSheet();
+        auto sheet = app.buildSheet();
         const QString damaged = QString::fromStdString(dir.file("Damaged net.cfg"));
         QCOMPARE(sheet->windowTitle(), "TALVEX Manager - \"" + damaged + "\"");
         QCOMPARE(TabCaptions(*sheet).size(), 4);
@@ -160,7 +160,7 @@ private slots:
         TalvexApp app({0});
         app.context().setModalRunner([](QDialog& d) { return d.result(); });
         app.StartUp("\"no such.cfg\"");
-        QCOMPARE(app.BuildSheet()->windowTitle(),
+        QCOMPARE(app.buildSheet()->windowTitle(),
                  QString("TALVEX Manager - \"Damaged \"no such.cfg\"\""));
     }
 
@@ -173,7 +173,7 @@ private slots:
         PromptAnswerer answer{"Discard"};
         app.context().setModalRunner(std::ref(answer));
         app.StartUp(dir.file("b2.cfg"));
-        auto sheet = app.BuildSheet();
+        auto sheet = app.buildSheet();
         app.context().setModified();
         sheet->reject();
         QCOMPARE(answer.prompts, 1);
@@ -191,7 +191,7 @@ private slots:
             PromptAnswerer answer{row.answer};
             app.context().setModalRunner(std::ref(answer));
             app.StartUp(dir.file("b2.cfg"));
-            auto sheet = app.BuildSheet();
+            auto sheet = app.buildSheet();
             sheet->show();
             if (row.modified)
                 app.context().setModified();
@@ -226,7 +226,7 @@ private slots:
             return picks.takeFirst();
         });
         app.StartUp(dir.file("x.cfg"));
-        auto sheet = app.BuildSheet();
+        auto sheet = app.buildSheet();
         sheet->show();
         app.context().setModified();
         sheet->accept();
@@ -249,7 +249,7 @@ private slots:
         app.context().setModalRunner([&](QDialog& d) {
             if (auto* box = qobject_cast<QMessageBox*>(&d); box && box->parentWidget()->isVisible())
                 messages << box->text();
-            if (qobject_cast<PropertySheet*>(&d)) {
+            if (qobject_cast<CTalvexPropertySheet*>(&d)) {
                 d.show();
                 QCoreApplication::processEvents();
                 app.hints().close();
@@ -281,7 +281,7 @@ private slots:
             return int(QDialog::Rejected);
         });
         app.StartUp(dir.file("x.cfg"));
-        auto sheet = app.BuildSheet();
+        auto sheet = app.buildSheet();
         sheet->show();
         app.context().setModified();
         sheet->accept();
@@ -295,7 +295,7 @@ private slots:
     {
         TalvexApp app({0});
         app.StartUp("");
-        auto sheet = app.BuildSheet();
+        auto sheet = app.buildSheet();
         for (TalvexPage* page : sheet->pages())
             QVERIFY(!page->hasOpened());
         sheet->show();

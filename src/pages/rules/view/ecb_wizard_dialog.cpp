@@ -10,7 +10,7 @@
 
 namespace talvex {
 
-EcbWizardDialog::EcbWizardDialog(ShellContext& context, const PatternTexts& given,
+CEcbWizardDlg::CEcbWizardDlg(ShellContext& context, const PatternTexts& given,
                                  QWidget* parent)
     : PatternWizardDialog(context, QStringLiteral("ECB Wizard"), parent),
       protocolId_(new QCheckBox(this)), protocol_(new QComboBox(this))
@@ -28,11 +28,11 @@ EcbWizardDialog::EcbWizardDialog(ShellContext& context, const PatternTexts& give
     choiceRow->addWidget(protocol_, 1);
     buildFrame(choiceRow, state.output);
 
-    connect(protocolId_, &QCheckBox::toggled, this, &EcbWizardDialog::regenerate);
-    connect(protocol_, &QComboBox::currentIndexChanged, this, &EcbWizardDialog::regenerate);
+    connect(protocolId_, &QCheckBox::toggled, this, &CEcbWizardDlg::regenerate);
+    connect(protocol_, &QComboBox::currentIndexChanged, this, &CEcbWizardDlg::regenerate);
 }
 
-void EcbWizardDialog::regenerate()
+void CEcbWizardDlg::regenerate()
 {
     EcbWizardFields fields;
     fields.checked = protocolId_->isChecked();

@@ -9,10 +9,10 @@ class QComboBox;
 
 namespace talvex {
 
-class EcbWizardDialog : public PatternWizardDialog {
+class CEcbWizardDlg : public PatternWizardDialog {
     Q_OBJECT
 public:
-    EcbWizardDialog(ShellContext& context, const PatternTexts& given, QWidget* parent = nullptr);
+    CEcbWizardDlg(ShellContext& context, const PatternTexts& given, QWidget* parent = nullptr);
 
 private:
     void regenerate();

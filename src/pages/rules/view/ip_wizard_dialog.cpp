@@ -9,7 +9,7 @@
 
 namespace talvex {
 
-IpWizardDialog::IpWizardDialog(ShellContext& context, const PatternTexts& given, QWidget* parent)
+CIpWizardDlg::CIpWizardDlg(ShellContext& context, const PatternTexts& given, QWidget* parent)
     : PatternWizardDialog(context, QStringLiteral("IP Wizard"), parent)
 {
     const IpWizardState state = OpenIpWizard(given);
@@ -32,12 +32,12 @@ IpWizardDialog::IpWizardDialog(ShellContext& context, const PatternTexts& given,
 
     // Connected only now, so filling the fields above generates nothing.
     for (std::size_t i = 0; i < boxes_.size(); ++i) {
-        connect(boxes_[i], &QCheckBox::toggled, this, &IpWizardDialog::regenerate);
-        connect(texts_[i], &QLineEdit::textChanged, this, &IpWizardDialog::regenerate);
+        connect(boxes_[i], &QCheckBox::toggled, this, &CIpWizardDlg::regenerate);
+        connect(texts_[i], &QLineEdit::textChanged, this, &CIpWizardDlg::regenerate);
     }
 }
 
-void IpWizardDialog::regenerate()
+void CIpWizardDlg::regenerate()
 {
     IpWizardFields fields;
     for (std::size_t i = 0; i < boxes_.size(); ++i) {

@@ -11,10 +11,10 @@ class QLineEdit;
 
 namespace talvex {
 
-class IpWizardDialog : public PatternWizardDialog {
+class CIpWizardDlg : public PatternWizardDialog {
     Q_OBJECT
 public:
-    IpWizardDialog(ShellContext& context, const PatternTexts& given, QWidget* parent = nullptr);
+    CIpWizardDlg(ShellContext& context, const PatternTexts& given, QWidget* parent = nullptr);
 
 private:
     void regenerate();

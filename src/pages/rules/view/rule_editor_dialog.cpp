@@ -55,7 +55,7 @@ std::uint32_t ChoiceCode(const QComboBox& list)
 
 } // namespace
 
-RuleEditorDialog::RuleEditorDialog(ShellContext& context, int slot, QWidget* parent)
+CEditRuleDlg::CEditRuleDlg(ShellContext& context, int slot, QWidget* parent)
     : EditorDialog(parent), context_(context), session_(context.image().ruleTable, slot)
 {
     setWindowTitle(QStringLiteral("Edit Rule..."));
@@ -67,10 +67,10 @@ RuleEditorDialog::RuleEditorDialog(ShellContext& context, int slot, QWidget* par
     session_.setOpeningFields(fields());
     FocusFirstField(*this);
     for (QComboBox* choice : {ruleType_, condition_, operator_, thenAction_, elseAction_})
-        connect(choice, &QComboBox::currentIndexChanged, this, &RuleEditorDialog::applyEnabling);
+        connect(choice, &QComboBox::currentIndexChanged, this, &CEditRuleDlg::applyEnabling);
 }
 
-void RuleEditorDialog::buildWidgets()
+void CEditRuleDlg::buildWidgets()
 {
     // Rule number, rule type and condition.
     rule_ = new QLineEdit(this);
@@ -185,8 +185,8 @@ void RuleEditorDialog::buildWidgets()
     actionGrid->setColumnStretch(1, 1);
 
     QDialogButtonBox* buttons = OkCancelButtons(*this);
-    connect(tcpip_, &QPushButton::clicked, this, &RuleEditorDialog::runIpWizard);
-    connect(ecb_, &QPushButton::clicked, this, &RuleEditorDialog::runEcbWizard);
+    connect(tcpip_, &QPushButton::clicked, this, &CEditRuleDlg::runIpWizard);
+    connect(ecb_, &QPushButton::clicked, this, &CEditRuleDlg::runEcbWizard);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(head);
@@ -219,7 +219,7 @@ void RuleEditorDialog::buildWidgets()
     hints->watchFocus(condition_, CONDITION_HINT);
 }
 
-void RuleEditorDialog::showFields(const RuleEditorFields& fields)
+void CEditRuleDlg::showFields(const RuleEditorFields& fields)
 {
     rule_->setText(ToQString(fields.rule));
     SelectChoiceByCode(*ruleType_, fields.ruleType);
@@ -238,7 +238,7 @@ void RuleEditorDialog::showFields(const RuleEditorFields& fields)
         params_[i]->setText(ToQString(fields.params[i]));
 }
 
-RuleEditorFields RuleEditorDialog::fields() const
+RuleEditorFields CEditRuleDlg::fields() const
 {
     RuleEditorFields fields;
     fields.rule = ToStdString(rule_->text());
@@ -259,7 +259,7 @@ RuleEditorFields RuleEditorDialog::fields() const
     return fields;
 }
 
-void RuleEditorDialog::applyEnabling()
+void CEditRuleDlg::applyEnabling()
 {
     const RuleEditorEnabling enabling =
         RuleEditorEnablingFor(ChoiceCode(*condition_), ChoiceCode(*thenAction_),
@@ -284,14 +284,14 @@ void RuleEditorDialog::applyEnabling()
         conditionArea_->setCurrentIndex(AREA_NONE);
 }
 
-PatternTexts RuleEditorDialog::patternTexts() const
+PatternTexts CEditRuleDlg::patternTexts() const
 {
     return {ToStdString(patternData_->text()), ToStdString(patternMask_->text()),
             ToStdString(offset_->text())};
 }
 
 // A wizard's results reach only the fields; the record changes on OK.
-void RuleEditorDialog::takePatternTexts(const PatternTexts& texts, std::uint32_t base)
+void CEditRuleDlg::takePatternTexts(const PatternTexts& texts, std::uint32_t base)
 {
     patternData_->setText(ToQString(texts.data));
     patternMask_->setText(ToQString(texts.mask));
@@ -299,7 +299,7 @@ void RuleEditorDialog::takePatternTexts(const PatternTexts& texts, std::uint32_t
     SelectChoiceByCode(*base_, base);
 }
 
-void RuleEditorDialog::runWizard(QPushButton& button, PatternWizardDialog& wizard,
+void CEditRuleDlg::runWizard(QPushButton& button, PatternWizardDialog& wizard,
                                  std::uint32_t base)
 {
     // The button is off while its wizard runs; the focus, which that moves
@@ -315,19 +315,19 @@ void RuleEditorDialog::runWizard(QPushButton& button, PatternWizardDialog& wizar
         button.setFocus();
 }
 
-void RuleEditorDialog::runIpWizard()
+void CEditRuleDlg::runIpWizard()
 {
-    IpWizardDialog wizard(context_, patternTexts(), this);
+    CIpWizardDlg wizard(context_, patternTexts(), this);
     runWizard(*tcpip_, wizard, BASE_FRAGS);
 }
 
-void RuleEditorDialog::runEcbWizard()
+void CEditRuleDlg::runEcbWizard()
 {
-    EcbWizardDialog wizard(context_, patternTexts(), this);
+    CEcbWizardDlg wizard(context_, patternTexts(), this);
     runWizard(*ecb_, wizard, BASE_ECB);
 }
 
-bool RuleEditorDialog::commit()
+bool CEditRuleDlg::commit()
 {
     if (!session_.accept(fields()))
         return false;
@@ -335,6 +335,6 @@ bool RuleEditorDialog::commit()
     return true;
 }
 
-void RuleEditorDialog::cancel() { session_.cancel(); }
+void CEditRuleDlg::cancel() { session_.cancel(); }
 
 } // namespace talvex

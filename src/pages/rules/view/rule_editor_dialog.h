@@ -21,10 +21,10 @@ namespace talvex {
 
 class PatternWizardDialog;
 
-class RuleEditorDialog : public EditorDialog {
+class CEditRuleDlg : public EditorDialog {
     Q_OBJECT
 public:
-    RuleEditorDialog(ShellContext& context, int slot, QWidget* parent = nullptr);
+    CEditRuleDlg(ShellContext& context, int slot, QWidget* parent = nullptr);
 
     // The fields as the dialog shows them now.
     RuleEditorFields fields() const;

@@ -23,7 +23,7 @@ void CTalvexConfigRules::openPage()
 
 bool CTalvexConfigRules::runEditor(int slot)
 {
-    RuleEditorDialog editor(context(), slot, this);
+    CEditRuleDlg editor(context(), slot, this);
     return context().RunModal(editor) == QDialog::Accepted;
 }
 

@@ -47,7 +47,7 @@ struct Fixture {
     void answer(std::function<int(QDialog&)> editor, std::function<int(QDialog&)> wizard)
     {
         context.setModalRunner([editor, wizard](QDialog& d) {
-            if (qobject_cast<RuleEditorDialog*>(&d) != nullptr)
+            if (qobject_cast<CEditRuleDlg*>(&d) != nullptr)
                 return editor(d);
             return wizard(d);
         });
@@ -94,7 +94,7 @@ void PatternWizardsTest::ipWizardResultsReachOnlyTheEditorFields()
             Button(w, QDialogButtonBox::Ok)->click();
             return w.result();
         });
-    RuleEditorDialog editor(f.context, 0);
+    CEditRuleDlg editor(f.context, 0);
     f.context.RunModal(editor);
     QCOMPARE(title, QString("IP Wizard"));
     QVERIFY(disabledWhileRunning);
@@ -129,7 +129,7 @@ void PatternWizardsTest::ecbWizardResultsAreEncodedOnTheEditorsOk()
             Button(w, QDialogButtonBox::Ok)->click();
             return w.result();
         });
-    RuleEditorDialog editor(f.context, 0);
+    CEditRuleDlg editor(f.context, 0);
     QCOMPARE(f.context.RunModal(editor), int(QDialog::Accepted));
     QCOMPARE(title, QString("ECB Wizard"));
     QCOMPARE(first, QString("IPX/SPX Ethernet II / SNAP"));
@@ -163,7 +163,7 @@ void PatternWizardsTest::cancelledWizardLeavesTheFieldsAlone()
             w.reject();
             return w.result();
         });
-    RuleEditorDialog editor(f.context, 0);
+    CEditRuleDlg editor(f.context, 0);
     f.context.RunModal(editor);
     QCOMPARE(data, QString("01.02"));
     QCOMPARE(base, QString("RAW"));
@@ -193,7 +193,7 @@ void PatternWizardsTest::failedLoadReturnsTheEditorTextsUnchanged()
             Button(w, QDialogButtonBox::Ok)->click();
             return w.result();
         });
-    RuleEditorDialog editor(f.context, 0);
+    CEditRuleDlg editor(f.context, 0);
     f.context.RunModal(editor);
     QCOMPARE(shownData, QString("Could Not Parse Current Mask Data From Rule."));
     QCOMPARE(shownMask, QString("It May Not Be Properly Formatted Or Was Empty."));
@@ -208,7 +208,7 @@ void PatternWizardsTest::failedLoadReturnsTheEditorTextsUnchanged()
 void PatternWizardsTest::ipWizardRegeneratesOnEveryChange()
 {
     Fixture f;
-    IpWizardDialog wizard(f.context, {"0A.00.00.00", "FF.00.00.00", "12"});
+    CIpWizardDlg wizard(f.context, {"0A.00.00.00", "FF.00.00.00", "12"});
     auto* source = Named<QLineEdit>(wizard, "Source IP");
     QCOMPARE(source->text(), QString("10.0.0.0"));
     QVERIFY(Named<QCheckBox>(wizard, "Source IP")->isChecked());

@@ -269,7 +269,7 @@ void RulesPageTest::editorHidesComparisonForOtherConditions()
     RuleRecord& rule = f.image->ruleTable[2];
     rule.setCodeWord(NEW_RULE_DEFAULT);
     rule.condition = 0x09;  // "Key Grp Population In Range"
-    RuleEditorDialog dialog(f.context, 2);
+    CEditRuleDlg dialog(f.context, 2);
     dialog.show();
     QVERIFY(!Named<QLineEdit>(dialog, "Offset")->isVisible());
     QVERIFY(!Named<QLineEdit>(dialog, "Offset")->isEnabled());
@@ -295,7 +295,7 @@ void RulesPageTest::listFocusShowsTheRulesHint()
     QTRY_VERIFY(!f.hints.isEmpty());
     QVERIFY(f.hints.last().startsWith("Rules\r\n\r\n"));
 
-    RuleEditorDialog dialog(f.context, 1, f.page.get());
+    CEditRuleDlg dialog(f.context, 1, f.page.get());
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
     dialog.activateWindow();

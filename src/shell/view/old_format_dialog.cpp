@@ -1,4 +1,4 @@
-#include "shell/view/old_format_prompt.h"
+#include "shell/view/old_format_dialog.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -9,7 +9,7 @@
 
 namespace talvex {
 
-OldFormatPrompt::OldFormatPrompt(QWidget* parent) : QDialog(parent)
+COldFormatDlg::COldFormatDlg(QWidget* parent) : QDialog(parent)
 {
     setWindowTitle(QString::fromUtf8(OLD_FORMAT_TITLE));
     auto* layout = new QVBoxLayout(this);

@@ -7,10 +7,10 @@ namespace talvex {
 
 // Asks what to do with a file of the older generation. Closing the prompt
 // any way other than "Extend To New Format" answers Retain.
-class OldFormatPrompt : public QDialog {
+class COldFormatDlg : public QDialog {
     Q_OBJECT
 public:
-    explicit OldFormatPrompt(QWidget* parent = nullptr);
+    explicit COldFormatDlg(QWidget* parent = nullptr);
 
     OldFormatAnswer answer() const { return answer_; }
 

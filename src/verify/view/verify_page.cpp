@@ -4,10 +4,6 @@
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
 
-#include <string>
-
-#include "verify/verification.h"
-
 namespace talvex {
 
 CTalvexVerify::CTalvexVerify(ShellContext& context, QWidget* parent)
@@ -32,12 +28,13 @@ CTalvexVerify::CTalvexVerify(ShellContext& context, QWidget* parent)
 
 void CTalvexVerify::refreshReport()
 {
-    std::string report;
-    VerifyConfiguration(context().image(), report);
-    // The report ends its lines with CR LF; the box wants plain line feeds.
-    QString text = QString::fromLatin1(report.data(), static_cast<qsizetype>(report.size()));
-    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    reportBox_->setPlainText(text);
+    if (report_.refresh(context().image())) {
+        const std::string& report = report_.text();
+        // The report ends its lines with CR LF; the box wants plain line feeds.
+        reportText_ = QString::fromLatin1(report.data(), static_cast<qsizetype>(report.size()));
+        reportText_.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    }
+    reportBox_->setPlainText(reportText_);
 }
 
 void CTalvexVerify::pageActivated() { refreshReport(); }

@@ -1,4 +1,5 @@
 #pragma once
+#include "verify/verification_report.h"
 #include "widgets/talvex_page.h"
 
 class QPlainTextEdit;
@@ -6,10 +7,11 @@ class QPlainTextEdit;
 namespace talvex {
 
 // The "Verify Configuration" page of the sheet: one text box with the
-// verification report of the image as it is now. The report is made afresh
-// when the page is created, whenever it becomes the current page and whenever
-// the box gets the focus, so text typed into the box does not last. The page
-// never changes the image.
+// verification report of the image as it is now. The box is refreshed when
+// the page is created, whenever it becomes the current page and whenever the
+// box gets the focus, so text typed into the box does not last; the report
+// itself is built again only when the image changed. The page never changes
+// the image.
 class CTalvexVerify : public TalvexPage {
     Q_OBJECT
 public:
@@ -17,7 +19,7 @@ public:
 
     QPlainTextEdit* reportBox() const { return reportBox_; }
 
-    // Runs the verification and replaces the box's whole text with the report.
+    // Replaces the box's whole text with the report of the image as it is.
     void refreshReport();
 
 protected:
@@ -26,6 +28,8 @@ protected:
 
 private:
     QPlainTextEdit* reportBox_;
+    VerificationReport report_;
+    QString reportText_;  // the report as the box shows it
 };
 
 } // namespace talvex

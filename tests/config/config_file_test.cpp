@@ -115,7 +115,7 @@ INSTANTIATE_TEST_SUITE_P(
                       LengthCase{22528, false, true, true}, LengthCase{22529, true, false, true},
                       LengthCase{27648, true, false, true}, LengthCase{27649, true, false, false},
                       LengthCase{32768, true, false, false}, LengthCase{40000, true, false, false}),
-    [](const auto& info) { return "Length" + std::to_string(info.param.length); });
+    [](const auto& test) { return "Length" + std::to_string(test.param.length); });
 
 TEST(LoadConfig, AMissingFileOrADirectoryFailsWithBothBlocksAbsent)
 {

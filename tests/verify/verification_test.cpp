@@ -163,7 +163,7 @@ INSTANTIATE_TEST_SUITE_P(
         TargetCase{"GotoWithHighBitIsNoReference", 0x25, -1, true, false, ""},
         TargetCase{"QosWithHighBitIsNoReference", 0xB1, 99, false, false, ""},
         TargetCase{"DelayIsNoReference", 0x10, -1, true, false, ""}),
-    [](const ::testing::TestParamInfo<TargetCase>& info) { return std::string(info.param.name); });
+    [](const ::testing::TestParamInfo<TargetCase>& test) { return std::string(test.param.name); });
 
 TEST(VerifyConfiguration, NextRuleActionsNeedTheFollowingRule)
 {
@@ -334,7 +334,7 @@ INSTANTIATE_TEST_SUITE_P(
         StructureCase{"NotInUseIsSkipped", {S, PQ_END | PQ_START, PQ_MIDDLE, E}, "", 0},
         StructureCase{"SingleEntryStructureKeepsDepth", {B, B, M},
                       "PriQ 2: Entry lies outside a valid Queue structure\r\n", 1}),
-    [](const ::testing::TestParamInfo<StructureCase>& info) { return std::string(info.param.name); });
+    [](const ::testing::TestParamInfo<StructureCase>& test) { return std::string(test.param.name); });
 
 TEST(VerifyConfiguration, FlagPassWritesLineBreakFirstLinesInEntryOrder)
 {

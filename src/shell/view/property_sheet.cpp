@@ -10,8 +10,8 @@
 namespace talvex {
 
 CTalvexPropertySheet::CTalvexPropertySheet(ShellContext& context, const QString& caption,
-                             std::string fileName, std::vector<TalvexPage*> pages,
-                             SaveFunction save, QWidget* parent)
+                                           std::string fileName, std::vector<TalvexPage*> pages,
+                                           SaveFunction save, QWidget* parent)
     : QDialog(parent), context_(context), fileName_(std::move(fileName)), pages_(std::move(pages)),
       save_(std::move(save)), tabs_(new QTabWidget(this))
 {

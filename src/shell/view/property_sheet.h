@@ -21,7 +21,8 @@ class CTalvexPropertySheet : public QDialog {
     Q_OBJECT
 public:
     CTalvexPropertySheet(ShellContext& context, const QString& caption, std::string fileName,
-                  std::vector<TalvexPage*> pages, SaveFunction save, QWidget* parent = nullptr);
+                         std::vector<TalvexPage*> pages, SaveFunction save,
+                         QWidget* parent = nullptr);
 
     QTabWidget* tabs() const { return tabs_; }
     const std::vector<TalvexPage*>& pages() const { return pages_; }

@@ -10,8 +10,7 @@
 
 namespace talvex {
 
-CEcbWizardDlg::CEcbWizardDlg(ShellContext& context, const PatternTexts& given,
-                                 QWidget* parent)
+CEcbWizardDlg::CEcbWizardDlg(ShellContext& context, const PatternTexts& given, QWidget* parent)
     : PatternWizardDialog(context, QStringLiteral("ECB Wizard"), parent),
       protocolId_(new QCheckBox(this)), protocol_(new QComboBox(this))
 {

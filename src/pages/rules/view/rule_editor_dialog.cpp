@@ -299,8 +299,7 @@ void CEditRuleDlg::takePatternTexts(const PatternTexts& texts, std::uint32_t bas
     SelectChoiceByCode(*base_, base);
 }
 
-void CEditRuleDlg::runWizard(QPushButton& button, PatternWizardDialog& wizard,
-                                 std::uint32_t base)
+void CEditRuleDlg::runWizard(QPushButton& button, PatternWizardDialog& wizard, std::uint32_t base)
 {
     // The button is off while its wizard runs; the focus, which that moves
     // on, comes back to it.

@@ -6,6 +6,7 @@
 #include <QVBoxLayout>
 
 #include "shell/shell_texts.h"
+#include "widgets/mnemonic_text.h"
 
 namespace talvex {
 
@@ -18,10 +19,10 @@ COldFormatDlg::COldFormatDlg(QWidget* parent) : QDialog(parent)
         label->setWordWrap(true);
         layout->addWidget(label);
     }
-    auto* retain = new QPushButton(QString::fromUtf8(RETAIN_OLD_FORMAT), this);
-    auto* extend = new QPushButton(QString::fromUtf8(EXTEND_TO_NEW_FORMAT), this);
-    retain->setAccessibleName(retain->text());
-    extend->setAccessibleName(extend->text());
+    auto* retain =
+        NamedButton<QPushButton>(QString::fromUtf8(RETAIN_OLD_FORMAT), "retainButton", this);
+    auto* extend =
+        NamedButton<QPushButton>(QString::fromUtf8(EXTEND_TO_NEW_FORMAT), "extendButton", this);
     retain->setDefault(true);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();

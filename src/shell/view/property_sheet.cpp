@@ -21,6 +21,8 @@ CTalvexPropertySheet::CTalvexPropertySheet(ShellContext& context, const QString&
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     for (QAbstractButton* button : buttons->buttons())
         button->setAccessibleName(button->text().remove(QLatin1Char('&')));
+    buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("okButton"));
+    buttons->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("cancelButton"));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(tabs_);
     layout->addWidget(buttons);

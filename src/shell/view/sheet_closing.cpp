@@ -11,10 +11,12 @@ namespace talvex {
 
 namespace {
 
-QPushButton* AddButton(QMessageBox& box, const char* text, QMessageBox::ButtonRole role)
+QPushButton* AddButton(QMessageBox& box, const char* text, const char* objectName,
+                       QMessageBox::ButtonRole role)
 {
     QPushButton* button = box.addButton(QString::fromUtf8(text), role);
     button->setAccessibleName(button->text());
+    button->setObjectName(QString::fromLatin1(objectName));
     return button;
 }
 
@@ -25,8 +27,8 @@ bool ConfirmDiscard(const ShellContext& context, QWidget& parent, const std::str
     QMessageBox box(QMessageBox::Question, parent.windowTitle(),
                     QString::fromStdString(DiscardQuestion(fileName)), QMessageBox::NoButton,
                     &parent);
-    QPushButton* discard = AddButton(box, DISCARD_BUTTON, QMessageBox::DestructiveRole);
-    QPushButton* cancel = AddButton(box, CANCEL_BUTTON, QMessageBox::RejectRole);
+    QPushButton* discard = AddButton(box, DISCARD_BUTTON, "discardButton", QMessageBox::DestructiveRole);
+    QPushButton* cancel = AddButton(box, CANCEL_BUTTON, "cancelButton", QMessageBox::RejectRole);
     // A reflex Return keeps the work.
     box.setDefaultButton(cancel);
     box.setEscapeButton(cancel);
@@ -45,8 +47,9 @@ bool SaveOrSaveAs(const ShellContext& context, QWidget& parent, const std::strin
         QMessageBox box(QMessageBox::Warning, parent.windowTitle(),
                         QString::fromStdString(SaveFailedMessage(target, reason)),
                         QMessageBox::NoButton, &parent);
-        QPushButton* saveAs = AddButton(box, SAVE_AS_BUTTON, QMessageBox::AcceptRole);
-        QPushButton* cancel = AddButton(box, CANCEL_BUTTON, QMessageBox::RejectRole);
+        QPushButton* saveAs = AddButton(box, SAVE_AS_BUTTON, "saveAsButton", QMessageBox::AcceptRole);
+        QPushButton* cancel =
+            AddButton(box, CANCEL_BUTTON, "cancelButton", QMessageBox::RejectRole);
         box.setDefaultButton(saveAs);
         box.setEscapeButton(cancel);
         context.RunModal(box);

@@ -16,6 +16,7 @@ CTalvexVerify::CTalvexVerify(ShellContext& context, QWidget* parent)
     reportBox_->setFont(font);
     reportBox_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     reportBox_->setTabChangesFocus(true);
+    reportBox_->setObjectName(QStringLiteral("reportBox"));
     reportBox_->setAccessibleName(QStringLiteral("Verification Report"));
     reportBox_->installEventFilter(this);
 

@@ -17,8 +17,6 @@ class CTalvexVerify : public TalvexPage {
 public:
     explicit CTalvexVerify(ShellContext& context, QWidget* parent = nullptr);
 
-    QPlainTextEdit* reportBox() const { return reportBox_; }
-
     // Replaces the box's whole text with the report of the image as it is.
     void refreshReport();
 

@@ -1,7 +1,6 @@
 #include <QtTest>
 #include <QtWidgets>
 
-#include "config/config_file.h"
 #include "pages/masks/view/mask_editor_dialog.h"
 #include "pages/masks/view/masks_page.h"
 #include "pages/priq/view/priq_editor_dialog.h"
@@ -12,9 +11,11 @@
 #include "pages/rules/view/ip_wizard_dialog.h"
 #include "pages/rules/view/rule_editor_dialog.h"
 #include "pages/rules/view/rules_page.h"
+#include "support/gui_fixture.h"
 #include "widgets/mnemonic_text.h"
 
 using namespace talvex;
+using namespace talvex::testing;
 
 namespace {
 
@@ -23,22 +24,18 @@ std::pair<std::unique_ptr<TableListPage>, std::unique_ptr<QDialog>> Make(ShellCo
 {
     return {std::make_unique<Page>(c), std::make_unique<Editor>(c, 3)};
 }
-// The four table pages, each with its editor on entry 3.
-decltype(&Make<CTalvexConfigQos, CEditQosDlg>) const kinds[] = {
-    Make<CTalvexConfigRules, CEditRuleDlg>, Make<CTalvexConfigMasks, CEditAddressMaskDlg>,
-    Make<CTalvexConfigPriQ, CEditQueuePriorityDlg>, Make<CTalvexConfigQos, CEditQosDlg>};
+// The four table pages, each with its editor on entry 3 and the name of the
+// editor's entry number box.
+const struct {
+    decltype(&Make<CTalvexConfigQos, CEditQosDlg>) make;
+    const char* entryBox;
+} KINDS[] = {{Make<CTalvexConfigRules, CEditRuleDlg>, "ruleBox"},
+             {Make<CTalvexConfigMasks, CEditAddressMaskDlg>, "entryBox"},
+             {Make<CTalvexConfigPriQ, CEditQueuePriorityDlg>, "priqBox"},
+             {Make<CTalvexConfigQos, CEditQosDlg>, "qosIndexBox"}};
 
-struct Fixture {
-    std::unique_ptr<ConfigImage> image = std::make_unique<ConfigImage>();
-    bool modified = false;
-    ShellContext context{*image, modified, QFont("Courier New"), QFont("Courier New"), {}};
-    std::function<void(QDialog&)> answer;
-    Fixture()
-    {
-        ResetTables(*image);
-        image->maskTable[3].srcLength = 1;  // a mask OK accepts as it opens
-        context.setModalRunner([this](QDialog& d) { return d.show(), answer(d), d.result(); });
-    }
+struct Fixture : GuiFixture {
+    Fixture() { image.maskTable[3].srcLength = 1; }  // a mask OK accepts as it opens
 };
 
 // Mnemonics unique among the controls shown together, accessible names from
@@ -78,24 +75,27 @@ private slots:
 
 void KeyboardTest::keysOnTheListAndTheButtonsRunTheCommands()
 {
-    for (const auto make : kinds) {
+    for (const auto& kind : KINDS) {
         Fixture f;
-        auto page = make(f.context).first;
+        auto page = kind.make(f.context).first;
         page->activate();
         QListWidget& list = page->list();
         list.setCurrentRow(3);
         // Return on a line opens its editor, focus in a field where Return is OK.
-        f.answer = [](QDialog& d) {
+        f.answer = [&kind](QDialog& d) {
+            d.show();
             auto* field = qobject_cast<QLineEdit*>(d.focusWidget());
-            QVERIFY(field && !field->isReadOnly() && d.findChild<QLineEdit*>()->text() == "3");
+            QVERIFY(field && !field->isReadOnly());
+            QCOMPARE(Child<QLineEdit>(d, kind.entryBox).text(), QString("3"));
             QTest::keyClick(field, Qt::Key_Return);
         };
         QTest::keyClick(&list, Qt::Key_Return);
         QVERIFY(f.modified && !list.item(3)->text().startsWith("{Unused}"));
         f.answer = [](QDialog& d) {
-            QTest::keyClick(d.findChild<QPushButton*>("cancelButton"), Qt::Key_Return);
+            d.show();
+            QTest::keyClick(&Child<QPushButton>(d, "cancelButton"), Qt::Key_Return);
         };
-        QTest::keyClick(page->findChild<QPushButton*>("addButton"), Qt::Key_Return);
+        QTest::keyClick(&Child<QPushButton>(*page, "addButton"), Qt::Key_Return);
         QVERIFY(list.currentRow() == 0 && list.item(0)->text().startsWith("{Unused}"));
         list.setCurrentRow(3);
         QTest::keyClick(&list, Qt::Key_Delete);
@@ -106,8 +106,8 @@ void KeyboardTest::keysOnTheListAndTheButtonsRunTheCommands()
 void KeyboardTest::everyWindowHasUniqueMnemonicsNamesAndQuietDisplays()
 {
     Fixture f;
-    for (const auto make : kinds) {
-        auto [page, editor] = make(f.context);
+    for (const auto& kind : KINDS) {
+        auto [page, editor] = kind.make(f.context);
         CheckWindow(*page), CheckWindow(*editor);
     }
     CheckWindow(*std::make_unique<CIpWizardDlg>(f.context, PatternTexts{}));

@@ -1,6 +1,5 @@
 // The manager's start-up and sheet, driven offscreen through the modal seam.
 #include <QDialog>
-#include <QDialogButtonBox>
 #include <QPushButton>
 #include <QWindow>
 #include <QTabWidget>
@@ -29,11 +28,14 @@ QStringList TabCaptions(const CTalvexPropertySheet& sheet)
     return captions;
 }
 
-// Answers every prompt with the named button, counts the prompts and keeps
-// the texts of the messages.
+// Answers every prompt with the button of this object name, which must read
+// `text`, counts the prompts and keeps the texts of the messages.
 struct PromptAnswerer {
-    explicit PromptAnswerer(QString answer) : button(std::move(answer)) {}
+    PromptAnswerer(QString answer, QString shown) : button(std::move(answer)), text(std::move(shown))
+    {
+    }
     QString button;
+    QString text;
     int prompts = 0;
     QStringList messages;
     int operator()(QDialog& dialog)
@@ -41,9 +43,11 @@ struct PromptAnswerer {
         ++prompts;
         if (auto* box = qobject_cast<QMessageBox*>(&dialog))
             messages << box->text();
-        for (QPushButton* b : dialog.findChildren<QPushButton*>())
-            if (b->text() == button)
-                b->click();
+        if (auto* b = dialog.findChild<QPushButton*>(button)) {
+            if (b->text() != text)
+                qFatal("%s reads %s", qPrintable(button), qPrintable(b->text()));
+            b->click();
+        }
         return dialog.result();
     }
 };
@@ -76,7 +80,7 @@ private slots:
         TempDir dir;
         WriteBytes(dir.file("b2.cfg"), PatternBytes(32768));
         TalvexApp app({0});
-        PromptAnswerer answer{"Retain Old Format"};
+        PromptAnswerer answer{"retainButton", "Retain Old Format"};
         app.context().setModalRunner(std::ref(answer));
         app.StartUp(dir.file("b2.cfg"));
         QCOMPARE(answer.prompts, 0);
@@ -88,7 +92,7 @@ private slots:
         TempDir dir;
         WriteBytes(dir.file("b1.cfg"), PatternBytes(27648));
         TalvexApp app({0});
-        PromptAnswerer answer{"Retain Old Format"};
+        PromptAnswerer answer{"retainButton", "Retain Old Format"};
         app.context().setModalRunner(std::ref(answer));
         app.StartUp(dir.file("b1.cfg"));
         QCOMPARE(answer.prompts, 1);
@@ -107,7 +111,7 @@ private slots:
         const auto bytes = PatternBytes(27648);
         WriteBytes(dir.file("b1.cfg"), bytes);
         TalvexApp app({0});
-        PromptAnswerer answer{"Extend To New Format"};
+        PromptAnswerer answer{"extendButton", "Extend To New Format"};
         app.context().setModalRunner(std::ref(answer));
         app.StartUp(dir.file("b1.cfg"));
         auto sheet = app.buildSheet();
@@ -141,7 +145,7 @@ private slots:
         const auto bytes = PatternBytes(1000);
         WriteBytes(dir.file("net.cfg"), bytes);
         TalvexApp app({0});
-        PromptAnswerer answer{"Retain Old Format"};
+        PromptAnswerer answer{"retainButton", "Retain Old Format"};
         app.context().setModalRunner(std::ref(answer));
         app.StartUp(dir.file("net.cfg"));
         QCOMPARE(answer.prompts, 1);
@@ -170,7 +174,7 @@ private slots:
         const auto bytes = PatternBytes(32768);
         WriteBytes(dir.file("b2.cfg"), bytes);
         TalvexApp app({0});
-        PromptAnswerer answer{"Discard"};
+        PromptAnswerer answer{"discardButton", "Discard"};
         app.context().setModalRunner(std::ref(answer));
         app.StartUp(dir.file("b2.cfg"));
         auto sheet = app.buildSheet();
@@ -182,13 +186,15 @@ private slots:
 
     void leavingAfterAChangeAsksFirst()
     {
-        struct Row { int way; bool modified; QString answer; };  // way: Cancel, Escape, close
-        for (const Row& row : {Row{0, false, "Cancel"}, Row{0, true, "Cancel"},
-                               Row{1, true, "Cancel"}, Row{2, true, "Discard"}}) {
+        // way: Cancel, Escape, close
+        struct Row { int way; bool modified; QString answer; QString text; };
+        for (const Row& row :
+             {Row{0, false, "cancelButton", "Cancel"}, Row{0, true, "cancelButton", "Cancel"},
+              Row{1, true, "cancelButton", "Cancel"}, Row{2, true, "discardButton", "Discard"}}) {
             TempDir dir;
             WriteBytes(dir.file("b2.cfg"), PatternBytes(32768));
             TalvexApp app({0});
-            PromptAnswerer answer{row.answer};
+            PromptAnswerer answer{row.answer, row.text};
             app.context().setModalRunner(std::ref(answer));
             app.StartUp(dir.file("b2.cfg"));
             auto sheet = app.buildSheet();
@@ -196,12 +202,12 @@ private slots:
             if (row.modified)
                 app.context().setModified();
             if (row.way == 0)
-                sheet->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Cancel)->click();
+                sheet->findChild<QPushButton*>("cancelButton")->click();
             else if (row.way == 1)
                 QTest::keyClick(sheet.get(), Qt::Key_Escape);
             else
                 sheet->close();
-            QCOMPARE(sheet->isVisible(), row.modified && row.answer == "Cancel");
+            QCOMPARE(sheet->isVisible(), row.modified && row.answer == "cancelButton");
             const std::string asked = "Discard the changes to " + dir.file("b2.cfg") + "?";
             QCOMPARE(answer.messages,
                      row.modified ? QStringList{QString::fromStdString(asked)} : QStringList{});
@@ -215,7 +221,7 @@ private slots:
         WriteBytes(dir.file("x.cfg"), bytes);
         std::filesystem::create_directory(dir.file("Damaged x.cfg"));
         TalvexApp app({0});
-        PromptAnswerer answer{"Save As..."};
+        PromptAnswerer answer{"saveAsButton", "Save As..."};
         app.context().setModalRunner(std::ref(answer));
         // Cancelled, then a folder that does not exist, then a good name.
         QStringList picks{"", QString::fromStdString(dir.file("no/such.cfg")),

@@ -7,12 +7,14 @@
 #include "config/code_tables.h"
 #include "widgets/choice_list.h"
 #include "widgets/mnemonic_text.h"
+#include "widgets/named_widget.h"
 
 namespace talvex {
 
 CEcbWizardDlg::CEcbWizardDlg(ShellContext& context, const PatternTexts& given, QWidget* parent)
     : PatternWizardDialog(context, QStringLiteral("ECB Wizard"), parent),
-      protocolId_(new QCheckBox(this)), protocol_(new QComboBox(this))
+      protocolId_(Named(new QCheckBox(this), "protocolIdBox")),
+      protocol_(Named(new QComboBox(this), "protocolList"))
 {
     SetButtonText(*protocolId_, QStringLiteral("&Protocol ID"));
     protocol_->setAccessibleName(QStringLiteral("Protocol"));

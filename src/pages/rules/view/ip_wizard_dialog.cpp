@@ -9,6 +9,19 @@
 
 namespace talvex {
 
+namespace {
+
+// The object names of each field's box and text: "<name>Box", "<name>Text".
+constexpr std::array<const char*, IP_FIELD_COUNT> FIELD_NAMES{
+    "tos", "length", "protocol", "sourceIp", "destIp", "sourcePort", "destPort"};
+
+QString FieldName(std::size_t field, const char* kind)
+{
+    return QString::fromLatin1(FIELD_NAMES[field]) + QString::fromLatin1(kind);
+}
+
+} // namespace
+
 CIpWizardDlg::CIpWizardDlg(ShellContext& context, const PatternTexts& given, QWidget* parent)
     : PatternWizardDialog(context, QStringLiteral("IP Wizard"), parent)
 {
@@ -20,9 +33,11 @@ CIpWizardDlg::CIpWizardDlg(ShellContext& context, const PatternTexts& given, QWi
     for (std::size_t i = 0; i < fieldSpecs.size(); ++i) {
         const QString label = ToQString(fieldSpecs[i].label);
         boxes_[i] = new QCheckBox(this);
+        boxes_[i]->setObjectName(FieldName(i, "Box"));
         SetButtonText(*boxes_[i], WithFreeMnemonic(label, mnemonics));
         boxes_[i]->setChecked(state.fields.checked[i]);
         texts_[i] = new QLineEdit(ToQString(state.fields.texts[i]), this);
+        texts_[i]->setObjectName(FieldName(i, "Text"));
         texts_[i]->setAccessibleName(label);
         fieldGrid->addWidget(boxes_[i], static_cast<int>(i), 0);
         fieldGrid->addWidget(texts_[i], static_cast<int>(i), 1);

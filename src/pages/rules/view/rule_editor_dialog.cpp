@@ -23,6 +23,7 @@
 #include "widgets/display_field.h"
 #include "widgets/focus_hint_filter.h"
 #include "widgets/mnemonic_text.h"
+#include "widgets/named_widget.h"
 
 namespace talvex {
 
@@ -40,9 +41,12 @@ constexpr int NUMBER_CHARS = 11;
 // The mnemonics of Then and Else, which show beside every parameter row.
 constexpr const char* ACTION_MNEMONICS = "TE";
 
-QLineEdit* NumberField(QWidget* parent)
+constexpr std::array<const char*, 4> PARAM_BOX_NAMES{"param1Box", "param2Box", "param3Box",
+                                                   "param4Box"};
+
+QLineEdit* NumberField(QWidget* parent, const char* objectName)
 {
-    auto* field = new QLineEdit(parent);
+    auto* field = Named(new QLineEdit(parent), objectName);
     field->setMaximumWidth(field->fontMetrics().horizontalAdvance(QLatin1Char('0')) * NUMBER_CHARS
                            + 12);
     return field;
@@ -73,13 +77,13 @@ CEditRuleDlg::CEditRuleDlg(ShellContext& context, int slot, QWidget* parent)
 void CEditRuleDlg::buildWidgets()
 {
     // Rule number, rule type and condition.
-    rule_ = new QLineEdit(this);
+    rule_ = Named(new QLineEdit(this), "ruleBox");
     MakeDisplayField(*rule_);
     rule_->setMaximumWidth(rule_->fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 16);
     auto* ruleLabel = BuddyLabel(QStringLiteral("Rule:"), rule_, this);
-    ruleType_ = new QComboBox(this);
+    ruleType_ = Named(new QComboBox(this), "ruleTypeList");
     ruleType_->setAccessibleName(QStringLiteral("Rule Type"));
-    condition_ = new QComboBox(this);
+    condition_ = Named(new QComboBox(this), "conditionList");
     condition_->setAccessibleName(QStringLiteral("Condition"));
     FillChoiceList(*ruleType_, RuleTypeTable());
     FillChoiceList(*condition_, ConditionTable());
@@ -93,28 +97,26 @@ void CEditRuleDlg::buildWidgets()
 
     // The comparison group.
     comparisonGroup_ = new QGroupBox(QStringLiteral("Comparison"));
-    offset_ = NumberField(comparisonGroup_);
+    offset_ = NumberField(comparisonGroup_, "offsetBox");
     auto* offsetLabel = BuddyLabel(QStringLiteral("&Offset:"), offset_, comparisonGroup_);
-    length_ = NumberField(comparisonGroup_);
+    length_ = NumberField(comparisonGroup_, "lengthBox");
     auto* lengthLabel = BuddyLabel(QStringLiteral("&Len:"), length_, comparisonGroup_);
-    base_ = new QComboBox(comparisonGroup_);
+    base_ = Named(new QComboBox(comparisonGroup_), "baseList");
     auto* baseLabel = BuddyLabel(QStringLiteral("&From:"), base_, comparisonGroup_);
     FillChoiceList(*base_, OffsetBaseTable());
-    operator_ = new QComboBox(comparisonGroup_);
+    operator_ = Named(new QComboBox(comparisonGroup_), "operatorList");
     operator_->setAccessibleName(QStringLiteral("Operator"));
     FillChoiceList(*operator_, OperatorTable());
-    patternData_ = new QLineEdit(comparisonGroup_);
+    patternData_ = Named(new QLineEdit(comparisonGroup_), "patternDataBox");
     patternData_->setAccessibleName(QStringLiteral("Pattern Data"));
-    patternMask_ = new QLineEdit(comparisonGroup_);
+    patternMask_ = Named(new QLineEdit(comparisonGroup_), "patternMaskBox");
     auto* maskLabel = BuddyLabel(QStringLiteral("&Mask:"), patternMask_, comparisonGroup_);
     const QFontMetrics dataMetrics(context_.dataFont());
     const int patternWidth = dataMetrics.horizontalAdvance(QLatin1Char('F')) * PATTERN_CHARS + 12;
     patternData_->setMinimumWidth(patternWidth);
     patternMask_->setMinimumWidth(patternWidth);
-    tcpip_ = new QPushButton(comparisonGroup_);
-    SetButtonText(*tcpip_, QStringLiteral("TCP&IP"));
-    ecb_ = new QPushButton(comparisonGroup_);
-    SetButtonText(*ecb_, QStringLiteral("E&CB"));
+    tcpip_ = NamedButton<QPushButton>(QStringLiteral("TCP&IP"), "tcpipButton", comparisonGroup_);
+    ecb_ = NamedButton<QPushButton>(QStringLiteral("E&CB"), "ecbButton", comparisonGroup_);
 
     auto* placeRow = new QHBoxLayout;
     placeRow->addWidget(offsetLabel);
@@ -143,7 +145,7 @@ void CEditRuleDlg::buildWidgets()
     auto* parameterGrid = new QGridLayout(parameterGroup_);
     for (int k = 0; k < 4; ++k) {
         const auto i = static_cast<std::size_t>(k);
-        params_[i] = NumberField(parameterGroup_);
+        params_[i] = NumberField(parameterGroup_, PARAM_BOX_NAMES[i]);
         params_[i]->setMaximumWidth(QWIDGETSIZE_MAX);
         paramLabels_[i] =
             BuddyLabel(QStringLiteral("Parameter %1:").arg(k + 1), params_[i], parameterGroup_);
@@ -165,13 +167,13 @@ void CEditRuleDlg::buildWidgets()
     conditionArea_->insertWidget(AREA_NONE, noParameters);
 
     // Then and Else.
-    thenAction_ = new QComboBox(this);
+    thenAction_ = Named(new QComboBox(this), "thenActionList");
     auto* thenLabel = BuddyLabel(QStringLiteral("&Then"), thenAction_, this);
-    thenParam_ = NumberField(this);
+    thenParam_ = NumberField(this, "thenParamBox");
     thenParam_->setAccessibleName(QStringLiteral("Then Parameter"));
-    elseAction_ = new QComboBox(this);
+    elseAction_ = Named(new QComboBox(this), "elseActionList");
     auto* elseLabel = BuddyLabel(QStringLiteral("&Else"), elseAction_, this);
-    elseParam_ = NumberField(this);
+    elseParam_ = NumberField(this, "elseParamBox");
     elseParam_->setAccessibleName(QStringLiteral("Else Parameter"));
     FillChoiceList(*thenAction_, ActionTable());
     FillChoiceList(*elseAction_, ActionTable());

@@ -8,6 +8,7 @@
 #include "pages/rules/view/view_text.h"
 #include "widgets/display_field.h"
 #include "widgets/mnemonic_text.h"
+#include "widgets/named_widget.h"
 
 namespace talvex {
 
@@ -16,9 +17,10 @@ namespace {
 // Room for sixteen dotted bytes and for the longest message.
 constexpr int DISPLAY_CHARS = 48;
 
-QLineEdit* Display(const QString& label, QGridLayout& grid, int row, QWidget* parent)
+QLineEdit* Display(const QString& label, const char* objectName, QGridLayout& grid, int row,
+                   QWidget* parent)
 {
-    auto* field = new QLineEdit(parent);
+    auto* field = Named(new QLineEdit(parent), objectName);
     MakeDisplayField(*field);
     grid.addWidget(BuddyLabel(label + QLatin1Char(':'), field, parent), row, 0);
     grid.addWidget(field, row, 1);
@@ -31,9 +33,9 @@ WizardDisplays::WizardDisplays(const QFont& dataFont, QWidget* parent) : QWidget
 {
     auto* grid = new QGridLayout(this);
     grid->setContentsMargins(0, 0, 0, 0);
-    offset_ = Display(QStringLiteral("Offset"), *grid, 0, this);
-    data_ = Display(QStringLiteral("Data"), *grid, 1, this);
-    mask_ = Display(QStringLiteral("Mask"), *grid, 2, this);
+    offset_ = Display(QStringLiteral("Offset"), "offsetDisplay", *grid, 0, this);
+    data_ = Display(QStringLiteral("Data"), "dataDisplay", *grid, 1, this);
+    mask_ = Display(QStringLiteral("Mask"), "maskDisplay", *grid, 2, this);
     offset_->setMaximumWidth(offset_->fontMetrics().horizontalAdvance(QStringLiteral("000000"))
                              + 16);
     const int width = QFontMetrics(dataFont).horizontalAdvance(QLatin1Char('F')) * DISPLAY_CHARS

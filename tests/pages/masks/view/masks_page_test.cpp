@@ -2,87 +2,41 @@
 // editor answered through the shell's modal seam.
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFocusEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QSignalSpy>
 #include <QTest>
 
-#include <functional>
-#include <memory>
-
-#include "widgets/choice_list.h"
 #include "pages/masks/mask_hints.h"
 #include "pages/masks/view/mask_editor_dialog.h"
 #include "pages/masks/view/masks_page.h"
-#include "widgets/shell_context.h"
+#include "support/gui_fixture.h"
 
 using namespace talvex;
+using namespace talvex::testing;
 
 namespace {
 
-template <typename T>
-T* Child(QWidget& parent, const char* name)
-{
-    T* child = parent.findChild<T*>(QString::fromLatin1(name));
-    if (child == nullptr)
-        qFatal("no child %s", name);
-    return child;
-}
-
-void Focus(QWidget* widget)
-{
-    QFocusEvent event(QEvent::FocusIn, Qt::TabFocusReason);
-    QCoreApplication::sendEvent(widget, &event);
-}
-
-void Choose(QComboBox* list, const char* text)
-{
-    const int index = list->findText(QString::fromLatin1(text));
-    QVERIFY2(index >= 0, text);
-    list->setCurrentIndex(index);
-}
-
-struct Harness {
-    std::unique_ptr<ConfigImage> image = std::make_unique<ConfigImage>();
-    bool modified = false;
-    QString hint;
-    int editorRuns = 0;
+// The page on a zeroed image, opened at once; every dialog it runs must be
+// the address mask editor, answered by `operatorAction`.
+struct Harness : PageFixture<CTalvexConfigMasks> {
     std::function<void(CEditAddressMaskDlg&)> operatorAction;
-    ShellContext context{*image, modified, QFont(QStringLiteral("Courier New")),
-                         QFont(QStringLiteral("Courier New")),
-                         [this](const QString& text) { hint = text; }};
-    CTalvexConfigMasks page{context};
-    QListWidget* list = nullptr;
 
     explicit Harness(const std::function<void(ConfigImage&)>& prepare = {})
+        : PageFixture(StartImage::Zeroed)
     {
         if (prepare)
-            prepare(*image);
-        context.setModalRunner([this](QDialog& dialog) {
-            ++editorRuns;
+            prepare(image);
+        answer = [this](QDialog& dialog) {
             auto* editor = dynamic_cast<CEditAddressMaskDlg*>(&dialog);
             if (editor == nullptr)
                 qFatal("not the address mask editor");
             if (operatorAction)
                 operatorAction(*editor);
-            return dialog.result();
-        });
-        page.activate();
-        list = Child<QListWidget>(page, "maskList");
+        };
+        open();
     }
-    void click(const char* button) { Child<QPushButton>(page, button)->click(); }
-    QString line(int i) const { return list->item(i)->text(); }
-    QList<int> selectedLines() const
-    {
-        QList<int> lines;
-        for (int i = 0; i < list->count(); ++i) {
-            if (list->item(i)->isSelected())
-                lines.append(i);
-        }
-        return lines;
-    }
+    void click(const char* name) { button(name).click(); }
 };
 
 } // namespace
@@ -104,45 +58,45 @@ private slots:
 void MasksPageTest::opensWithSixtyFourLinesAndShowsTheListHint()
 {
     Harness h;
-    QCOMPARE(h.list->count(), 64);
+    QCOMPARE(h.list().count(), 64);
     QCOMPARE(h.line(0), QStringLiteral("{Unused} #00"));
     QCOMPARE(h.line(63), QStringLiteral("{Unused} #63"));
-    QCOMPARE(h.list->selectionMode(), QAbstractItemView::ExtendedSelection);
-    Focus(h.list);
-    QCOMPARE(h.hint, QString::fromUtf8(MASK_LIST_HINT));
+    QCOMPARE(h.list().selectionMode(), QAbstractItemView::ExtendedSelection);
+    Focus(h.list());
+    QCOMPARE(h.hint(), QString::fromUtf8(MASK_LIST_HINT));
 }
 
 void MasksPageTest::addEditsTheLowestUnusedEntryAndSelectsIt()
 {
     Harness h;
     for (int i = 0; i < 5; ++i)
-        h.image->maskTable[i].flags = MASK_IN_USE;
-    h.list->setCurrentRow(40);
+        h.image.maskTable[i].flags = MASK_IN_USE;
+    h.list().setCurrentRow(40);
     h.operatorAction = [](CEditAddressMaskDlg& d) {
-        QCOMPARE(Child<QLineEdit>(d, "entryBox")->text(), QStringLiteral("5"));
-        QVERIFY(Child<QCheckBox>(d, "bidirectionalBox")->isChecked());
-        QVERIFY(!Child<QLineEdit>(d, "keyGroupBox")->isEnabled());
-        QVERIFY(!Child<QLineEdit>(d, "paramBox")->isEnabled());
-        QCOMPARE(Child<QComboBox>(d, "srcList")->currentText(), QStringLiteral("RAW"));
-        QCOMPARE(Child<QComboBox>(d, "actionList")->currentText(),
+        QCOMPARE(Child<QLineEdit>(d, "entryBox").text(), QStringLiteral("5"));
+        QVERIFY(Child<QCheckBox>(d, "bidirectionalBox").isChecked());
+        QVERIFY(!Child<QLineEdit>(d, "keyGroupBox").isEnabled());
+        QVERIFY(!Child<QLineEdit>(d, "paramBox").isEnabled());
+        QCOMPARE(Child<QComboBox>(d, "srcList").currentText(), QStringLiteral("RAW"));
+        QCOMPARE(Child<QComboBox>(d, "actionList").currentText(),
                  QStringLiteral("<No Action Selected>"));
         // A new action reloads the stored offsets and masks, so it comes first.
-        Child<QLineEdit>(d, "srcMaskBox")->setText(QStringLiteral("01"));
+        Child<QLineEdit>(d, "srcMaskBox").setText(QStringLiteral("01"));
         Choose(Child<QComboBox>(d, "actionList"), "Goto Rule...");
-        QVERIFY(Child<QLineEdit>(d, "paramBox")->isEnabled());
-        QCOMPARE(Child<QLineEdit>(d, "srcMaskBox")->text(), QString());
-        Child<QLineEdit>(d, "srcMaskBox")->setText(QStringLiteral("FF.FF.FF.FF"));
-        Child<QLineEdit>(d, "ttlBox")->setText(QStringLiteral("120"));
-        Child<QLineEdit>(d, "paramBox")->setText(QStringLiteral("9"));
-        Child<QPushButton>(d, "okButton")->click();
+        QVERIFY(Child<QLineEdit>(d, "paramBox").isEnabled());
+        QCOMPARE(Child<QLineEdit>(d, "srcMaskBox").text(), QString());
+        Child<QLineEdit>(d, "srcMaskBox").setText(QStringLiteral("FF.FF.FF.FF"));
+        Child<QLineEdit>(d, "ttlBox").setText(QStringLiteral("120"));
+        Child<QLineEdit>(d, "paramBox").setText(QStringLiteral("9"));
+        Child<QPushButton>(d, "okButton").click();
     };
     h.click("addButton");
-    QCOMPARE(h.editorRuns, 1);
+    QCOMPARE(h.dialogsRun, 1);
     QCOMPARE(h.line(5), QStringLiteral("Mask #05: ..."));
-    QCOMPARE(h.selectedLines(), QList<int>{5});
-    QCOMPARE(h.list->currentRow(), 5);
+    QCOMPARE(SelectedLines(h.list()), QList<int>{5});
+    QCOMPARE(h.list().currentRow(), 5);
     QVERIFY(h.modified);
-    const AddressMask& mask = h.image->maskTable[5];
+    const AddressMask& mask = h.image.maskTable[5];
     QCOMPARE(int(mask.flags), 0x0003);
     QCOMPARE(int(mask.srcLength), 4);
     QCOMPARE(mask.ttlTicks.get(), 2160u);
@@ -150,29 +104,29 @@ void MasksPageTest::addEditsTheLowestUnusedEntryAndSelectsIt()
     QCOMPARE(int(mask.defaultParam), 9);
 
     // A full table: Add opens nothing and changes nothing.
-    for (auto& m : h.image->maskTable)
+    for (auto& m : h.image.maskTable)
         m.flags = m.flags == 0 ? 0x0100 : m.flags;
     h.modified = false;
     h.click("addButton");
-    QCOMPARE(h.editorRuns, 1);
+    QCOMPARE(h.dialogsRun, 1);
     QVERIFY(!h.modified);
 }
 
 void MasksPageTest::invalidInputKeepsTheEditorOpenAndCancelRestores()
 {
     Harness h;
-    h.list->setCurrentRow(7);
+    h.list().setCurrentRow(7);
     h.operatorAction = [&h](CEditAddressMaskDlg& d) {
-        QCOMPARE(int(h.image->maskTable[7].flags), 0x0003);  // written at once
-        Child<QLineEdit>(d, "qosBox")->setText(QStringLiteral("12"));
-        Child<QPushButton>(d, "okButton")->click();  // both masks empty
+        QCOMPARE(int(h.image.maskTable[7].flags), 0x0003);  // written at once
+        Child<QLineEdit>(d, "qosBox").setText(QStringLiteral("12"));
+        Child<QPushButton>(d, "okButton").click();  // both masks empty
         QCOMPARE(d.result(), int(QDialog::Rejected));
-        QCOMPARE(int(h.image->maskTable[7].qosNode), 0);
-        Child<QPushButton>(d, "cancelButton")->click();
+        QCOMPARE(int(h.image.maskTable[7].qosNode), 0);
+        Child<QPushButton>(d, "cancelButton").click();
     };
     h.click("editButton");
-    QCOMPARE(h.editorRuns, 1);
-    QCOMPARE(int(h.image->maskTable[7].flags), 0);
+    QCOMPARE(h.dialogsRun, 1);
+    QCOMPARE(int(h.image.maskTable[7].flags), 0);
     QCOMPARE(h.line(7), QStringLiteral("{Unused} #07"));
     QVERIFY(!h.modified);
 }
@@ -181,21 +135,21 @@ void MasksPageTest::escapeOrClosingTheWindowCountsAsCancel()
 {
     for (bool escape : {true, false}) {
         Harness h;
-        h.image->maskTable[2].flags = 0x0100;
-        h.image->maskTable[2].srcLength = 1;
-        h.list->setCurrentRow(2);
+        h.image.maskTable[2].flags = 0x0100;
+        h.image.maskTable[2].srcLength = 1;
+        h.list().setCurrentRow(2);
         h.operatorAction = [escape](CEditAddressMaskDlg& d) {
             d.show();
-            Child<QCheckBox>(d, "auditBox")->setChecked(true);
-            Child<QLineEdit>(d, "srcMaskBox")->setText(QStringLiteral("01.02"));
+            Child<QCheckBox>(d, "auditBox").setChecked(true);
+            Child<QLineEdit>(d, "srcMaskBox").setText(QStringLiteral("01.02"));
             if (escape)
                 QTest::keyClick(&d, Qt::Key_Escape);
             else
                 d.close();
         };
         h.click("editButton");
-        QCOMPARE(int(h.image->maskTable[2].flags), 0x0100);
-        QCOMPARE(int(h.image->maskTable[2].srcLength), 1);
+        QCOMPARE(int(h.image.maskTable[2].flags), 0x0100);
+        QCOMPARE(int(h.image.maskTable[2].srcLength), 1);
         QVERIFY(!h.modified);
     }
 }
@@ -203,35 +157,35 @@ void MasksPageTest::escapeOrClosingTheWindowCountsAsCancel()
 void MasksPageTest::templatesFillTheDisabledBoxesAndAreStored()
 {
     Harness h;
-    h.image->maskTable[0].flags = MASK_IN_USE;
-    h.image->maskTable[0].srcOffset = 33;
-    h.image->maskTable[0].ttlTicks = 2700000004u;  // untouched: kept, not rounded to seconds
-    h.list->setCurrentRow(0);
+    h.image.maskTable[0].flags = MASK_IN_USE;
+    h.image.maskTable[0].srcOffset = 33;
+    h.image.maskTable[0].ttlTicks = 2700000004u;  // untouched: kept, not rounded to seconds
+    h.list().setCurrentRow(0);
     h.operatorAction = [](CEditAddressMaskDlg& d) {
-        auto* src = Child<QComboBox>(d, "srcList");
-        auto* dst = Child<QComboBox>(d, "dstList");
-        Child<QCheckBox>(d, "templatesBox")->click();
-        QCOMPARE(src->currentText(), QStringLiteral("<Don't Care>"));
-        QVERIFY(!Child<QLineEdit>(d, "srcOffsetBox")->isEnabled());
+        auto& src = Child<QComboBox>(d, "srcList");
+        auto& dst = Child<QComboBox>(d, "dstList");
+        Child<QCheckBox>(d, "templatesBox").click();
+        QCOMPARE(src.currentText(), QStringLiteral("<Don't Care>"));
+        QVERIFY(!Child<QLineEdit>(d, "srcOffsetBox").isEnabled());
         Choose(src, "IP addr+port");
         Choose(dst, "IP addr+port");
-        QCOMPARE(Child<QLineEdit>(d, "srcOffsetBox")->text(), QStringLiteral("12"));
-        QCOMPARE(Child<QLineEdit>(d, "dstOffsetBox")->text(), QStringLiteral("16"));
-        QCOMPARE(Child<QLineEdit>(d, "dstMaskBox")->text(),
+        QCOMPARE(Child<QLineEdit>(d, "srcOffsetBox").text(), QStringLiteral("12"));
+        QCOMPARE(Child<QLineEdit>(d, "dstOffsetBox").text(), QStringLiteral("16"));
+        QCOMPARE(Child<QLineEdit>(d, "dstMaskBox").text(),
                  QStringLiteral("FF.FF.FF.FF.00.00.FF.FF"));
 
         // Off again: the stored values come back; on again: from the record.
-        Child<QCheckBox>(d, "templatesBox")->click();
-        QCOMPARE(src->currentText(), QStringLiteral("RAW"));
-        QCOMPARE(Child<QLineEdit>(d, "srcOffsetBox")->text(), QStringLiteral("33"));
-        QVERIFY(Child<QLineEdit>(d, "srcOffsetBox")->isEnabled());
-        Child<QCheckBox>(d, "templatesBox")->click();
+        Child<QCheckBox>(d, "templatesBox").click();
+        QCOMPARE(src.currentText(), QStringLiteral("RAW"));
+        QCOMPARE(Child<QLineEdit>(d, "srcOffsetBox").text(), QStringLiteral("33"));
+        QVERIFY(Child<QLineEdit>(d, "srcOffsetBox").isEnabled());
+        Child<QCheckBox>(d, "templatesBox").click();
         Choose(src, "IP addr+port");
         Choose(dst, "IP addr+port");
-        Child<QPushButton>(d, "okButton")->click();
+        Child<QPushButton>(d, "okButton").click();
     };
     h.click("editButton");
-    const AddressMask& mask = h.image->maskTable[0];
+    const AddressMask& mask = h.image.maskTable[0];
     QCOMPARE(int(mask.srcKeyType), 7);
     QCOMPARE(int(mask.dstKeyType), 7);
     QCOMPARE(int(mask.srcBase), 0x40);
@@ -246,7 +200,7 @@ void MasksPageTest::templatesFillTheDisabledBoxesAndAreStored()
 void MasksPageTest::editorShowsItsHints()
 {
     Harness h;
-    CEditAddressMaskDlg d(h.context, 3, &h.page);
+    CEditAddressMaskDlg d(h.context, 3, h.page.get());
     const struct {
         const char* box;
         const char* hint;
@@ -258,46 +212,46 @@ void MasksPageTest::editorShowsItsHints()
         {"qosBox", MASK_QOS_HINT},
     };
     for (const auto& expected : focusHints) {
-        Focus(Child<QWidget>(d, expected.box));
-        QCOMPARE(h.hint, QString::fromUtf8(expected.hint));
+        Focus(Child(d, expected.box));
+        QCOMPARE(h.hint(), QString::fromUtf8(expected.hint));
     }
-    Child<QCheckBox>(d, "absoluteTtlBox")->click();
-    QCOMPARE(h.hint, QString::fromUtf8(MASK_ABSOLUTE_TTL_HINT));
-    Child<QCheckBox>(d, "bidirectionalBox")->click();
-    QCOMPARE(h.hint, QString::fromUtf8(MASK_BIDIRECTIONAL_HINT));
-    QCOMPARE(Child<QLineEdit>(d, "srcMaskBox")->font().family(), QStringLiteral("Courier New"));
+    Child<QCheckBox>(d, "absoluteTtlBox").click();
+    QCOMPARE(h.hint(), QString::fromUtf8(MASK_ABSOLUTE_TTL_HINT));
+    Child<QCheckBox>(d, "bidirectionalBox").click();
+    QCOMPARE(h.hint(), QString::fromUtf8(MASK_BIDIRECTIONAL_HINT));
+    QCOMPARE(Child<QLineEdit>(d, "srcMaskBox").font().family(), QStringLiteral("Courier New"));
     d.reject();
-    QCOMPARE(int(h.image->maskTable[3].flags), 0);
+    QCOMPARE(int(h.image.maskTable[3].flags), 0);
 }
 
 void MasksPageTest::offsetArrowsAndKeysStepWithinTheByteRange()
 {
     Harness h;
-    h.image->maskTable[1].srcOffset = 254;
-    CEditAddressMaskDlg d(h.context, 1, &h.page);
-    auto* box = Child<QLineEdit>(d, "srcOffsetBox");
-    Child<QAbstractButton>(d, "srcOffsetBoxUp")->click();
-    Child<QAbstractButton>(d, "srcOffsetBoxUp")->click();
-    QCOMPARE(box->text(), QStringLiteral("255"));
-    QTest::keyClick(box, Qt::Key_Down);
-    QCOMPARE(box->text(), QStringLiteral("254"));
-    QTest::keyClick(Child<QLineEdit>(d, "dstOffsetBox"), Qt::Key_Up);
-    QCOMPARE(Child<QLineEdit>(d, "dstOffsetBox")->text(), QStringLiteral("1"));
-    QCOMPARE(int(h.image->maskTable[1].srcOffset), 254);  // only the box changed
-    Child<QCheckBox>(d, "templatesBox")->click();
-    QVERIFY(!Child<QAbstractButton>(d, "srcOffsetBoxDown")->isEnabled());
+    h.image.maskTable[1].srcOffset = 254;
+    CEditAddressMaskDlg d(h.context, 1, h.page.get());
+    auto& box = Child<QLineEdit>(d, "srcOffsetBox");
+    Child<QAbstractButton>(d, "srcOffsetBoxUp").click();
+    Child<QAbstractButton>(d, "srcOffsetBoxUp").click();
+    QCOMPARE(box.text(), QStringLiteral("255"));
+    QTest::keyClick(&box, Qt::Key_Down);
+    QCOMPARE(box.text(), QStringLiteral("254"));
+    QTest::keyClick(&Child<QLineEdit>(d, "dstOffsetBox"), Qt::Key_Up);
+    QCOMPARE(Child<QLineEdit>(d, "dstOffsetBox").text(), QStringLiteral("1"));
+    QCOMPARE(int(h.image.maskTable[1].srcOffset), 254);  // only the box changed
+    Child<QCheckBox>(d, "templatesBox").click();
+    QVERIFY(!Child<QAbstractButton>(d, "srcOffsetBoxDown").isEnabled());
     d.reject();
 }
 
 void MasksPageTest::editWithSeveralSelectedLinesOpensNoEditor()
 {
     Harness h;
-    h.list->item(3)->setSelected(true);
-    h.list->item(9)->setSelected(true);
-    h.list->setCurrentRow(9, QItemSelectionModel::NoUpdate);
+    h.list().item(3)->setSelected(true);
+    h.list().item(9)->setSelected(true);
+    h.list().setCurrentRow(9, QItemSelectionModel::NoUpdate);
     h.click("editButton");
-    QCOMPARE(h.editorRuns, 0);
-    QCOMPARE(h.selectedLines(), QList<int>{9});
+    QCOMPARE(h.dialogsRun, 0);
+    QCOMPARE(SelectedLines(h.list()), QList<int>{9});
 }
 
 void MasksPageTest::deleteAndMoveUpdateLinesSelectionAndRules()
@@ -311,36 +265,36 @@ void MasksPageTest::deleteAndMoveUpdateLinesSelectionAndRules()
     QCOMPARE(h.line(7), QStringLiteral("Mask #07: ..."));
     QCOMPARE(h.line(8), QStringLiteral("{Unused} #08"));
 
-    h.list->item(2)->setSelected(true);
-    h.list->item(4)->setSelected(true);
+    h.list().item(2)->setSelected(true);
+    h.list().item(4)->setSelected(true);
     h.click("deleteButton");
     QCOMPARE(h.line(2), QStringLiteral("{Unused} #02"));
     QCOMPARE(h.line(4), QStringLiteral("{Unused} #04"));
     QCOMPARE(h.line(3), QStringLiteral("Mask #03: ..."));
-    QCOMPARE(h.selectedLines(), QList<int>{3});
-    QCOMPARE(int(h.image->maskTable[4].qosNode), 24);
+    QCOMPARE(SelectedLines(h.list()), QList<int>{3});
+    QCOMPARE(int(h.image.maskTable[4].qosNode), 24);
     QVERIFY(h.modified);
 
-    h.list->clearSelection();
+    h.list().clearSelection();
     h.click("deleteButton");  // nothing selected: line 0, still modified
-    QCOMPARE(h.selectedLines(), QList<int>{0});
+    QCOMPARE(SelectedLines(h.list()), QList<int>{0});
 
-    h.image->ruleTable[10].thenAction = 0x12;
-    h.image->ruleTable[10].thenParam = 4;
-    h.image->ruleTable[11].elseAction = 0x17;
-    h.image->ruleTable[11].elseParam = 5;
-    h.list->setCurrentRow(4);
+    h.image.ruleTable[10].thenAction = 0x12;
+    h.image.ruleTable[10].thenParam = 4;
+    h.image.ruleTable[11].elseAction = 0x17;
+    h.image.ruleTable[11].elseParam = 5;
+    h.list().setCurrentRow(4);
     h.modified = false;
     h.click("downButton");
-    QCOMPARE(int(h.image->ruleTable[10].thenParam), 5);
-    QCOMPARE(int(h.image->ruleTable[11].elseParam), 4);
+    QCOMPARE(int(h.image.ruleTable[10].thenParam), 5);
+    QCOMPARE(int(h.image.ruleTable[11].elseParam), 4);
     QCOMPARE(h.line(4), QStringLiteral("Mask #04: ..."));
     QCOMPARE(h.line(5), QStringLiteral("{Unused} #05"));
-    QCOMPARE(h.selectedLines(), QList<int>{5});
-    QCOMPARE(h.list->currentRow(), 5);
+    QCOMPARE(SelectedLines(h.list()), QList<int>{5});
+    QCOMPARE(h.list().currentRow(), 5);
     QVERIFY(h.modified);
 
-    h.list->setCurrentRow(63);
+    h.list().setCurrentRow(63);
     h.modified = false;
     h.click("downButton");
     QVERIFY(!h.modified);

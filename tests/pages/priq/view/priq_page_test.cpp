@@ -1,88 +1,25 @@
 #include <QCheckBox>
-#include <QComboBox>
-#include <QDialogButtonBox>
 #include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QPushButton>
-#include <QtTest>
 
 #include <cstring>
-#include <functional>
-#include <memory>
 
-#include "widgets/choice_list.h"
 #include "pages/priq/priq_hints.h"
 #include "pages/priq/view/priq_editor_dialog.h"
 #include "pages/priq/view/priq_page.h"
+#include "support/gui_fixture.h"
+#include "widgets/choice_list.h"
 
 using namespace talvex;
+using namespace talvex::testing;
 
 namespace {
 
-// One page on its own image, with the hints and the editors it opens recorded.
-struct PageFixture {
-    ConfigImage image{};
-    bool modified = false;
-    QString hint;
-    int editorsOpened = 0;
-    std::function<void(QDialog&)> answer;
-    ShellContext context{image, modified, QFont(QStringLiteral("Courier New"), 10),
-                         QFont(QStringLiteral("Courier New"), 12),
-                         [this](const QString& text) { hint = text; }};
-    QWidget window;  // declared before the page, so the page goes first
-    std::unique_ptr<CTalvexConfigPriQ> page;
-
-    PageFixture()
-    {
-        context.setModalRunner([this](QDialog& dialog) {
-            ++editorsOpened;
-            if (answer)
-                answer(dialog);
-            return dialog.result();
-        });
-    }
-    void open()
-    {
-        page = std::make_unique<CTalvexConfigPriQ>(context);
-        page->activate();
-    }
-    QListWidget& list() const { return *page->findChild<QListWidget*>(QStringLiteral("priqList")); }
-    QPushButton& button(const QString& text) const
-    {
-        for (QPushButton* b : page->findChildren<QPushButton*>())
-            if (b->accessibleName() == text)
-                return *b;
-        qFatal("no button");
-    }
-    QStringList selectedLines() const
-    {
-        QStringList lines;
-        for (int i = 0; i < list().count(); ++i)
-            if (list().item(i)->isSelected())
-                lines << QString::number(i);
-        return lines;
-    }
+// The page on a zeroed image.
+struct Fixture : PageFixture<CTalvexConfigPriQ> {
+    Fixture() : PageFixture(StartImage::Zeroed) {}
 };
 
-template <typename T>
-T& Child(QDialog& dialog, const char* name)
-{
-    T* child = dialog.findChild<T*>(QString::fromLatin1(name));
-    if (child == nullptr)
-        qFatal("missing child %s", name);
-    return *child;
-}
-
-QPushButton& OkButton(QDialog& dialog)
-{
-    QPushButton* ok = dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok);
-    if (ok == nullptr)
-        qFatal("no OK button");
-    return *ok;
-}
-
-void ClickOk(QDialog& dialog) { OkButton(dialog).click(); }
+void ClickOk(QDialog& dialog) { Child<QPushButton>(dialog, "okButton").click(); }
 
 } // namespace
 
@@ -99,7 +36,7 @@ private slots:
 
 void PriQPageTest::openingDrawsTheQueuesWithoutSettingModified()
 {
-    PageFixture f;
+    Fixture f;
     auto& t = f.image.priQTable;
     t[0].flags = 0x0011;
     t[0].qosNode = 5;
@@ -119,23 +56,26 @@ void PriQPageTest::openingDrawsTheQueuesWithoutSettingModified()
     QVERIFY(!f.modified);
     QVERIFY(ListHorizontalExtent(f.list()) > 0);
 
-    for (const char* name : {"Add...", "Edit...", "Delete"}) {
-        QPushButton& b = f.button(QString::fromLatin1(name));
-        QCOMPARE(b.accessibleName(), QString::fromLatin1(name));
+    const struct {
+        const char* name;
+        const char* text;
+    } buttons[] = {{"addButton", "Add..."}, {"editButton", "Edit..."}, {"deleteButton", "Delete"}};
+    for (const auto& button : buttons) {
+        QPushButton& b = f.button(button.name);
+        QCOMPARE(b.accessibleName(), QString::fromLatin1(button.text));
         QVERIFY(b.focusPolicy() & Qt::TabFocus);
     }
     QVERIFY(!f.list().accessibleName().isEmpty());
 
-    f.page->setParent(&f.window);
-    f.window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&f.window));
+    f.page->show();
+    QVERIFY(QTest::qWaitForWindowExposed(f.page.get()));
     f.list().setFocus();
-    QTRY_COMPARE(f.hint, QString::fromUtf8(PRIQ_LIST_HINT));
+    QTRY_COMPARE(f.hint(), QString::fromUtf8(PRIQ_LIST_HINT));
 }
 
 void PriQPageTest::addOpensTheEditorOnTheFirstUnusedEntryAndRedrawsEveryLine()
 {
-    PageFixture f;
+    Fixture f;
     auto& t = f.image.priQTable;
     t[0].flags = 0x0051;
     t[2].flags = 0x0011;
@@ -156,15 +96,15 @@ void PriQPageTest::addOpensTheEditorOnTheFirstUnusedEntryAndRedrawsEveryLine()
         d.show();  // Enter in a field commits as OK does
         QTest::keyClick(&Child<QLineEdit>(d, "metric2Box"), Qt::Key_Return);
     };
-    f.button("Add...").click();
-    QCOMPARE(f.editorsOpened, 1);
+    f.button("addButton").click();
+    QCOMPARE(f.dialogsRun, 1);
     QVERIFY(f.modified);
     QCOMPARE(t[1].flags.get(), std::uint16_t{0x0051});
     QCOMPARE(t[1].qosNode.get(), 3);
     QCOMPARE(t[1].metric2.get(), std::uint16_t{4464});
     QCOMPARE(f.list().item(1)->text(), QString("   Pri Q #01: [-Queue 02 Trivia Priority Queue"));
     QCOMPARE(f.list().item(3)->text(), QString("   Pri Q #03: +-Queue 03 Lowest Priority"));
-    QCOMPARE(f.selectedLines(), QStringList{"1"});
+    QCOMPARE(SelectedLines(f.list()), QList<int>{1});
     QCOMPARE(f.list().currentRow(), 1);
 
     // A double-click edits the line; Cancel leaves the entry as it was.
@@ -175,14 +115,14 @@ void PriQPageTest::addOpensTheEditorOnTheFirstUnusedEntryAndRedrawsEveryLine()
         d.reject();
     };
     emit f.list().itemDoubleClicked(f.list().item(1));
-    QCOMPARE(f.editorsOpened, 2);
+    QCOMPARE(f.dialogsRun, 2);
     QVERIFY(std::memcmp(&t[1], &before, sizeof before) == 0);
     QVERIFY(!f.modified);
 }
 
 void PriQPageTest::editorShowsItsFieldsAndKeepsTheQosBoxAsOpened()
 {
-    PageFixture f;
+    Fixture f;
     f.image.priQTable[7].flags = 0x0041;
     CEditQueuePriorityDlg dialog(f.context, 7);
 
@@ -199,7 +139,7 @@ void PriQPageTest::editorShowsItsFieldsAndKeepsTheQosBoxAsOpened()
     QVERIFY(start.isChecked());
     QVERIFY(!qos.isEnabled());
 
-    QVERIFY(OkButton(dialog).isDefault());
+    QVERIFY(Child<QPushButton>(dialog, "okButton").isDefault());
     QComboBox& algorithm = Child<QComboBox>(dialog, "algorithmList");
     QVERIFY(!algorithm.isEnabled());
 
@@ -220,7 +160,7 @@ void PriQPageTest::editorShowsItsFieldsAndKeepsTheQosBoxAsOpened()
 
 void PriQPageTest::editorRefusesTextWithoutADigitAndRestoresOnEscape()
 {
-    PageFixture f;
+    Fixture f;
     f.open();
     bool stayedOpen = false;
     bool escapeRejected = false;
@@ -234,8 +174,8 @@ void PriQPageTest::editorRefusesTextWithoutADigitAndRestoresOnEscape()
         escapeRejected = d.result() == QDialog::Rejected;
     };
     f.list().setCurrentRow(5);
-    f.button("Edit...").click();
-    QCOMPARE(f.editorsOpened, 1);
+    f.button("editButton").click();
+    QCOMPARE(f.dialogsRun, 1);
     QVERIFY(stayedOpen);
     QVERIFY(escapeRejected);
     QCOMPARE(f.image.priQTable[5].flags.get(), std::uint16_t{0});
@@ -245,38 +185,38 @@ void PriQPageTest::editorRefusesTextWithoutADigitAndRestoresOnEscape()
 
 void PriQPageTest::editWithSeveralLinesSelectedOnlyReducesTheSelection()
 {
-    PageFixture f;
+    Fixture f;
     f.open();
     f.list().item(2)->setSelected(true);
     f.list().item(4)->setSelected(true);
     f.list().setCurrentItem(f.list().item(4), QItemSelectionModel::NoUpdate);
-    f.button("Edit...").click();
-    QCOMPARE(f.editorsOpened, 0);
-    QCOMPARE(f.selectedLines(), QStringList{"4"});
+    f.button("editButton").click();
+    QCOMPARE(f.dialogsRun, 0);
+    QCOMPARE(SelectedLines(f.list()), QList<int>{4});
 }
 
 void PriQPageTest::deleteClearsTheSelectedEntriesAndSetsModified()
 {
-    PageFixture f;
+    Fixture f;
     auto& t = f.image.priQTable;
     t[0].flags = 0x0011;
     t[1].flags = 0x0021;
     t[2].flags = 0x0041;
     f.open();
     SelectOnlyItem(f.list(), 1);
-    f.button("Delete").click();
+    f.button("deleteButton").click();
     QVERIFY(f.modified);
     QCOMPARE(t[1].flags.get(), std::uint16_t{0});
     QCOMPARE(f.list().item(1)->text(), QString("{Unused} #01"));
     QCOMPARE(f.list().item(2)->text(), QString("   Pri Q #02: +-Queue 01 Lowest Priority"));
-    QCOMPARE(f.selectedLines(), QStringList{"2"});
+    QCOMPARE(SelectedLines(f.list()), QList<int>{2});
 
     f.modified = false;
     f.list().clearSelection();
-    f.button("Delete").click();
+    f.button("deleteButton").click();
     QVERIFY(f.modified);
     QCOMPARE(t[0].flags.get(), std::uint16_t{0x0011});
-    QCOMPARE(f.selectedLines(), QStringList{"0"});
+    QCOMPARE(SelectedLines(f.list()), QList<int>{0});
 }
 
 QTEST_MAIN(PriQPageTest)

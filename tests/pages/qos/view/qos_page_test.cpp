@@ -1,94 +1,24 @@
 #include <QCheckBox>
 #include <QLabel>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QToolTip>
-#include <QtTest>
 
-#include <cstring>
-#include <functional>
-#include <memory>
-
-#include "config/config_file.h"
 #include "pages/qos/qos_hints.h"
 #include "pages/qos/view/qos_editor_dialog.h"
 #include "pages/qos/view/qos_page.h"
+#include "support/gui_fixture.h"
 #include "widgets/mnemonic_text.h"
 
 using namespace talvex;
+using namespace talvex::testing;
 
 namespace {
 
-// One page on its own image, with the hints and the editors it opens recorded.
-struct PageFixture {
-    std::unique_ptr<ConfigImage> imageOwner = std::make_unique<ConfigImage>();
-    ConfigImage& image = *imageOwner;
-    bool modified = false;
-    QString hint;
-    int editorsOpened = 0;
-    std::function<void(QDialog&)> answer;
-    ShellContext context{image, modified, QFont(QStringLiteral("Courier New"), 10),
-                         QFont(QStringLiteral("Courier New"), 12),
-                         [this](const QString& text) { hint = text; }};
-    std::unique_ptr<CTalvexConfigQos> page;
-
-    PageFixture()
-    {
-        ResetTables(image);
-        context.setModalRunner([this](QDialog& dialog) {
-            ++editorsOpened;
-            if (answer)
-                answer(dialog);
-            return dialog.result();
-        });
-    }
-    void open()
-    {
-        page = std::make_unique<CTalvexConfigQos>(context);
-        page->activate();
-    }
-    QListWidget& list() const { return *page->findChild<QListWidget*>(QStringLiteral("qosList")); }
-    QPushButton& button(const char* name) const
-    {
-        return *page->findChild<QPushButton*>(QString::fromLatin1(name));
-    }
-    QList<int> selectedLines() const
-    {
-        QList<int> lines;
-        for (int i = 0; i < list().count(); ++i)
-            if (list().item(i)->isSelected())
-                lines << i;
-        return lines;
-    }
-    void select(const QList<int>& lines, int caret)
-    {
-        list().clearSelection();
-        for (int line : lines)
-            list().item(line)->setSelected(true);
-        list().setCurrentRow(caret, QItemSelectionModel::NoUpdate);
-    }
-};
-
-template <typename T>
-T& Child(QDialog& dialog, const char* name)
-{
-    T* child = dialog.findChild<T*>(QString::fromLatin1(name));
-    if (child == nullptr)
-        qFatal("missing child %s", name);
-    return *child;
-}
+using Fixture = PageFixture<CTalvexConfigQos>;
 
 void SetField(QDialog& dialog, const char* name, const char* text)
 {
     Child<QLineEdit>(dialog, name).setText(QString::fromLatin1(text));
-}
-
-// Clicks a check box or radio button on its indicator, as the operator does.
-void ClickBox(QAbstractButton& box)
-{
-    QTest::mouseClick(&box, Qt::LeftButton, {}, QPoint(6, box.height() / 2));
 }
 
 QByteArray NodeBytes(const QosNode& node)
@@ -113,7 +43,7 @@ private slots:
 
 void QosPageTest::freshPageListsSixtyFourUnusedLinesAndShowsItsHint()
 {
-    PageFixture f;
+    Fixture f;
     f.open();
     QCOMPARE(f.list().count(), 64);
     QCOMPARE(f.list().item(0)->text(), QStringLiteral("{Unused} #00"));
@@ -123,8 +53,8 @@ void QosPageTest::freshPageListsSixtyFourUnusedLinesAndShowsItsHint()
 
     f.page->show();
     f.list().setFocus();
-    QVERIFY(QTest::qWaitFor([&] { return !f.hint.isEmpty(); }));
-    QCOMPARE(f.hint, QString::fromUtf8(QOS_LIST_HINT));
+    QVERIFY(QTest::qWaitFor([&] { return !f.hint().isEmpty(); }));
+    QCOMPARE(f.hint(), QString::fromUtf8(QOS_LIST_HINT));
     QVERIFY(!f.modified);
 
     f.list().item(0)->setText(QString(300, 'x'));  // wider than the list: a tooltip shows it
@@ -135,11 +65,11 @@ void QosPageTest::freshPageListsSixtyFourUnusedLinesAndShowsItsHint()
 
 void QosPageTest::addEditsTheLowestEmptyEntryAndStoresWhatTheOperatorTyped()
 {
-    PageFixture f;
+    Fixture f;
     f.image.qosTable[0].flags = QOS_BY_FRAMES;
     f.image.qosTable[1].flags = QOS_BY_BYTES;
     f.open();
-    f.select({5}, 5);
+    Select(f.list(), {5}, 5);
 
     QString shownIndex;
     f.answer = [&](QDialog& dialog) {
@@ -154,7 +84,7 @@ void QosPageTest::addEditsTheLowestEmptyEntryAndStoresWhatTheOperatorTyped()
     };
     f.button("addButton").click();
 
-    QCOMPARE(f.editorsOpened, 1);
+    QCOMPARE(f.dialogsRun, 1);
     QCOMPARE(shownIndex, QStringLiteral("2"));
     QVERIFY(f.modified);
     const QosNode& node = f.image.qosTable[2];
@@ -164,23 +94,23 @@ void QosPageTest::addEditsTheLowestEmptyEntryAndStoresWhatTheOperatorTyped()
     QCOMPARE(node.lowThreshold.get(), 6u);
     QCOMPARE(f.list().item(2)->text(),
              QStringLiteral("QoS #02: [--bFI---] Rate=1000000    Sample=699999     On=0          Off=6         "));
-    QCOMPARE(f.selectedLines(), QList<int>{2});
+    QCOMPARE(SelectedLines(f.list()), QList<int>{2});
     QCOMPARE(f.list().currentRow(), 2);
 
     // A full table opens nothing.
     for (QosNode& n : f.image.qosTable)
         n.flags = QOS_IMMORTAL;
     f.button("addButton").click();
-    QCOMPARE(f.editorsOpened, 1);
+    QCOMPARE(f.dialogsRun, 1);
 }
 
 void QosPageTest::everyWayButAValidOkLeavesTheEntryAsItWas()
 {
-    PageFixture f;
+    Fixture f;
     f.image.qosTable[3].flags = QOS_BY_BYTES;
     f.image.qosTable[3].rateInterval = 0;  // the editor writes its default
     f.open();
-    f.select({7}, 7);
+    Select(f.list(), {7}, 7);
     const QByteArray before7 = NodeBytes(f.image.qosTable[7]);
     const QByteArray before3 = NodeBytes(f.image.qosTable[3]);
 
@@ -196,7 +126,7 @@ void QosPageTest::everyWayButAValidOkLeavesTheEntryAsItWas()
         Child<QPushButton>(dialog, "cancelButton").click();
     };
     f.button("editButton").click();
-    QCOMPARE(f.editorsOpened, 1);
+    QCOMPARE(f.dialogsRun, 1);
     QVERIFY(!acceptedOnInvalid);
     QCOMPARE(NodeBytes(f.image.qosTable[7]), before7);  // defaults undone: flags 0 again
     QCOMPARE(f.list().item(7)->text(), QStringLiteral("{Unused} #07"));
@@ -223,7 +153,7 @@ void QosPageTest::everyWayButAValidOkLeavesTheEntryAsItWas()
 
 void QosPageTest::editorShowsBothUnitsAsStoredUntilOneIsChosen()
 {
-    PageFixture f;
+    Fixture f;
     f.image.qosTable[4].flags = QOS_BY_BYTES | QOS_BY_FRAMES | 0x0002;
     f.image.qosTable[4].rateInterval = 333333333;
     f.image.qosTable[4].samplePeriod = 699999;  // untouched: kept, not read back as 699998
@@ -242,12 +172,12 @@ void QosPageTest::editorShowsBothUnitsAsStoredUntilOneIsChosen()
 
     ClickBox(bytes);
     QVERIFY(bytes.isChecked() && !frames.isChecked());
-    QCOMPARE(f.hint, QString::fromUtf8(QOS_BYTES_HINT));
+    QCOMPARE(f.hint(), QString::fromUtf8(QOS_BYTES_HINT));
     ClickBox(bytes);  // choosing it again keeps it
     QVERIFY(bytes.isChecked() && !frames.isChecked());
     ClickBox(frames);
     QVERIFY(!bytes.isChecked() && frames.isChecked());
-    QCOMPARE(f.hint, QString::fromUtf8(QOS_FRAMES_HINT));
+    QCOMPARE(f.hint(), QString::fromUtf8(QOS_FRAMES_HINT));
 
     // Digits only in the rate.
     auto& rate = Child<QLineEdit>(dialog, "rateBox");
@@ -265,7 +195,7 @@ void QosPageTest::editorShowsBothUnitsAsStoredUntilOneIsChosen()
 
 void QosPageTest::thresholdSwitchEnablesItsGroupAndEveryControlHintsOrIsNamed()
 {
-    PageFixture f;
+    Fixture f;
     f.open();
     CEditQosDlg dialog(f.context, 0, f.page.get());
     dialog.show();
@@ -278,7 +208,7 @@ void QosPageTest::thresholdSwitchEnablesItsGroupAndEveryControlHintsOrIsNamed()
     QVERIFY(!low.isEnabled() && !high.isEnabled() && !absolute.isEnabled());
     ClickBox(thresholds);
     QVERIFY(low.isEnabled() && high.isEnabled() && absolute.isEnabled());
-    QCOMPARE(f.hint, QStringLiteral("Enables or disables thresholds."));
+    QCOMPARE(f.hint(), QStringLiteral("Enables or disables thresholds."));
     ClickBox(thresholds);
     QVERIFY(!low.isEnabled() && !high.isEnabled() && !absolute.isEnabled());
     ClickBox(thresholds);
@@ -293,7 +223,7 @@ void QosPageTest::thresholdSwitchEnablesItsGroupAndEveryControlHintsOrIsNamed()
     for (const auto& topic : focusHints) {
         auto& box = Child<QLineEdit>(dialog, topic.name);
         box.setFocus();
-        QVERIFY(QTest::qWaitFor([&] { return f.hint == QString::fromUtf8(topic.hint); }));
+        QVERIFY(QTest::qWaitFor([&] { return f.hint() == QString::fromUtf8(topic.hint); }));
     }
     const struct {
         const char* name;
@@ -307,7 +237,7 @@ void QosPageTest::thresholdSwitchEnablesItsGroupAndEveryControlHintsOrIsNamed()
         auto& box = Child<QCheckBox>(dialog, topic.name);
         QCOMPARE(box.accessibleName(), QString::fromLatin1(topic.label));
         ClickBox(box);
-        QCOMPARE(f.hint, QString::fromUtf8(topic.hint));
+        QCOMPARE(f.hint(), QString::fromUtf8(topic.hint));
     }
 
     // Every field carries the text of the label beside it.
@@ -337,68 +267,68 @@ void QosPageTest::thresholdSwitchEnablesItsGroupAndEveryControlHintsOrIsNamed()
 
 void QosPageTest::editWithSeveralLinesSelectedOnlyNarrowsTheSelection()
 {
-    PageFixture f;
+    Fixture f;
     f.open();
-    f.select({1, 4, 9}, 4);
+    Select(f.list(), {1, 4, 9}, 4);
     f.button("editButton").click();
-    QCOMPARE(f.editorsOpened, 0);
-    QCOMPARE(f.selectedLines(), QList<int>{4});
+    QCOMPARE(f.dialogsRun, 0);
+    QCOMPARE(SelectedLines(f.list()), QList<int>{4});
 
     // Double-click is Edit: the editor opens on the clicked line.
     f.answer = [](QDialog& dialog) { Child<QPushButton>(dialog, "okButton").click(); };
     emit f.list().itemDoubleClicked(f.list().item(4));
-    QCOMPARE(f.editorsOpened, 1);
+    QCOMPARE(f.dialogsRun, 1);
     QVERIFY(f.image.qosTable[4].isUsed());
     QVERIFY(f.list().item(4)->text().startsWith(QStringLiteral("QoS #04: [--bFI---] Rate=1000 ")));
 }
 
 void QosPageTest::deleteEmptiesSelectedLinesAndSelectsTheLineAfterTheLowest()
 {
-    PageFixture f;
+    Fixture f;
     for (QosNode& node : f.image.qosTable)
         node.flags = QOS_BY_FRAMES;
     f.open();
-    f.select({5, 9}, 9);
+    Select(f.list(), {5, 9}, 9);
     f.button("deleteButton").click();
     QCOMPARE(f.list().item(5)->text(), QStringLiteral("{Unused} #05"));
     QCOMPARE(f.list().item(9)->text(), QStringLiteral("{Unused} #09"));
-    QCOMPARE(f.selectedLines(), QList<int>{6});
+    QCOMPARE(SelectedLines(f.list()), QList<int>{6});
     QVERIFY(f.modified);
-    f.select({63}, 10);  // no line after 63: the selection stays
+    Select(f.list(), {63}, 10);  // no line after 63: the selection stays
     f.button("deleteButton").click();
-    QCOMPARE(f.selectedLines(), QList<int>{63});
+    QCOMPARE(SelectedLines(f.list()), QList<int>{63});
 
-    PageFixture g;
+    Fixture g;
     g.open();
     g.list().clearSelection();
     g.button("deleteButton").click();
-    QCOMPARE(g.selectedLines(), QList<int>{0});
+    QCOMPARE(SelectedLines(g.list()), QList<int>{0});
     QVERIFY(g.modified);
 }
 
 void QosPageTest::movingDownExchangesLinesAndKeepsTheMovedEntrySelected()
 {
-    PageFixture f;
+    Fixture f;
     f.image.qosTable[4].flags = QOS_BY_BYTES;
     f.image.qosTable[4].rateInterval = 44;
     f.image.ruleTable[0].thenAction = ACTION_QOS;
     f.image.ruleTable[0].thenParam = 4;
     f.open();
     const QString line4 = f.list().item(4)->text();
-    f.select({}, 4);
+    Select(f.list(), {}, 4);
     f.button("downButton").click();
     QCOMPARE(f.list().item(4)->text(), QStringLiteral("{Unused} #04"));
     QCOMPARE(f.list().item(5)->text(), QString(line4).replace(QStringLiteral("#04"), QStringLiteral("#05")));
     QCOMPARE(f.image.ruleTable[0].thenParam.get(), std::int16_t{5});
-    QCOMPARE(f.selectedLines(), QList<int>{5});
+    QCOMPARE(SelectedLines(f.list()), QList<int>{5});
     QCOMPARE(f.list().currentRow(), 5);
     QVERIFY(f.modified);
 
     // At the ends nothing moves.
     f.modified = false;
-    f.select({0}, 0);
+    Select(f.list(), {0}, 0);
     f.button("upButton").click();
-    f.select({63}, 63);
+    Select(f.list(), {63}, 63);
     f.button("downButton").click();
     QVERIFY(!f.modified);
 }

@@ -1,56 +1,34 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
-#include <QDialogButtonBox>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QtTest>
 
 #include <cstring>
 #include <functional>
-#include <memory>
 
-#include "config/config_file.h"
 #include "pages/rules/view/ecb_wizard_dialog.h"
 #include "pages/rules/view/ip_wizard_dialog.h"
 #include "pages/rules/view/rule_editor_dialog.h"
+#include "support/gui_fixture.h"
 
 using namespace talvex;
+using namespace talvex::testing;
 
 namespace {
 
-template <typename Widget>
-Widget* Named(QWidget& parent, const QString& name)
-{
-    for (Widget* w : parent.findChildren<Widget*>()) {
-        if (w->accessibleName() == name)
-            return w;
-    }
-    return nullptr;
-}
+QString Text(QDialog& dialog, const char* name) { return Child<QLineEdit>(dialog, name).text(); }
 
-QPushButton* Button(QDialog& dialog, QDialogButtonBox::StandardButton which)
-{
-    return dialog.findChild<QDialogButtonBox*>()->button(which);
-}
-
-QString Text(QDialog& dialog, const QString& name) { return Named<QLineEdit>(dialog, name)->text(); }
-
-struct Fixture {
-    std::unique_ptr<ConfigImage> image = std::make_unique<ConfigImage>();
-    bool modified = false;
-    ShellContext context{*image, modified, QFont("Courier New"), QFont("Courier New"),
-                         [](const QString&) {}};
-    Fixture() { ResetTables(*image); }
-
+struct Fixture : GuiFixture {
     // Answers the editor with `editor` and any wizard it opens with `wizard`.
-    void answer(std::function<int(QDialog&)> editor, std::function<int(QDialog&)> wizard)
+    void answerBoth(std::function<void(QDialog&)> editor, std::function<void(QDialog&)> wizard)
     {
-        context.setModalRunner([editor, wizard](QDialog& d) {
+        answer = [editor, wizard](QDialog& d) {
             if (qobject_cast<CEditRuleDlg*>(&d) != nullptr)
-                return editor(d);
-            return wizard(d);
-        });
+                editor(d);
+            else
+                wizard(d);
+        };
     }
 };
 
@@ -69,30 +47,28 @@ private slots:
 void PatternWizardsTest::ipWizardResultsReachOnlyTheEditorFields()
 {
     Fixture f;
-    const RuleRecord before = f.image->ruleTable[0];
+    const RuleRecord before = f.image.ruleTable[0];
     bool disabledWhileRunning = false;
     QString data, mask, offset, base;
     bool buttonBack = false;
     QString title;
-    f.answer(
+    f.answerBoth(
         [&](QDialog& d) {
-            Named<QPushButton>(d, "TCPIP")->click();
-            data = Text(d, "Pattern Data");
-            mask = Text(d, "Mask");
-            offset = Text(d, "Offset");
-            base = Named<QComboBox>(d, "From")->currentText();
-            buttonBack = Named<QPushButton>(d, "TCPIP")->isEnabled();
-            Button(d, QDialogButtonBox::Cancel)->click();
-            return d.result();
+            Child<QPushButton>(d, "tcpipButton").click();
+            data = Text(d, "patternDataBox");
+            mask = Text(d, "patternMaskBox");
+            offset = Text(d, "offsetBox");
+            base = Child<QComboBox>(d, "baseList").currentText();
+            buttonBack = Child<QPushButton>(d, "tcpipButton").isEnabled();
+            Child<QPushButton>(d, "cancelButton").click();
         },
         [&](QDialog& w) {
             auto* editor = qobject_cast<QDialog*>(w.parentWidget());
-            disabledWhileRunning = !Named<QPushButton>(*editor, "TCPIP")->isEnabled();
+            disabledWhileRunning = !Child<QPushButton>(*editor, "tcpipButton").isEnabled();
             title = w.windowTitle();
-            Named<QCheckBox>(w, "Protocol ( 6 = TCP, 17 = UDP, etc. )")->click();
-            QTest::keyClicks(Named<QLineEdit>(w, "Protocol ( 6 = TCP, 17 = UDP, etc. )"), "6");
-            Button(w, QDialogButtonBox::Ok)->click();
-            return w.result();
+            Child<QCheckBox>(w, "protocolBox").click();
+            QTest::keyClicks(&Child<QLineEdit>(w, "protocolText"), "6");
+            Child<QPushButton>(w, "okButton").click();
         });
     CEditRuleDlg editor(f.context, 0);
     f.context.RunModal(editor);
@@ -103,7 +79,7 @@ void PatternWizardsTest::ipWizardResultsReachOnlyTheEditorFields()
     QCOMPARE(mask, QString("FF"));
     QCOMPARE(offset, QString("9"));
     QCOMPARE(base, QString("FRAGS"));
-    QVERIFY(std::memcmp(&before, &f.image->ruleTable[0], RECORD_SIZE) == 0);
+    QVERIFY(std::memcmp(&before, &f.image.ruleTable[0], RECORD_SIZE) == 0);
     QVERIFY(!f.modified);
 }
 
@@ -112,22 +88,20 @@ void PatternWizardsTest::ecbWizardResultsAreEncodedOnTheEditorsOk()
     Fixture f;
     QString title, first, data;
     bool sorted = false;
-    f.answer(
+    f.answerBoth(
         [&](QDialog& d) {
-            Named<QPushButton>(d, "ECB")->click();
-            Button(d, QDialogButtonBox::Ok)->click();
-            return d.result();
+            Child<QPushButton>(d, "ecbButton").click();
+            Child<QPushButton>(d, "okButton").click();
         },
         [&](QDialog& w) {
             title = w.windowTitle();
-            auto* protocol = Named<QComboBox>(w, "Protocol");
-            first = protocol->currentText();
-            sorted = protocol->itemText(0) == "AARP Ethernet II / SNAP";
-            Named<QCheckBox>(w, "Protocol ID")->click();
-            protocol->setCurrentIndex(protocol->findText("IP Ethernet II / SNAP"));
-            data = Text(w, "Data");
-            Button(w, QDialogButtonBox::Ok)->click();
-            return w.result();
+            auto& protocol = Child<QComboBox>(w, "protocolList");
+            first = protocol.currentText();
+            sorted = protocol.itemText(0) == "AARP Ethernet II / SNAP";
+            Child<QCheckBox>(w, "protocolIdBox").click();
+            protocol.setCurrentIndex(protocol.findText("IP Ethernet II / SNAP"));
+            data = Text(w, "dataDisplay");
+            Child<QPushButton>(w, "okButton").click();
         });
     CEditRuleDlg editor(f.context, 0);
     QCOMPARE(f.context.RunModal(editor), int(QDialog::Accepted));
@@ -135,7 +109,7 @@ void PatternWizardsTest::ecbWizardResultsAreEncodedOnTheEditorsOk()
     QCOMPARE(first, QString("IPX/SPX Ethernet II / SNAP"));
     QVERIFY(sorted);
     QCOMPARE(data, QString("00.00.00.00.08.00"));
-    const RuleRecord& rule = f.image->ruleTable[0];
+    const RuleRecord& rule = f.image.ruleTable[0];
     QCOMPARE(int(rule.offsetBase()), int(BASE_ECB));
     QCOMPARE(int(rule.offset), 16);
     QCOMPARE(int(rule.patternLength), 6);
@@ -149,19 +123,17 @@ void PatternWizardsTest::cancelledWizardLeavesTheFieldsAlone()
 {
     Fixture f;
     QString data, base;
-    f.answer(
+    f.answerBoth(
         [&](QDialog& d) {
-            Named<QLineEdit>(d, "Pattern Data")->setText("01.02");
-            Named<QPushButton>(d, "TCPIP")->click();
-            data = Text(d, "Pattern Data");
-            base = Named<QComboBox>(d, "From")->currentText();
+            Child<QLineEdit>(d, "patternDataBox").setText("01.02");
+            Child<QPushButton>(d, "tcpipButton").click();
+            data = Text(d, "patternDataBox");
+            base = Child<QComboBox>(d, "baseList").currentText();
             d.reject();
-            return d.result();
         },
         [&](QDialog& w) {
-            Named<QCheckBox>(w, "TOS / DiffServ ( 0 - 63 )")->click();
+            Child<QCheckBox>(w, "tosBox").click();
             w.reject();
-            return w.result();
         });
     CEditRuleDlg editor(f.context, 0);
     f.context.RunModal(editor);
@@ -174,24 +146,22 @@ void PatternWizardsTest::failedLoadReturnsTheEditorTextsUnchanged()
     Fixture f;
     QString data, mask, offset, base, shownData, shownMask;
     bool checked = true, okEnabled = false;
-    f.answer(
+    f.answerBoth(
         [&](QDialog& d) {
-            Named<QLineEdit>(d, "Pattern Data")->setText("08.00");
-            Named<QPushButton>(d, "ECB")->click();
-            data = Text(d, "Pattern Data");
-            mask = Text(d, "Mask");
-            offset = Text(d, "Offset");
-            base = Named<QComboBox>(d, "From")->currentText();
+            Child<QLineEdit>(d, "patternDataBox").setText("08.00");
+            Child<QPushButton>(d, "ecbButton").click();
+            data = Text(d, "patternDataBox");
+            mask = Text(d, "patternMaskBox");
+            offset = Text(d, "offsetBox");
+            base = Child<QComboBox>(d, "baseList").currentText();
             d.reject();
-            return d.result();
         },
         [&](QDialog& w) {
-            shownData = Text(w, "Data");
-            shownMask = Text(w, "Mask");
-            checked = Named<QCheckBox>(w, "Protocol ID")->isChecked();
-            okEnabled = Button(w, QDialogButtonBox::Ok)->isEnabled();
-            Button(w, QDialogButtonBox::Ok)->click();
-            return w.result();
+            shownData = Text(w, "dataDisplay");
+            shownMask = Text(w, "maskDisplay");
+            checked = Child<QCheckBox>(w, "protocolIdBox").isChecked();
+            okEnabled = Child<QPushButton>(w, "okButton").isEnabled();
+            Child<QPushButton>(w, "okButton").click();
         });
     CEditRuleDlg editor(f.context, 0);
     f.context.RunModal(editor);
@@ -209,26 +179,37 @@ void PatternWizardsTest::ipWizardRegeneratesOnEveryChange()
 {
     Fixture f;
     CIpWizardDlg wizard(f.context, {"0A.00.00.00", "FF.00.00.00", "12"});
-    auto* source = Named<QLineEdit>(wizard, "Source IP");
-    QCOMPARE(source->text(), QString("10.0.0.0"));
-    QVERIFY(Named<QCheckBox>(wizard, "Source IP")->isChecked());
-    QCOMPARE(Text(wizard, "Offset"), QString("12"));
-    QCOMPARE(Named<QLineEdit>(wizard, "Data")->font().family(), QString("Courier New"));
+    CEcbWizardDlg ecb(f.context, {});
+    const char* const protocol = "Protocol ( 6 = TCP, 17 = UDP, etc. )";
+    const std::tuple<QDialog*, const char*, const char*> labelled[] = {
+        {&wizard, "sourceIpText", "Source IP"}, {&wizard, "sourceIpBox", "Source IP"},
+        {&wizard, "protocolText", protocol},    {&wizard, "protocolBox", protocol},
+        {&wizard, "tosBox", "TOS / DiffServ ( 0 - 63 )"}, {&wizard, "destIpBox", "Dest. IP"},
+        {&wizard, "offsetDisplay", "Offset"},   {&wizard, "dataDisplay", "Data"},
+        {&wizard, "maskDisplay", "Mask"},       {&ecb, "protocolIdBox", "Protocol ID"},
+        {&ecb, "protocolList", "Protocol"}};
+    for (const auto& [dialog, object, accessible] : labelled)
+        QCOMPARE(Child(*dialog, object).accessibleName(), QString(accessible));
+    auto& source = Child<QLineEdit>(wizard, "sourceIpText");
+    QCOMPARE(source.text(), QString("10.0.0.0"));
+    QVERIFY(Child<QCheckBox>(wizard, "sourceIpBox").isChecked());
+    QCOMPARE(Text(wizard, "offsetDisplay"), QString("12"));
+    QCOMPARE(Child<QLineEdit>(wizard, "dataDisplay").font().family(), QString("Courier New"));
 
-    source->setText("10.0.5.0");
-    QCOMPARE(Text(wizard, "Mask"), QString("FF.FF.FF.00"));
-    Named<QCheckBox>(wizard, "TOS / DiffServ ( 0 - 63 )")->click();
-    Named<QCheckBox>(wizard, "Dest. IP")->click();
-    QCOMPARE(Text(wizard, "Data"), QString("Compare Too Long!  Select Less Items."));
-    QVERIFY(!Button(wizard, QDialogButtonBox::Ok)->isEnabled());
+    source.setText("10.0.5.0");
+    QCOMPARE(Text(wizard, "maskDisplay"), QString("FF.FF.FF.00"));
+    Child<QCheckBox>(wizard, "tosBox").click();
+    Child<QCheckBox>(wizard, "destIpBox").click();
+    QCOMPARE(Text(wizard, "dataDisplay"), QString("Compare Too Long!  Select Less Items."));
+    QVERIFY(!Child<QPushButton>(wizard, "okButton").isEnabled());
     wizard.accept();  // refused while OK is disabled
     QCOMPARE(wizard.result(), int(QDialog::Rejected));
 
     for (QCheckBox* box : wizard.findChildren<QCheckBox*>())
         box->setChecked(false);
-    QCOMPARE(Text(wizard, "Data"), QString("Use CheckBoxes To Select Items To Test."));
-    QCOMPARE(Text(wizard, "Offset"), QString("0"));
-    QVERIFY(!Button(wizard, QDialogButtonBox::Ok)->isEnabled());
+    QCOMPARE(Text(wizard, "dataDisplay"), QString("Use CheckBoxes To Select Items To Test."));
+    QCOMPARE(Text(wizard, "offsetDisplay"), QString("0"));
+    QVERIFY(!Child<QPushButton>(wizard, "okButton").isEnabled());
 }
 
 QTEST_MAIN(PatternWizardsTest)

@@ -1,85 +1,25 @@
 #include <QComboBox>
 #include <QDialog>
-#include <QDialogButtonBox>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QtTest>
 
-#include <memory>
-
-#include "config/config_file.h"
-#include "widgets/choice_list.h"
 #include "pages/rules/view/rule_editor_dialog.h"
 #include "pages/rules/view/rules_page.h"
+#include "support/gui_fixture.h"
+#include "widgets/choice_list.h"
 
 using namespace talvex;
+using namespace talvex::testing;
 
 namespace {
 
-template <typename Widget>
-Widget* Named(QWidget& parent, const QString& name)
-{
-    for (Widget* w : parent.findChildren<Widget*>()) {
-        if (w->accessibleName() == name)
-            return w;
-    }
-    return nullptr;
-}
-
-void Choose(QComboBox* list, const QString& text)
-{
-    QVERIFY(list != nullptr);
-    const int index = list->findText(text);
-    QVERIFY(index >= 0);
-    list->setCurrentIndex(index);
-}
-
-void Type(QLineEdit* field, const QString& text)
-{
-    QVERIFY(field != nullptr);
-    field->selectAll();
-    if (text.isEmpty())
-        QTest::keyClick(field, Qt::Key_Backspace);
-    else
-        QTest::keyClicks(field, text);
-}
-
-void Press(QDialog& dialog, QDialogButtonBox::StandardButton which)
-{
-    auto* box = dialog.findChild<QDialogButtonBox*>();
-    QVERIFY(box != nullptr);
-    box->button(which)->click();
-}
-
 // An image, the shell state around it and the Rules page on top.
-struct Fixture {
-    std::unique_ptr<ConfigImage> image = std::make_unique<ConfigImage>();
-    bool modified = false;
-    QStringList hints;
-    ShellContext context{*image, modified, QFont("Courier New"), QFont("Courier New"),
-                         [this](const QString& text) { hints << text; }};
-    std::unique_ptr<CTalvexConfigRules> page;
-
-    Fixture()
-    {
-        ResetTables(*image);
-        page = std::make_unique<CTalvexConfigRules>(context);
-        page->activate();
-    }
-    QListWidget& list() const { return page->list(); }
-    QString line(int s) const { return list().item(s)->text(); }
-    QList<int> selectedLines() const
-    {
-        QList<int> lines;
-        for (int s = 0; s < list().count(); ++s) {
-            if (list().item(s)->isSelected())
-                lines << s;
-        }
-        return lines;
-    }
-    QPushButton* button(const QString& text) const { return Named<QPushButton>(*page, text); }
+struct Fixture : PageFixture<CTalvexConfigRules> {
+    Fixture() { open(); }
 };
+
+void Press(QDialog& dialog, const char* button) { Child<QPushButton>(dialog, button).click(); }
 
 } // namespace
 
@@ -104,7 +44,7 @@ void RulesPageTest::opensWithStampedNumbersAndUnusedLines()
     QCOMPARE(f.list().count(), 256);
     QCOMPARE(f.line(0), QString("{Unused} #000"));
     QCOMPARE(f.line(255), QString("{Unused} #255"));
-    QCOMPARE(int(f.image->ruleTable[9].ruleIndex), 9);
+    QCOMPARE(int(f.image.ruleTable[9].ruleIndex), 9);
     QCOMPARE(f.list().font().family(), QString("Courier New"));
     QVERIFY(!f.modified);
     QCOMPARE(f.list().selectionMode(), QAbstractItemView::ExtendedSelection);
@@ -113,129 +53,119 @@ void RulesPageTest::opensWithStampedNumbersAndUnusedLines()
 void RulesPageTest::addTypeOkThenUpMovesTheNewRule()
 {
     Fixture f;
-    f.image->ruleTable[0].setCodeWord(NEW_RULE_DEFAULT);
-    f.image->ruleTable[2].setCodeWord(NEW_RULE_DEFAULT);
-    f.image->ruleTable[5].thenAction = 0x05;  // "Goto Rule..." 1
-    f.image->ruleTable[5].thenParam = 1;
-    f.image->ruleTable[5].ruleFlags = RULE_DEFINED;
+    f.image.ruleTable[0].setCodeWord(NEW_RULE_DEFAULT);
+    f.image.ruleTable[2].setCodeWord(NEW_RULE_DEFAULT);
+    f.image.ruleTable[5].thenAction = 0x05;  // "Goto Rule..." 1
+    f.image.ruleTable[5].thenParam = 1;
+    f.image.ruleTable[5].ruleFlags = RULE_DEFINED;
 
-    int runs = 0;
-    f.context.setModalRunner([&](QDialog& d) {
-        ++runs;
-        Type(Named<QLineEdit>(d, "Offset"), "12");
-        Choose(Named<QComboBox>(d, "From"), "FRAGS");
-        Type(Named<QLineEdit>(d, "Pattern Data"), "0A.00.00.01");
-        Type(Named<QLineEdit>(d, "Mask"), "FF.FF.00.00");
-        Choose(Named<QComboBox>(d, "Then"), "QoS...");
-        Type(Named<QLineEdit>(d, "Then Parameter"), "5");
-        Press(d, QDialogButtonBox::Ok);
-        return d.result();
-    });
-    f.button("Add...")->click();
-    QCOMPARE(runs, 1);
+    f.answer = [&](QDialog& d) {
+        Type(Child<QLineEdit>(d, "offsetBox"), "12");
+        Choose(Child<QComboBox>(d, "baseList"), "FRAGS");
+        Type(Child<QLineEdit>(d, "patternDataBox"), "0A.00.00.01");
+        Type(Child<QLineEdit>(d, "patternMaskBox"), "FF.FF.00.00");
+        Choose(Child<QComboBox>(d, "thenActionList"), "QoS...");
+        Type(Child<QLineEdit>(d, "thenParamBox"), "5");
+        Press(d, "okButton");
+    };
+    f.button("addButton").click();
+    QCOMPARE(f.dialogsRun, 1);
     const QString added = "Rule #001: ...If Data @ Offset 12 == 0A.00.00.01 Mask FF.FF.00.00 "
                           "Then QoS... 5 Else Forward Frame ";
     QCOMPARE(f.line(1), added);
-    QCOMPARE(f.selectedLines(), QList<int>{1});
+    QCOMPARE(SelectedLines(f.list()), QList<int>{1});
     QCOMPARE(f.list().currentRow(), 1);
     QVERIFY(f.modified);
 
-    f.button("Up")->click();
+    f.button("upButton").click();
     QCOMPARE(f.line(0), QString(added).replace("#001", "#000"));
-    QCOMPARE(f.selectedLines(), QList<int>{0});
+    QCOMPARE(SelectedLines(f.list()), QList<int>{0});
     QCOMPARE(f.list().currentRow(), 0);
-    QCOMPARE(int(f.image->ruleTable[5].thenParam), 0);  // the reference moved with the rule
+    QCOMPARE(int(f.image.ruleTable[5].thenParam), 0);  // the reference moved with the rule
 
-    f.button("Up")->click();  // already at the top: nothing happens
+    f.button("upButton").click();  // already at the top: nothing happens
     QCOMPARE(f.line(0), QString(added).replace("#001", "#000"));
 }
 
 void RulesPageTest::cancelledAddLeavesTheSlotAsItWas()
 {
     Fixture f;
-    const RuleRecord before = f.image->ruleTable[0];
-    f.context.setModalRunner([&](QDialog& d) {
-        Type(Named<QLineEdit>(d, "Pattern Data"), "01.02");
-        Press(d, QDialogButtonBox::Cancel);
-        return d.result();
-    });
-    f.button("Add...")->click();
+    const RuleRecord before = f.image.ruleTable[0];
+    f.answer = [&](QDialog& d) {
+        Type(Child<QLineEdit>(d, "patternDataBox"), "01.02");
+        Press(d, "cancelButton");
+    };
+    f.button("addButton").click();
     QCOMPARE(f.line(0), QString("{Unused} #000"));
-    QVERIFY(memcmp(&before, &f.image->ruleTable[0], RECORD_SIZE) == 0);
+    QVERIFY(memcmp(&before, &f.image.ruleTable[0], RECORD_SIZE) == 0);
     QVERIFY(!f.modified);
 
     // A run that ends without either button (the window closed) also restores.
-    f.context.setModalRunner([&](QDialog&) { return int(QDialog::Rejected); });
-    f.button("Add...")->click();
-    QVERIFY(memcmp(&before, &f.image->ruleTable[0], RECORD_SIZE) == 0);
+    f.answer = [](QDialog&) {};
+    f.button("addButton").click();
+    QVERIFY(memcmp(&before, &f.image.ruleTable[0], RECORD_SIZE) == 0);
 }
 
 void RulesPageTest::invalidMaskKeepsTheEditorOpen()
 {
     Fixture f;
     bool refused = false;
-    f.context.setModalRunner([&](QDialog& d) {
-        Type(Named<QLineEdit>(d, "Pattern Data"), "08.00");
-        Type(Named<QLineEdit>(d, "Mask"), "FF");
-        Press(d, QDialogButtonBox::Ok);
+    f.answer = [&](QDialog& d) {
+        Type(Child<QLineEdit>(d, "patternDataBox"), "08.00");
+        Type(Child<QLineEdit>(d, "patternMaskBox"), "FF");
+        Press(d, "okButton");
         refused = d.result() != QDialog::Accepted;
-        Type(Named<QLineEdit>(d, "Mask"), "");
-        Press(d, QDialogButtonBox::Ok);
-        return d.result();
-    });
+        Type(Child<QLineEdit>(d, "patternMaskBox"), "");
+        Press(d, "okButton");
+    };
     f.list().setCurrentRow(4);
-    f.button("Edit...")->click();
+    f.button("editButton").click();
     QVERIFY(refused);
-    QCOMPARE(int(f.image->ruleTable[4].patternLength), 2);
-    QCOMPARE(f.image->ruleTable[4].patternMask[1], std::uint8_t{0xFF});
-    QCOMPARE(f.image->ruleTable[4].patternMask[2], std::uint8_t{0x00});
+    QCOMPARE(int(f.image.ruleTable[4].patternLength), 2);
+    QCOMPARE(f.image.ruleTable[4].patternMask[1], std::uint8_t{0xFF});
+    QCOMPARE(f.image.ruleTable[4].patternMask[2], std::uint8_t{0x00});
 }
 
 void RulesPageTest::editWithSeveralSelectedOnlyReselectsTheCaret()
 {
     Fixture f;
-    int runs = 0;
-    f.context.setModalRunner([&](QDialog&) {
-        ++runs;
-        return int(QDialog::Rejected);
-    });
     f.list().item(3)->setSelected(true);
     f.list().item(8)->setSelected(true);
     f.list().setCurrentRow(8, QItemSelectionModel::NoUpdate);
-    f.button("Edit...")->click();
-    QCOMPARE(runs, 0);
-    QCOMPARE(f.selectedLines(), QList<int>{8});
+    f.button("editButton").click();
+    QCOMPARE(f.dialogsRun, 0);
+    QCOMPARE(SelectedLines(f.list()), QList<int>{8});
 }
 
 void RulesPageTest::deleteClearsSelectedAndSelectsTheNextLine()
 {
     Fixture f;
-    f.image->ruleTable[3].setCodeWord(NEW_RULE_DEFAULT);
-    f.image->ruleTable[7].setCodeWord(NEW_RULE_DEFAULT);
+    f.image.ruleTable[3].setCodeWord(NEW_RULE_DEFAULT);
+    f.image.ruleTable[7].setCodeWord(NEW_RULE_DEFAULT);
     f.page->activate();
     QVERIFY(f.line(3).startsWith("Rule #003"));
     f.list().item(3)->setSelected(true);
     f.list().item(7)->setSelected(true);
-    f.button("Delete")->click();
+    f.button("deleteButton").click();
     QCOMPARE(f.line(3), QString("{Unused} #003"));
     QCOMPARE(f.line(7), QString("{Unused} #007"));
-    QCOMPARE(f.selectedLines(), QList<int>{4});
-    QCOMPARE(f.image->ruleTable[3].patternData[0], std::uint8_t{0x41});
+    QCOMPARE(SelectedLines(f.list()), QList<int>{4});
+    QCOMPARE(f.image.ruleTable[3].patternData[0], std::uint8_t{0x41});
     QVERIFY(f.modified);
 
     f.list().clearSelection();
-    f.button("Delete")->click();
-    QCOMPARE(f.selectedLines(), QList<int>{0});
+    f.button("deleteButton").click();
+    QCOMPARE(SelectedLines(f.list()), QList<int>{0});
 
     SelectOnlyItem(f.list(), 255);
-    f.button("Delete")->click();
-    QVERIFY(f.selectedLines().isEmpty());
+    f.button("deleteButton").click();
+    QVERIFY(SelectedLines(f.list()).isEmpty());
 }
 
 void RulesPageTest::activatingAgainShowsReferencesRenumberedElsewhere()
 {
     Fixture f;
-    RuleRecord& rule = f.image->ruleTable[6];
+    RuleRecord& rule = f.image.ruleTable[6];
     rule.setCodeWord(NEW_RULE_DEFAULT);
     rule.thenAction = 0x11;  // "QoS..."
     rule.thenParam = 2;
@@ -247,7 +177,7 @@ void RulesPageTest::activatingAgainShowsReferencesRenumberedElsewhere()
     rule.ruleIndex = 77;
     f.page->activate();
     QVERIFY(f.line(6).contains("Then QoS... 3 "));
-    QCOMPARE(f.selectedLines(), (QList<int>{6, 9}));
+    QCOMPARE(SelectedLines(f.list()), (QList<int>{6, 9}));
     QCOMPARE(f.list().currentRow(), 9);
     QCOMPARE(int(rule.ruleIndex), 77);  // no second stamping
 }
@@ -255,33 +185,43 @@ void RulesPageTest::activatingAgainShowsReferencesRenumberedElsewhere()
 void RulesPageTest::dnRebuildsEveryLineWhoseReferenceItRenumbered()
 {
     Fixture f;
-    f.image->ruleTable[20].setCodeWord(0x09050001);  // Then "Goto Rule..."
-    f.image->ruleTable[20].thenParam = 10;
+    f.image.ruleTable[20].setCodeWord(0x09050001);  // Then "Goto Rule..."
+    f.image.ruleTable[20].thenParam = 10;
     f.page->activate();
     f.list().setCurrentRow(10);
-    f.button("Dn")->click();
+    f.button("downButton").click();
     QVERIFY(f.line(20).contains("Then Goto Rule... 11 "));
 }
 
 void RulesPageTest::editorHidesComparisonForOtherConditions()
 {
     Fixture f;
-    RuleRecord& rule = f.image->ruleTable[2];
+    RuleRecord& rule = f.image.ruleTable[2];
     rule.setCodeWord(NEW_RULE_DEFAULT);
     rule.condition = 0x09;  // "Key Grp Population In Range"
     CEditRuleDlg dialog(f.context, 2);
     dialog.show();
-    QVERIFY(!Named<QLineEdit>(dialog, "Offset")->isVisible());
-    QVERIFY(!Named<QLineEdit>(dialog, "Offset")->isEnabled());
-    auto* group = Named<QLineEdit>(dialog, "Key Group");
-    QVERIFY(group != nullptr && group->isVisible() && group->isEnabled());
-    QVERIFY(!Named<QLineEdit>(dialog, "Parameter 4")->isEnabled());
-    QVERIFY(!Named<QLineEdit>(dialog, "Then Parameter")->isEnabled());
+    const std::pair<const char*, const char*> labelled[] = {
+        {"offsetBox", "Offset"},           {"lengthBox", "Len"},
+        {"baseList", "From"},              {"patternDataBox", "Pattern Data"},
+        {"patternMaskBox", "Mask"},        {"conditionList", "Condition"},
+        {"thenActionList", "Then"},        {"thenParamBox", "Then Parameter"},
+        {"tcpipButton", "TCPIP"},          {"ecbButton", "ECB"}};
+    for (const auto& [object, accessible] : labelled)
+        QCOMPARE(Child(dialog, object).accessibleName(), QString(accessible));
+    QVERIFY(!Child<QLineEdit>(dialog, "offsetBox").isVisible());
+    QVERIFY(!Child<QLineEdit>(dialog, "offsetBox").isEnabled());
+    auto& group = Child<QLineEdit>(dialog, "param1Box");
+    QCOMPARE(group.accessibleName(), QString("Key Group"));
+    QVERIFY(group.isVisible() && group.isEnabled());
+    QCOMPARE(Child<QLineEdit>(dialog, "param4Box").accessibleName(), QString("Parameter 4"));
+    QVERIFY(!Child<QLineEdit>(dialog, "param4Box").isEnabled());
+    QVERIFY(!Child<QLineEdit>(dialog, "thenParamBox").isEnabled());
 
-    Choose(Named<QComboBox>(dialog, "Condition"), "Comparison");
-    QVERIFY(Named<QLineEdit>(dialog, "Offset")->isVisible());
-    QVERIFY(Named<QLineEdit>(dialog, "Offset")->isEnabled());
-    QVERIFY(!group->isVisible());
+    Choose(Child<QComboBox>(dialog, "conditionList"), "Comparison");
+    QVERIFY(Child<QLineEdit>(dialog, "offsetBox").isVisible());
+    QVERIFY(Child<QLineEdit>(dialog, "offsetBox").isEnabled());
+    QVERIFY(!group.isVisible());
     dialog.reject();
 }
 
@@ -293,14 +233,14 @@ void RulesPageTest::listFocusShowsTheRulesHint()
     f.page->activateWindow();
     f.list().setFocus();
     QTRY_VERIFY(!f.hints.isEmpty());
-    QVERIFY(f.hints.last().startsWith("Rules\r\n\r\n"));
+    QVERIFY(f.hint().startsWith("Rules\r\n\r\n"));
 
     CEditRuleDlg dialog(f.context, 1, f.page.get());
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
     dialog.activateWindow();
-    Named<QLineEdit>(dialog, "Len")->setFocus();
-    QTRY_VERIFY(f.hints.last().startsWith("Frame Data Langth\r\n"));
+    Child<QLineEdit>(dialog, "lengthBox").setFocus();
+    QTRY_VERIFY(f.hint().startsWith("Frame Data Langth\r\n"));
     dialog.reject();
 }
 

@@ -4,14 +4,14 @@
 #include <string>
 #include <vector>
 
-#include "support/run_program.h"
+#include "support/run_talvexcfg.h"
 #include "support/temp_dir.h"
 
 namespace talvex {
 namespace {
 
 using testing::PatternBytes;
-using testing::RunProgram;
+using testing::RunCfg;
 using testing::TempDir;
 using testing::WriteBytes;
 
@@ -50,7 +50,7 @@ TEST(TalvexCfgListMasks, ListsSixtyFourLinesAsTheManagerShowsThem)
     file[MASK_BLOCK_AT + 10 * 64 + 12] = 0xFF;                // mask bytes but no flags
     WriteBytes(dir.file("masks.cfg"), file);
 
-    const auto result = RunProgram("talvexcfg", {"list", "masks", dir.file("masks.cfg")});
+    const auto result = RunCfg({"list", "masks", dir.file("masks.cfg")});
     EXPECT_EQ(result.status, 0) << result.err;
     EXPECT_EQ(result.err, "");
     EXPECT_EQ(result.out, ExpectedListing(file));
@@ -69,37 +69,10 @@ TEST(TalvexCfgListMasks, MatchesTheFileBytesForGeneratedFiles)
                 file[b] = 0;
         }
         WriteBytes(dir.file("gen.cfg"), file);
-        const auto result = RunProgram("talvexcfg", {"list", "masks", dir.file("gen.cfg")});
+        const auto result = RunCfg({"list", "masks", dir.file("gen.cfg")});
         EXPECT_EQ(result.status, 0) << length << result.err;
         EXPECT_EQ(result.out, ExpectedListing(file)) << length;
     }
-}
-
-TEST(TalvexCfgListMasks, AFileWithoutMaskEntriesListsSixtyFourUnusedLines)
-{
-    TempDir dir;
-    // One byte of the mask block: the load succeeds, every mask keeps its
-    // all-zero default.
-    WriteBytes(dir.file("bare.cfg"), PatternBytes(22529));
-    const auto result = RunProgram("talvexcfg", {"list", "masks", dir.file("bare.cfg")});
-    EXPECT_EQ(result.status, 0) << result.err;
-    std::string expected;
-    for (int i = 0; i < 64; ++i) {
-        char line[32];
-        std::snprintf(line, sizeof line, "{Unused} #%02d\n", i);
-        expected += line;
-    }
-    EXPECT_EQ(result.out, expected);
-}
-
-TEST(TalvexCfgListMasks, AFileThatDoesNotLoadListsNothing)
-{
-    TempDir dir;
-    WriteBytes(dir.file("short.cfg"), PatternBytes(22528));
-    const auto result = RunProgram("talvexcfg", {"list", "masks", dir.file("short.cfg")});
-    EXPECT_EQ(result.status, 2);
-    EXPECT_EQ(result.out, "");
-    EXPECT_NE(result.err.find("short.cfg"), std::string::npos);
 }
 
 } // namespace

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "support/run_program.h"
+#include "support/run_talvexcfg.h"
 #include "support/temp_dir.h"
 
 namespace talvex {
@@ -15,7 +15,7 @@ namespace {
 
 using testing::FileWord;
 using testing::PatternBytes;
-using testing::RunProgram;
+using testing::RunCfg;
 using testing::TempDir;
 using testing::WriteBytes;
 
@@ -93,31 +93,6 @@ void ExpectListing(const std::string& out, const std::vector<std::uint8_t>& file
     }
 }
 
-TEST(TalvexCfgListPriQ, FileWithoutTheBlockListsSixtyFourUnusedLines)
-{
-    TempDir dir;
-    WriteBytes(dir.file("beta1.cfg"), PatternBytes(27648, 3));
-    const auto result = RunProgram("talvexcfg", {"list", "priq", dir.file("beta1.cfg")});
-    EXPECT_EQ(result.status, 0) << result.err;
-    std::string expected;
-    for (int i = 0; i < 64; ++i) {
-        char line[32];
-        std::snprintf(line, sizeof line, "{Unused} #%02d\n", i);
-        expected += line;
-    }
-    EXPECT_EQ(result.out, expected);
-}
-
-TEST(TalvexCfgListPriQ, FileThatDoesNotLoadListsNothing)
-{
-    TempDir dir;
-    WriteBytes(dir.file("short.cfg"), PatternBytes(22528, 4));
-    const auto result = RunProgram("talvexcfg", {"list", "priq", dir.file("short.cfg")});
-    EXPECT_EQ(result.status, 2);
-    EXPECT_EQ(result.out, "");
-    EXPECT_NE(result.err, "");
-}
-
 TEST(TalvexCfgListPriQ, MatchesTheFileBytesForGeneratedFiles)
 {
     TempDir dir;
@@ -139,7 +114,7 @@ TEST(TalvexCfgListPriQ, MatchesTheFileBytesForGeneratedFiles)
         std::vector<std::uint8_t> loaded = file;
         loaded.resize(32768, 0);
 
-        const auto result = RunProgram("talvexcfg", {"list", "priq", name});
+        const auto result = RunCfg({"list", "priq", name});
         EXPECT_EQ(result.status, 0) << result.err;
         EXPECT_EQ(result.err, "");
         SCOPED_TRACE("seed " + std::to_string(seed));

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "support/run_program.h"
+#include "support/run_talvexcfg.h"
 #include "support/temp_dir.h"
 
 namespace talvex {
@@ -12,7 +12,7 @@ namespace {
 
 using testing::FileWord;
 using testing::PatternBytes;
-using testing::RunProgram;
+using testing::RunCfg;
 using testing::TempDir;
 using testing::WriteBytes;
 
@@ -65,7 +65,7 @@ TEST(TalvexCfgListQos, ListsSixtyFourLinesWithFlagMarksAndRawValues)
     PutWord(file, QOS_BLOCK_AT + 10 * 64 + 36, 55, 4);  // a rate but no flags: unused
     WriteBytes(dir.file("qos.cfg"), file);
 
-    const auto result = RunProgram("talvexcfg", {"list", "qos", dir.file("qos.cfg")});
+    const auto result = RunCfg({"list", "qos", dir.file("qos.cfg")});
     EXPECT_EQ(result.status, 0) << result.err;
     EXPECT_EQ(result.err, "");
     EXPECT_EQ(result.out, ExpectedListing(file));
@@ -89,7 +89,7 @@ TEST(TalvexCfgListQos, MatchesTheFileBytesForGeneratedFilesOfBothGenerations)
         const std::string name = dir.file("gen" + std::to_string(seed) + ".cfg");
         WriteBytes(name, file);
 
-        const auto result = RunProgram("talvexcfg", {"list", "qos", name});
+        const auto result = RunCfg({"list", "qos", name});
         EXPECT_EQ(result.status, 0) << result.err;
         EXPECT_EQ(result.out, ExpectedListing(file)) << "seed " << seed;
     }

@@ -5,7 +5,7 @@
 #include <memory>
 
 #include "config/config_file.h"
-#include "support/run_program.h"
+#include "support/run_talvexcfg.h"
 #include "support/temp_dir.h"
 
 namespace talvex {
@@ -13,7 +13,7 @@ namespace {
 
 using testing::PatternBytes;
 using testing::ReadBytes;
-using testing::RunProgram;
+using testing::RunCfg;
 using testing::TempDir;
 using testing::WriteBytes;
 
@@ -40,7 +40,7 @@ TEST(TalvexCfgResave, WritesWhatTheManagerWouldForEveryLoadableLength)
             if (extend)
                 args.push_back("--extend");
             args.insert(args.end(), {dir.file("in.cfg"), dir.file("out.cfg")});
-            const auto result = RunProgram("talvexcfg", args);
+            const auto result = RunCfg(args);
             EXPECT_EQ(result.status, 0) << length << result.err;
             EXPECT_EQ(result.out, "");
             const auto saved = ReadBytes(dir.file("out.cfg"));
@@ -54,7 +54,7 @@ TEST(TalvexCfgResave, AFileThatDoesNotLoadWritesNothingAndSaysWhyInOneLine)
 {
     TempDir dir;
     WriteBytes(dir.file("short.cfg"), PatternBytes(22528));
-    auto result = RunProgram("talvexcfg", {"resave", dir.file("short.cfg"), dir.file("out.cfg")});
+    auto result = RunCfg({"resave", dir.file("short.cfg"), dir.file("out.cfg")});
     EXPECT_EQ(result.status, 2);
     EXPECT_EQ(result.out, "");
     EXPECT_EQ(std::count(result.err.begin(), result.err.end(), '\n'), 1);
@@ -63,7 +63,7 @@ TEST(TalvexCfgResave, AFileThatDoesNotLoadWritesNothingAndSaysWhyInOneLine)
     EXPECT_NE(result.err.find("22529"), std::string::npos);
     EXPECT_FALSE(std::filesystem::exists(dir.file("out.cfg")));
 
-    result = RunProgram("talvexcfg", {"resave", dir.file("missing.cfg"), dir.file("out.cfg")});
+    result = RunCfg({"resave", dir.file("missing.cfg"), dir.file("out.cfg")});
     EXPECT_EQ(result.status, 2);
     EXPECT_NE(result.err.find("missing.cfg"), std::string::npos);
     EXPECT_NE(result.err.find("cannot open"), std::string::npos);
@@ -74,7 +74,7 @@ TEST(TalvexCfgResave, AFailedWriteExitsThreeAndLeavesTheOldOutput)
     TempDir dir;
     WriteBytes(dir.file("in.cfg"), PatternBytes(32768));
     std::filesystem::create_directory(dir.file("out"));
-    const auto result = RunProgram("talvexcfg", {"resave", dir.file("in.cfg"), dir.file("out")});
+    const auto result = RunCfg({"resave", dir.file("in.cfg"), dir.file("out")});
     EXPECT_EQ(result.status, 3);
     EXPECT_NE(result.err.find("out"), std::string::npos);
     EXPECT_TRUE(std::filesystem::is_empty(dir.file("out")));
@@ -85,16 +85,16 @@ TEST(TalvexCfg, UsageErrorsExitTwoAndHelpAndVersionSucceed)
     for (const std::vector<std::string>& args :
          {std::vector<std::string>{}, {"resave", "only-one"}, {"frobnicate"}, {"list", "x"},
           {"list", "tables", "f"}, {"export"}, {"import", "t"}, {"diff", "a"}}) {
-        const auto result = RunProgram("talvexcfg", args);
+        const auto result = RunCfg(args);
         EXPECT_EQ(result.status, 2);
         EXPECT_EQ(result.out, "");
         EXPECT_NE(result.err.find("usage"), std::string::npos);
     }
-    auto help = RunProgram("talvexcfg", {"--help"});
+    auto help = RunCfg({"--help"});
     EXPECT_EQ(help.status, 0);
     EXPECT_NE(help.out.find("talvexcfg verify FILE"), std::string::npos);
     EXPECT_NE(help.out.find("talvexcfg import TEXT|- OUT"), std::string::npos);
-    EXPECT_EQ(RunProgram("talvexcfg", {"--version"}).status, 0);
+    EXPECT_EQ(RunCfg({"--version"}).status, 0);
 }
 
 } // namespace

@@ -2,7 +2,7 @@
 
 #include <fstream>
 
-#include "support/run_program.h"
+#include "support/run_talvexcfg.h"
 #include "support/temp_dir.h"
 
 namespace talvex {
@@ -11,11 +11,11 @@ namespace {
 using testing::PatternBytes;
 using testing::ProgramResult;
 using testing::ReadBytes;
+using testing::RunCfg;
 using testing::RunProgram;
 using testing::TempDir;
 using testing::WriteBytes;
 
-ProgramResult Cfg(const std::vector<std::string>& args) { return RunProgram("talvexcfg", args); }
 
 void WriteText(const std::string& path, const std::string& text) { std::ofstream(path) << text; }
 
@@ -24,11 +24,11 @@ TEST(TalvexCfgTextForm, ImportOfExportWritesWhatResaveWrites)
     TempDir dir;
     for (std::size_t length : {27648u, 32768u}) {
         WriteBytes(dir.file("in.cfg"), PatternBytes(length, static_cast<std::uint32_t>(length)));
-        const auto exported = Cfg({"export", dir.file("in.cfg")});
+        const auto exported = RunCfg({"export", dir.file("in.cfg")});
         ASSERT_EQ(exported.status, 0) << exported.err;
         WriteText(dir.file("in.txt"), exported.out);
-        EXPECT_EQ(Cfg({"import", dir.file("in.txt"), dir.file("imported.cfg")}).status, 0);
-        EXPECT_EQ(Cfg({"resave", dir.file("in.cfg"), dir.file("resaved.cfg")}).status, 0);
+        EXPECT_EQ(RunCfg({"import", dir.file("in.txt"), dir.file("imported.cfg")}).status, 0);
+        EXPECT_EQ(RunCfg({"resave", dir.file("in.cfg"), dir.file("resaved.cfg")}).status, 0);
         EXPECT_EQ(ReadBytes(dir.file("imported.cfg")), ReadBytes(dir.file("resaved.cfg")));
     }
 }
@@ -39,19 +39,19 @@ TEST(TalvexCfgTextForm, ImportFailuresLeaveTheOutputAsItWas)
     const std::string out = dir.file("out.cfg");
     WriteBytes(out, PatternBytes(100));
     WriteText(dir.file("bad.txt"), "TALVEX configuration Beta 2\nrule 7 thenAction=Forward\n");
-    auto result = Cfg({"import", dir.file("bad.txt"), out});
+    auto result = RunCfg({"import", dir.file("bad.txt"), out});
     EXPECT_EQ(result.status, 2);
     const std::string named = "talvexcfg: " + dir.file("bad.txt") + ":2: thenAction: 'Forward'";
     EXPECT_EQ(result.err.rfind(named, 0), 0u) << result.err;
-    result = Cfg({"import", "-", out});
+    result = RunProgram("talvexcfg", {"import", "-", out});  // standard input: the real program
     EXPECT_EQ(result.err, "talvexcfg: (standard input):1: no header line: expected "
                           "\"TALVEX configuration Beta 1\" or \"TALVEX configuration Beta 2\"\n");
-    EXPECT_EQ(Cfg({"import", dir.file("missing.txt"), out}).status, 2);
+    EXPECT_EQ(RunCfg({"import", dir.file("missing.txt"), out}).status, 2);
     EXPECT_EQ(ReadBytes(out), PatternBytes(100));
 
     WriteText(dir.file("good.txt"), "TALVEX configuration Beta 2\n");
     std::filesystem::create_directory(dir.file("dir"));
-    EXPECT_EQ(Cfg({"import", dir.file("good.txt"), dir.file("dir")}).status, 3);
+    EXPECT_EQ(RunCfg({"import", dir.file("good.txt"), dir.file("dir")}).status, 3);
 }
 
 TEST(TalvexCfgTextForm, DiffShowsEntriesFieldsAndFindingsOfEachSide)
@@ -63,9 +63,9 @@ TEST(TalvexCfgTextForm, DiffShowsEntriesFieldsAndFindingsOfEachSide)
                                  "rule 0 ruleFlags=RULE_DEFINED thenAction=QoS thenParam=5 "
                                  "elseAction=\"Drop Frame\"\n");
     for (const std::string name : {"a", "b"})
-        ASSERT_EQ(Cfg({"import", dir.file(name + ".txt"), dir.file(name)}).status, 0);
+        ASSERT_EQ(RunCfg({"import", dir.file(name + ".txt"), dir.file(name)}).status, 0);
 
-    auto result = Cfg({"diff", dir.file("a"), dir.file("b")});
+    auto result = RunCfg({"diff", dir.file("a"), dir.file("b")});
     EXPECT_EQ(result.status, 1);
     EXPECT_EQ(result.out,
               "< " + dir.file("a") + "\n> " + dir.file("b") + "\n"
@@ -82,10 +82,10 @@ TEST(TalvexCfgTextForm, DiffShowsEntriesFieldsAndFindingsOfEachSide)
               "verification\n"
               "> Rule 0 Then Action: QoS 5 Empty\n");
 
-    result = Cfg({"diff", dir.file("a"), dir.file("a")});
+    result = RunCfg({"diff", dir.file("a"), dir.file("a")});
     EXPECT_EQ(result.status, 0);
     EXPECT_EQ(result.out, "");
-    EXPECT_EQ(Cfg({"diff", dir.file("a"), dir.file("a.txt")}).status, 2);
+    EXPECT_EQ(RunCfg({"diff", dir.file("a"), dir.file("a.txt")}).status, 2);
 }
 
 } // namespace

@@ -4,7 +4,7 @@
 #include <memory>
 
 #include "config/config_file.h"
-#include "support/run_program.h"
+#include "support/run_talvexcfg.h"
 #include "support/temp_dir.h"
 #include "verify/verification.h"
 
@@ -12,6 +12,7 @@ namespace talvex {
 namespace {
 
 using testing::PatternBytes;
+using testing::RunCfg;
 using testing::RunProgram;
 using testing::TempDir;
 using testing::WriteBytes;
@@ -28,6 +29,7 @@ std::string ManagerReport(const std::vector<std::uint8_t>& file, bool& findings)
     return report;
 }
 
+// The real program: the report reaches standard output byte for byte.
 TEST(TalvexCfgVerify, WritesTheReportByteForByteAndExitsOneOnFindings)
 {
     TempDir dir;
@@ -50,7 +52,7 @@ TEST(TalvexCfgVerify, CleanFileExitsZeroWithThePassingLineLast)
     auto image = std::make_unique<ConfigImage>();
     ResetTables(*image);
     WriteBytes(dir.file("new.cfg"), ConfigFileBytes(*image));
-    const auto result = RunProgram("talvexcfg", {"verify", dir.file("new.cfg")});
+    const auto result = RunCfg({"verify", dir.file("new.cfg")});
     EXPECT_EQ(result.status, 0) << result.err;
     EXPECT_EQ(result.out.substr(0, 40), "Checking Rules For Bad References...\r\n\r\n");
     EXPECT_TRUE(result.out.ends_with("\r\n\r\nConfig Passes Validation Tests.")) << result.out;
@@ -67,7 +69,7 @@ TEST(TalvexCfgVerify, LoadFailureAndUsageErrorsExitTwoWithoutAReport)
         {"verify", dir.file("short.cfg"), dir.file("missing.cfg")},
     };
     for (const auto& args : calls) {
-        const auto result = RunProgram("talvexcfg", args);
+        const auto result = RunCfg(args);
         EXPECT_EQ(result.status, 2) << args.size();
         EXPECT_EQ(result.out, "");
         EXPECT_FALSE(result.err.empty());
@@ -119,7 +121,7 @@ TEST(TalvexCfgVerify, SeveralFilesFrameEveryReportAndExitWithTheWorstFinding)
             args.push_back(dir.file(name));
             expected += Framed(dir.file(name), name == "clean.cfg" ? cleanReport : brokenReport);
         }
-        const auto result = RunProgram("talvexcfg", args);
+        const auto result = RunCfg(args);
         EXPECT_EQ(result.status, c.status) << c.files[0];
         EXPECT_EQ(result.out, expected) << c.files[0];
         EXPECT_EQ(result.err, "");
@@ -134,9 +136,8 @@ TEST(TalvexCfgVerify, AFileThatDoesNotLoadIsNamedOnStderrAndTheOthersAreStillChe
     bool findings = false;
     const std::string cleanReport = ManagerReport(CleanFile(), findings);
 
-    const auto result = RunProgram(
-        "talvexcfg", {"verify", dir.file("short.cfg"), dir.file("clean.cfg"), dir.file("missing.cfg"),
-                      dir.file("clean.cfg")});
+    const auto result = RunCfg({"verify", dir.file("short.cfg"), dir.file("clean.cfg"),
+                                dir.file("missing.cfg"), dir.file("clean.cfg")});
     // A load failure outweighs everything, even clean reports.
     EXPECT_EQ(result.status, 2);
     EXPECT_EQ(result.out, Framed(dir.file("clean.cfg"), cleanReport)
@@ -160,9 +161,9 @@ TEST(TalvexCfgVerify, FindingsInOneFileDoNotLeakIntoTheNextReport)
     WriteBytes(dir.file("beta1.cfg"), beta1);
     bool findings = false;
     const std::string beta1Report = ManagerReport(beta1, findings);
-    const auto alone = RunProgram("talvexcfg", {"verify", dir.file("beta1.cfg")});
+    const auto alone = RunCfg({"verify", dir.file("beta1.cfg")});
     ASSERT_EQ(alone.out, beta1Report);
-    const auto both = RunProgram("talvexcfg", {"verify", dir.file("broken.cfg"), dir.file("beta1.cfg")});
+    const auto both = RunCfg({"verify", dir.file("broken.cfg"), dir.file("beta1.cfg")});
     EXPECT_TRUE(both.out.ends_with(Framed(dir.file("beta1.cfg"), beta1Report))) << both.out;
 }
 

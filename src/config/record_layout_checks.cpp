@@ -13,14 +13,14 @@ namespace {
     static_assert(sizeof(Type::field) == (width), #Type "::" #field " width")
 
 template <typename T>
-constexpr bool IsFileRecord =
+constexpr bool IS_FILE_RECORD =
     sizeof(T) == RECORD_SIZE && alignof(T) == 1 && std::is_trivially_copyable_v<T>
     && std::is_standard_layout_v<T>;
 
-static_assert(IsFileRecord<RuleRecord>);
-static_assert(IsFileRecord<QosNode>);
-static_assert(IsFileRecord<AddressMask>);
-static_assert(IsFileRecord<PriorityQueueEntry>);
+static_assert(IS_FILE_RECORD<RuleRecord>);
+static_assert(IS_FILE_RECORD<QosNode>);
+static_assert(IS_FILE_RECORD<AddressMask>);
+static_assert(IS_FILE_RECORD<PriorityQueueEntry>);
 
 TALVEX_FIELD(RuleRecord, ruleNumber, 0, 2);
 TALVEX_FIELD(RuleRecord, ruleIndex, 2, 2);

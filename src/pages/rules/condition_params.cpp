@@ -4,18 +4,18 @@ namespace talvex {
 
 namespace {
 
-constexpr ConditionParams NoParams{0, {}};
-constexpr ConditionParams ConnectionParams{1, {{{"Mask:", 0, 63}, {}, {}, {}}}};
-constexpr ConditionParams PopulationParams{3,
-                                           {{{"Key Group:", 0, 255},
-                                             {"Minimum Population:", 0, 10000000},
-                                             {"Maximum Population:", 0, 10000000},
-                                             {}}}};
+constexpr ConditionParams NO_PARAMS{0, {}};
+constexpr ConditionParams CONNECTION_PARAMS{1, {{{"Mask:", 0, 63}, {}, {}, {}}}};
+constexpr ConditionParams POPULATION_PARAMS{3,
+                                            {{{"Key Group:", 0, 255},
+                                              {"Minimum Population:", 0, 10000000},
+                                              {"Maximum Population:", 0, 10000000},
+                                              {}}}};
 
 // One row per condition-table row, in its order.
 constexpr std::array<const ConditionParams*, 7> PARAMS_BY_CONDITION{
-    &NoParams,         &NoParams,         &NoParams,        &ConnectionParams,
-    &ConnectionParams, &PopulationParams, &PopulationParams,
+    &NO_PARAMS,         &NO_PARAMS,         &NO_PARAMS,         &CONNECTION_PARAMS,
+    &CONNECTION_PARAMS, &POPULATION_PARAMS, &POPULATION_PARAMS,
 };
 
 } // namespace
@@ -23,7 +23,7 @@ constexpr std::array<const ConditionParams*, 7> PARAMS_BY_CONDITION{
 const ConditionParams& ConditionParamsFor(std::uint32_t conditionOrdinal)
 {
     if (conditionOrdinal >= PARAMS_BY_CONDITION.size())
-        return NoParams;
+        return NO_PARAMS;
     return *PARAMS_BY_CONDITION[conditionOrdinal];
 }
 

@@ -34,18 +34,21 @@ RewrittenEntries ConfigTable::exchange(ConfigImage& image, int a, int b) const
     RequireEntry(a, entryCount());
     RequireEntry(b, entryCount());
     RewrittenEntries rewritten;
-    exchangeEntries(image, a, b, rewritten);
+    renumberReferences(image, a, b, rewritten);
+    swapRecords(image, a, b);
     rewritten.add(kind(), a);
     rewritten.add(kind(), b);
     return rewritten;
 }
+
+ListUpdate ConfigTable::openPage(ConfigImage&) const { return {.allLines = true}; }
 
 ListUpdate ConfigTable::activatePage(ConfigImage&) const { return {}; }
 
 ListUpdate ConfigTable::afterChange(ConfigImage&) const { return {}; }
 
 // Only the tables that move override this; exchange() asks no other.
-void ConfigTable::exchangeEntries(ConfigImage&, int, int, RewrittenEntries&) const {}
+void ConfigTable::renumberReferences(ConfigImage&, int, int, RewrittenEntries&) const {}
 
 std::optional<int> NeighbourOf(int caret, MoveStep step, int count)
 {

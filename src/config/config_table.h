@@ -2,7 +2,7 @@
 // One shape for the four tables of the image (rules, address masks, priority
 // queues, QoS nodes): everything a list page and `talvexcfg list` do with a
 // table, apart from widgets and the editor. Each table implements it once,
-// beside its page (pages/<table>/<table>_config_table.h).
+// as an ImageTable beside its page (pages/<table>/<table>_config_table.h).
 //
 // Entry numbers handed to these operations are a precondition (RequireEntry
 // in config/preconditions.h): a list offers only lines of its table. The
@@ -13,8 +13,10 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
+#include "config/preconditions.h"
 #include "config/records.h"
 #include "config/rewritten_entries.h"
 
@@ -82,14 +84,15 @@ public:
     // The entry Up or Dn exchanges the caret entry with; nothing at the ends
     // of the table, without a caret, or on a table that does not move.
     std::optional<int> neighbour(int caret, MoveStep step) const;
-    // Exchanges entries a and b as whole records and renumbers every
-    // reference to them. Returns every entry of every table whose record
+    // Renumbers every reference to entries a and b, then exchanges them as
+    // whole records. Returns every entry of every table whose record
     // changed, a and b included. Only on a table that moves. The caller sets
     // `modified`.
     RewrittenEntries exchange(ConfigImage& image, int a, int b) const;
 
-    // The page is shown for the first time.
-    virtual ListUpdate openPage(ConfigImage& image) const = 0;
+    // The page is shown for the first time; by default every line is drawn,
+    // without fitting the width.
+    virtual ListUpdate openPage(ConfigImage& image) const;
     // The page becomes the current one (each time, after the first showing).
     virtual ListUpdate activatePage(ConfigImage& image) const;
     // A command (Add or Edit ended with OK, Delete, Up, Dn) changed the table.
@@ -105,15 +108,43 @@ protected:
     virtual void emptyEntry(ConfigImage& image, int entry) const = 0;
     // The selection after a delete whose lowest entry was the last line.
     virtual SelectAfter afterDeletingLastLine() const { return SelectAfter::Unchanged; }
-    // The exchange of a table that moves.
-    virtual void exchangeEntries(ConfigImage& image, int a, int b,
-                                 RewrittenEntries& rewritten) const;
+    // The first step of the exchange of a table that moves: the references
+    // to a and b, in this table and the others, follow their entries.
+    virtual void renumberReferences(ConfigImage& image, int a, int b,
+                                    RewrittenEntries& rewritten) const;
 
 private:
+    // The second step: the two records change places.
+    virtual void swapRecords(ConfigImage& image, int a, int b) const = 0;
+
     TableKind kind_;
     std::string_view name_;
     int entryCount_;
     bool moves_;
+};
+
+// A ConfigTable on one table of the image, `image.*Member`: the lowest
+// unused entry is Add's, and an exchange swaps two of its records.
+template <auto Member>
+class ImageTable : public ConfigTable {
+public:
+    std::optional<int> firstUnused(const ConfigImage& image) const final;
+
+protected:
+    using ConfigTable::ConfigTable;
+
+    // Entry `entry` of the table (RequireEntry).
+    static auto& entryIn(ConfigImage& image, int entry) { return EntryAt(image.*Member, entry); }
+    static const auto& entryIn(const ConfigImage& image, int entry)
+    {
+        return EntryAt(image.*Member, entry);
+    }
+
+private:
+    void swapRecords(ConfigImage& image, int a, int b) const final
+    {
+        std::swap(entryIn(image, a), entryIn(image, b));
+    }
 };
 
 // The lowest entry of `table` that is not in use.
@@ -125,6 +156,12 @@ std::optional<int> FirstUnusedIn(const Table& table)
             return static_cast<int>(i);
     }
     return std::nullopt;
+}
+
+template <auto Member>
+std::optional<int> ImageTable<Member>::firstUnused(const ConfigImage& image) const
+{
+    return FirstUnusedIn(image.*Member);
 }
 
 // The neighbour of `caret` in a table of `count` entries.

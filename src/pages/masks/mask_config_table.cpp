@@ -1,36 +1,24 @@
 #include "pages/masks/mask_config_table.h"
 
-#include <utility>
-
 #include "config/action_references.h"
-#include "config/preconditions.h"
 #include "pages/masks/mask_lines.h"
 
 namespace talvex {
 
 std::string MaskConfigTable::lineText(const ConfigImage& image, int entry) const
 {
-    return MaskLineText(EntryAt(image.maskTable, entry), entry);
+    return MaskLineText(entryIn(image, entry), entry);
 }
-
-std::optional<int> MaskConfigTable::firstUnused(const ConfigImage& image) const
-{
-    return FirstUnusedIn(image.maskTable);
-}
-
-ListUpdate MaskConfigTable::openPage(ConfigImage&) const { return {.allLines = true}; }
 
 void MaskConfigTable::emptyEntry(ConfigImage& image, int entry) const
 {
-    ClearMaskEntry(EntryAt(image.maskTable, entry));
+    ClearMaskEntry(entryIn(image, entry));
 }
 
-void MaskConfigTable::exchangeEntries(ConfigImage& image, int a, int b,
-                                      RewrittenEntries& rewritten) const
+void MaskConfigTable::renumberReferences(ConfigImage& image, int a, int b,
+                                         RewrittenEntries& rewritten) const
 {
     SwapActionReferences(image, ReferencedTable::AddressMasks, a, b, rewritten);
-    std::swap(image.maskTable[static_cast<std::size_t>(a)],
-              image.maskTable[static_cast<std::size_t>(b)]);
 }
 
 void ClearMaskEntry(AddressMask& mask)

@@ -6,26 +6,22 @@
 
 namespace talvex {
 
-class MaskConfigTable final : public ConfigTable {
+class MaskConfigTable final : public ImageTable<&ConfigImage::maskTable> {
 public:
-    constexpr MaskConfigTable()
-        : ConfigTable(TableKind::Masks, "masks", MASK_COUNT, /*moves=*/true)
+    constexpr MaskConfigTable() : ImageTable(TableKind::Masks, "masks", MASK_COUNT, /*moves=*/true)
     {
     }
 
     std::string lineText(const ConfigImage& image, int entry) const override;
-    std::optional<int> firstUnused(const ConfigImage& image) const override;
-
-    // Every line, without fitting the width.
-    ListUpdate openPage(ConfigImage& image) const override;
 
 protected:
+    // ClearMaskEntry.
     void emptyEntry(ConfigImage& image, int entry) const override;
     // "Address Mask...", "Audit, Then Forward..." and "Audit, Then Next
     // Rule..." (whole action bytes 0x12, 0x16, 0x17) in the rules and in the
     // masks' own default actions follow.
-    void exchangeEntries(ConfigImage& image, int a, int b,
-                         RewrittenEntries& rewritten) const override;
+    void renumberReferences(ConfigImage& image, int a, int b,
+                            RewrittenEntries& rewritten) const override;
 };
 
 // Marks one entry unused: flags, both offsets and lengths and the first byte

@@ -1,6 +1,5 @@
 #include "pages/priq/priq_config_table.h"
 
-#include "config/preconditions.h"
 #include "pages/priq/priq_lines.h"
 #include "pages/priq/priq_structure.h"
 
@@ -18,12 +17,7 @@ ListUpdate FullRefresh(ConfigImage& image)
 
 std::string PriQConfigTable::lineText(const ConfigImage& image, int entry) const
 {
-    return PriQLineText(EntryAt(image.priQTable, entry), entry);
-}
-
-std::optional<int> PriQConfigTable::firstUnused(const ConfigImage& image) const
-{
-    return FirstUnusedIn(image.priQTable);
+    return PriQLineText(entryIn(image, entry), entry);
 }
 
 ListUpdate PriQConfigTable::openPage(ConfigImage& image) const { return FullRefresh(image); }
@@ -32,7 +26,7 @@ ListUpdate PriQConfigTable::afterChange(ConfigImage& image) const { return FullR
 
 void PriQConfigTable::emptyEntry(ConfigImage& image, int entry) const
 {
-    EntryAt(image.priQTable, entry).flags = 0;
+    entryIn(image, entry).flags = 0;
 }
 
 } // namespace talvex

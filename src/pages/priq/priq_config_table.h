@@ -6,15 +6,14 @@
 
 namespace talvex {
 
-class PriQConfigTable final : public ConfigTable {
+class PriQConfigTable final : public ImageTable<&ConfigImage::priQTable> {
 public:
     constexpr PriQConfigTable()
-        : ConfigTable(TableKind::PriQ, "priq", PRIQ_COUNT, /*moves=*/false)
+        : ImageTable(TableKind::PriQ, "priq", PRIQ_COUNT, /*moves=*/false)
     {
     }
 
     std::string lineText(const ConfigImage& image, int entry) const override;
-    std::optional<int> firstUnused(const ConfigImage& image) const override;
 
     // Both run the full refresh: the structure pass (which does not set
     // `modified`), every line, the width, and the caret line alone selected.

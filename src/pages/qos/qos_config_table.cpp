@@ -1,7 +1,5 @@
 #include "pages/qos/qos_config_table.h"
 
-#include <utility>
-
 #include "config/action_references.h"
 #include "config/preconditions.h"
 #include "pages/qos/qos_line.h"
@@ -28,20 +26,13 @@ std::string QosConfigTable::lineText(const ConfigImage& image, int entry) const
     return QosLineText(image, static_cast<std::uint32_t>(entry));
 }
 
-std::optional<int> QosConfigTable::firstUnused(const ConfigImage& image) const
-{
-    return FirstUnusedIn(image.qosTable);
-}
-
-ListUpdate QosConfigTable::openPage(ConfigImage&) const { return {.allLines = true}; }
-
 void QosConfigTable::emptyEntry(ConfigImage& image, int entry) const
 {
-    EmptyQosNode(EntryAt(image.qosTable, entry));
+    EmptyQosNode(entryIn(image, entry));
 }
 
-void QosConfigTable::exchangeEntries(ConfigImage& image, int a, int b,
-                                     RewrittenEntries& rewritten) const
+void QosConfigTable::renumberReferences(ConfigImage& image, int a, int b,
+                                        RewrittenEntries& rewritten) const
 {
     SwapActionReferences(image, ReferencedTable::QosNodes, a, b, rewritten);
     for (int m = 0; m < MASK_COUNT; ++m) {
@@ -52,8 +43,6 @@ void QosConfigTable::exchangeEntries(ConfigImage& image, int a, int b,
         if (ExchangeQosNumber(image.priQTable[static_cast<std::size_t>(e)].qosNode, a, b))
             rewritten.add(TableKind::PriQ, e);
     }
-    std::swap(image.qosTable[static_cast<std::size_t>(a)],
-              image.qosTable[static_cast<std::size_t>(b)]);
 }
 
 void EmptyQosNode(QosNode& node)

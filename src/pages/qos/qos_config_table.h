@@ -6,15 +6,11 @@
 
 namespace talvex {
 
-class QosConfigTable final : public ConfigTable {
+class QosConfigTable final : public ImageTable<&ConfigImage::qosTable> {
 public:
-    constexpr QosConfigTable() : ConfigTable(TableKind::Qos, "qos", QOS_COUNT, /*moves=*/true) {}
+    constexpr QosConfigTable() : ImageTable(TableKind::Qos, "qos", QOS_COUNT, /*moves=*/true) {}
 
     std::string lineText(const ConfigImage& image, int entry) const override;
-    std::optional<int> firstUnused(const ConfigImage& image) const override;
-
-    // Every line, without fitting the width.
-    ListUpdate openPage(ConfigImage& image) const override;
 
 protected:
     // EmptyQosNode.
@@ -22,8 +18,8 @@ protected:
     // The "QoS..." parameters (action byte exactly 0x11) of all 256 rules and
     // of the address masks' default actions, and the QoS numbers of all
     // address masks and priority-queue entries, used or not, follow.
-    void exchangeEntries(ConfigImage& image, int a, int b,
-                         RewrittenEntries& rewritten) const override;
+    void renumberReferences(ConfigImage& image, int a, int b,
+                            RewrittenEntries& rewritten) const override;
 };
 
 // Puts the node into its empty state: every field zero except the sample

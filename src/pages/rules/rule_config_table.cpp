@@ -1,7 +1,6 @@
 #include "pages/rules/rule_config_table.h"
 
 #include <algorithm>
-#include <utility>
 
 #include "config/action_references.h"
 #include "config/preconditions.h"
@@ -21,12 +20,7 @@ constexpr std::size_t CLEAR_SECOND_END = 32;
 
 std::string RuleConfigTable::lineText(const ConfigImage& image, int slot) const
 {
-    return RuleLineText(EntryAt(image.ruleTable, slot), slot);
-}
-
-std::optional<int> RuleConfigTable::firstUnused(const ConfigImage& image) const
-{
-    return FirstUnusedIn(image.ruleTable);
+    return RuleLineText(entryIn(image, slot), slot);
 }
 
 ListUpdate RuleConfigTable::openPage(ConfigImage& image) const
@@ -45,12 +39,10 @@ void RuleConfigTable::emptyEntry(ConfigImage& image, int slot) const
     ClearRule(image.ruleTable, slot);
 }
 
-void RuleConfigTable::exchangeEntries(ConfigImage& image, int a, int b,
-                                      RewrittenEntries& rewritten) const
+void RuleConfigTable::renumberReferences(ConfigImage& image, int a, int b,
+                                         RewrittenEntries& rewritten) const
 {
     SwapActionReferences(image, ReferencedTable::Rules, a, b, rewritten);
-    std::swap(image.ruleTable[static_cast<std::size_t>(a)],
-              image.ruleTable[static_cast<std::size_t>(b)]);
 }
 
 void StampRuleNumbers(RuleTable& table)

@@ -6,15 +6,14 @@
 
 namespace talvex {
 
-class RuleConfigTable final : public ConfigTable {
+class RuleConfigTable final : public ImageTable<&ConfigImage::ruleTable> {
 public:
     constexpr RuleConfigTable()
-        : ConfigTable(TableKind::Rules, "rules", RULE_COUNT, /*moves=*/true)
+        : ImageTable(TableKind::Rules, "rules", RULE_COUNT, /*moves=*/true)
     {
     }
 
     std::string lineText(const ConfigImage& image, int slot) const override;
-    std::optional<int> firstUnused(const ConfigImage& image) const override;
 
     // Stamps every slot (StampRuleNumbers, which does not set `modified`);
     // every line, then the width.
@@ -29,8 +28,8 @@ protected:
     SelectAfter afterDeletingLastLine() const override { return SelectAfter::NoLine; }
     // "Goto Sequence..." and "Goto Rule..." (whole action byte 0x04 or 0x05)
     // in the rules and in the address masks' default actions follow.
-    void exchangeEntries(ConfigImage& image, int a, int b,
-                         RewrittenEntries& rewritten) const override;
+    void renumberReferences(ConfigImage& image, int a, int b,
+                            RewrittenEntries& rewritten) const override;
 };
 
 // Writes every slot's own number into its ruleNumber and ruleIndex.

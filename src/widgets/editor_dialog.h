@@ -9,6 +9,8 @@
 // own destructor.
 #include <QDialog>
 
+#include "widgets/shell_context.h"
+
 namespace talvex {
 
 class EditorDialog : public QDialog {
@@ -27,5 +29,17 @@ private:
     // The work of every other ending; may run more than once.
     virtual void cancel() {}
 };
+
+// The commit() of an editor on its EditorSession: the fields the dialog
+// shows go to the session's accept(), and when that takes them, `modified`
+// is set.
+template <typename Session, typename Fields>
+bool AcceptFields(Session& session, const Fields& shown, ShellContext& context)
+{
+    if (!session.accept(shown))
+        return false;
+    context.setModified();
+    return true;
+}
 
 } // namespace talvex

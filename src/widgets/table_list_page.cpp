@@ -33,8 +33,9 @@ void ShowWholeLineTip(QListWidget& list, const QHelpEvent& help)
 
 TableListPage::TableListPage(ShellContext& context, const ConfigTable& table,
                              const QString& caption, const char* listName, std::string_view hint,
-                             QWidget* parent)
-    : TalvexPage(context, caption, parent), table_(table), list_(new QListWidget(this))
+                             EditorRun runEditor, QWidget* parent)
+    : TalvexPage(context, caption, parent), table_(table), runEditor_(runEditor),
+      list_(new QListWidget(this))
 {
     list_->setObjectName(QString::fromLatin1(listName));
     list_->setAccessibleName(caption);
@@ -146,7 +147,7 @@ void TableListPage::addEntry()
     if (!entry)
         return;
     list_->setCurrentRow(*entry, QItemSelectionModel::NoUpdate);
-    if (!runEditor(*entry))
+    if (!runEditor_(context(), *entry, this))
         return;
     showOnly(*entry);
     apply(table_.afterChange(context().image()));
@@ -162,7 +163,7 @@ void TableListPage::editEntry()
         SelectOnlyItem(*list_, caret);
         return;
     case EditStep::OpenEditor:
-        if (!runEditor(caret))
+        if (!runEditor_(context(), caret, this))
             return;
         showOnly(caret);
         apply(table_.afterChange(context().image()));

@@ -9,7 +9,8 @@
 //
 // Every command runs on the page's ConfigTable (its lines, its first unused
 // entry, its delete, neighbour and exchange, and what it redraws after
-// opening, activation and changes); a page adds only its editor.
+// opening, activation and changes) and the page's editor.
+#include <QDialog>
 #include <string_view>
 
 #include "config/config_table.h"
@@ -19,6 +20,17 @@ class QListWidget;
 
 namespace talvex {
 
+// Runs a page's editor on one entry, modal; true when it ended with OK.
+using EditorRun = bool (*)(ShellContext& context, int entry, QWidget* parent);
+
+// The EditorRun of the editor dialog class Editor.
+template <typename Editor>
+bool RunEditor(ShellContext& context, int entry, QWidget* parent)
+{
+    Editor editor(context, entry, parent);
+    return context.RunModal(editor) == QDialog::Accepted;
+}
+
 class TableListPage : public TalvexPage {
     Q_OBJECT
 public:
@@ -26,9 +38,11 @@ public:
 
 protected:
     // `listName` becomes the list's object name; `hint` is shown whenever
-    // the list gets the focus.
+    // the list gets the focus; Add and Edit open the editor through
+    // `runEditor`.
     TableListPage(ShellContext& context, const ConfigTable& table, const QString& caption,
-                  const char* listName, std::string_view hint, QWidget* parent);
+                  const char* listName, std::string_view hint, EditorRun runEditor,
+                  QWidget* parent);
 
     // Gives the list the shell's list font, then draws what the table's
     // openPage asks for.
@@ -36,8 +50,6 @@ protected:
     // Draws what the table's activatePage asks for.
     void pageActivated() override;
 
-    // Runs the page's editor on one entry; true when it ended with OK.
-    virtual bool runEditor(int entry) = 0;
     // Puts the text of one entry in its line; by default in place.
     virtual void renderLine(int entry);
 
@@ -59,6 +71,7 @@ private:
     void moveCaret(MoveStep step);
 
     const ConfigTable& table_;
+    EditorRun runEditor_;
     QListWidget* list_;
 };
 

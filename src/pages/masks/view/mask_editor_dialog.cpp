@@ -22,14 +22,11 @@
 #include "widgets/focus_hint_filter.h"
 #include "widgets/mnemonic_text.h"
 #include "widgets/shell_context.h"
+#include "widgets/view_text.h"
 
 namespace talvex {
 
 namespace {
-
-std::string Text(const QLineEdit* box) { return box->text().toStdString(); }
-
-void SetText(QLineEdit* box, const std::string& text) { box->setText(QString::fromStdString(text)); }
 
 QLineEdit* NumberBox(QWidget* parent, const char* name, int widthInDigits)
 {
@@ -50,7 +47,7 @@ CEditAddressMaskDlg::CEditAddressMaskDlg(ShellContext& context, int entry, QWidg
 
     const MaskEditorFields& fields = session_.openingFields();
     updating_ = true;
-    SetText(entryBox_, fields.entry);
+    SetFieldText(*entryBox_, fields.entry);
     templatesBox_->setChecked(fields.useTemplates);
     bidirectionalBox_->setChecked(fields.bidirectionalQos);
     absoluteTtlBox_->setChecked(fields.absoluteTtl);
@@ -58,10 +55,10 @@ CEditAddressMaskDlg::CEditAddressMaskDlg(ShellContext& context, int entry, QWidg
     auditBox_->setChecked(fields.auditConnections);
     FillChoiceList(*actionList_, DefaultActionTable());
     SelectChoiceByCode(*actionList_, static_cast<std::uint32_t>(fields.defaultAction));
-    SetText(keyGroupBox_, fields.keyGroup);
-    SetText(paramBox_, fields.defaultParam);
-    SetText(qosBox_, fields.qos);
-    SetText(ttlBox_, fields.ttl);
+    SetFieldText(*keyGroupBox_, fields.keyGroup);
+    SetFieldText(*paramBox_, fields.defaultParam);
+    SetFieldText(*qosBox_, fields.qos);
+    SetFieldText(*ttlBox_, fields.ttl);
     updating_ = false;
     showModeRefresh(fields);
     session_.setOpeningFields(readFields());
@@ -234,7 +231,7 @@ QWidget* CEditAddressMaskDlg::offsetArrows(QLineEdit* box, const QString& name)
         arrow->setAccessibleName(name + (delta > 0 ? QStringLiteral(" offset up")
                                                    : QStringLiteral(" offset down")));
         connect(arrow, &QToolButton::clicked, box, [box, delta] {
-            SetText(box, StepOffsetText(Text(box), delta));
+            SetFieldText(*box, StepOffsetText(FieldText(*box), delta));
         });
         column->addWidget(arrow);
     }
@@ -249,7 +246,7 @@ bool CEditAddressMaskDlg::eventFilter(QObject* watched, QEvent* event)
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Up || key == Qt::Key_Down) {
             auto* box = static_cast<QLineEdit*>(watched);
-            SetText(box, StepOffsetText(Text(box), key == Qt::Key_Up ? 1 : -1));
+            SetFieldText(*box, StepOffsetText(FieldText(*box), key == Qt::Key_Up ? 1 : -1));
             return true;
         }
     }
@@ -259,23 +256,23 @@ bool CEditAddressMaskDlg::eventFilter(QObject* watched, QEvent* event)
 MaskEditorFields CEditAddressMaskDlg::readFields() const
 {
     MaskEditorFields f;
-    f.entry = Text(entryBox_);
+    f.entry = FieldText(*entryBox_);
     f.useTemplates = templatesBox_->isChecked();
     f.srcChoice = SelectedChoiceCode(*srcList_);
-    f.srcOffset = Text(srcOffsetBox_);
-    f.srcMask = Text(srcMaskBox_);
+    f.srcOffset = FieldText(*srcOffsetBox_);
+    f.srcMask = FieldText(*srcMaskBox_);
     f.dstChoice = SelectedChoiceCode(*dstList_);
-    f.dstOffset = Text(dstOffsetBox_);
-    f.dstMask = Text(dstMaskBox_);
-    f.ttl = Text(ttlBox_);
-    f.qos = Text(qosBox_);
+    f.dstOffset = FieldText(*dstOffsetBox_);
+    f.dstMask = FieldText(*dstMaskBox_);
+    f.ttl = FieldText(*ttlBox_);
+    f.qos = FieldText(*qosBox_);
     f.absoluteTtl = absoluteTtlBox_->isChecked();
     f.bidirectionalQos = bidirectionalBox_->isChecked();
     f.useKeyGroup = keyGroupCheck_->isChecked();
-    f.keyGroup = Text(keyGroupBox_);
+    f.keyGroup = FieldText(*keyGroupBox_);
     f.auditConnections = auditBox_->isChecked();
     f.defaultAction = SelectedChoiceCode(*actionList_);
-    f.defaultParam = Text(paramBox_);
+    f.defaultParam = FieldText(*paramBox_);
     return f;
 }
 
@@ -293,10 +290,10 @@ void CEditAddressMaskDlg::showModeRefresh(const MaskEditorFields& fields)
 
 void CEditAddressMaskDlg::showFieldTexts(const MaskEditorFields& fields)
 {
-    SetText(srcOffsetBox_, fields.srcOffset);
-    SetText(srcMaskBox_, fields.srcMask);
-    SetText(dstOffsetBox_, fields.dstOffset);
-    SetText(dstMaskBox_, fields.dstMask);
+    SetFieldText(*srcOffsetBox_, fields.srcOffset);
+    SetFieldText(*srcMaskBox_, fields.srcMask);
+    SetFieldText(*dstOffsetBox_, fields.dstOffset);
+    SetFieldText(*dstMaskBox_, fields.dstMask);
     const MaskEditorEnabling enabling = MaskEnablingFor(fields);
     for (QWidget* box : {static_cast<QWidget*>(srcOffsetBox_), srcArrows_,
                          static_cast<QWidget*>(srcMaskBox_), static_cast<QWidget*>(dstOffsetBox_),
@@ -324,13 +321,7 @@ void CEditAddressMaskDlg::runFieldRefresh()
     showFieldTexts(fields);
 }
 
-bool CEditAddressMaskDlg::commit()
-{
-    if (!session_.accept(readFields()))
-        return false;
-    context_.setModified();
-    return true;
-}
+bool CEditAddressMaskDlg::commit() { return AcceptFields(session_, readFields(), context_); }
 
 void CEditAddressMaskDlg::cancel() { session_.cancel(); }
 

@@ -8,14 +8,8 @@ namespace talvex {
 
 CTalvexConfigMasks::CTalvexConfigMasks(ShellContext& context, QWidget* parent)
     : TableListPage(context, ConfigTableOf(TableKind::Masks), QStringLiteral("Address Masks"),
-                    "maskList", MASK_LIST_HINT, parent)
+                    "maskList", MASK_LIST_HINT, &RunEditor<CEditAddressMaskDlg>, parent)
 {
-}
-
-bool CTalvexConfigMasks::runEditor(int entry)
-{
-    CEditAddressMaskDlg dialog(context(), entry, this);
-    return context().RunModal(dialog) == QDialog::Accepted;
 }
 
 } // namespace talvex

@@ -10,9 +10,6 @@ class CTalvexConfigMasks : public TableListPage {
     Q_OBJECT
 public:
     explicit CTalvexConfigMasks(ShellContext& context, QWidget* parent = nullptr);
-
-protected:
-    bool runEditor(int entry) override;
 };
 
 } // namespace talvex

@@ -17,6 +17,7 @@
 #include "widgets/dialog_focus.h"
 #include "widgets/display_field.h"
 #include "widgets/mnemonic_text.h"
+#include "widgets/view_text.h"
 
 namespace talvex {
 
@@ -28,8 +29,6 @@ constexpr const char* QOS_NOTE = " ( Determines total bandwidth available )";
 constexpr const char* METRICS_NOTE =
     "Each priority queueing algorithm can use up to 4 different variables to determine the "
     "outcome of the prioritization.   For specific info on the use of these please see the docs.";
-
-QString Text(const std::string& text) { return QString::fromStdString(text); }
 
 QLineEdit* DataBox(const QFont& font, const QString& text, QWidget* parent)
 {
@@ -49,10 +48,10 @@ CEditQueuePriorityDlg::CEditQueuePriorityDlg(ShellContext& context, int entryNum
     const PriQEditorFields& shown = session_.openingFields();
     const QFont& dataFont = context_.dataFont();
 
-    entryBox_ = DataBox(dataFont, Text(shown.entryNumber), this);
+    entryBox_ = DataBox(dataFont, ToQString(shown.entryNumber), this);
     entryBox_->setObjectName(QStringLiteral("priqBox"));
     MakeDisplayField(*entryBox_);
-    qosBox_ = DataBox(dataFont, Text(shown.qos), this);
+    qosBox_ = DataBox(dataFont, ToQString(shown.qos), this);
     qosBox_->setObjectName(QStringLiteral("qosBox"));
     qosBox_->setEnabled(session_.qosBoxEnabled());
 
@@ -74,7 +73,7 @@ CEditQueuePriorityDlg::CEditQueuePriorityDlg(ShellContext& context, int entryNum
     auto* metrics = new QGridLayout;
     for (std::size_t i = 0; i < metricBoxes_.size(); ++i) {
         const int row = static_cast<int>(i);
-        metricBoxes_[i] = DataBox(dataFont, Text(shown.metrics[i]), this);
+        metricBoxes_[i] = DataBox(dataFont, ToQString(shown.metrics[i]), this);
         metricBoxes_[i]->setObjectName(QStringLiteral("metric%1Box").arg(row + 1));
         const QString label = QStringLiteral("Metric &%1").arg(row + 1);
         metrics->addWidget(BuddyLabel(label, metricBoxes_[i], this), row, 0);
@@ -119,25 +118,19 @@ CEditQueuePriorityDlg::CEditQueuePriorityDlg(ShellContext& context, int entryNum
     FocusFirstField(*this);
 }
 
-PriQEditorFields CEditQueuePriorityDlg::fieldsShown() const
+PriQEditorFields CEditQueuePriorityDlg::readFields() const
 {
     PriQEditorFields fields;
-    fields.entryNumber = entryBox_->text().toStdString();
-    fields.qos = qosBox_->text().toStdString();
+    fields.entryNumber = FieldText(*entryBox_);
+    fields.qos = FieldText(*qosBox_);
     for (std::size_t i = 0; i < metricBoxes_.size(); ++i)
-        fields.metrics[i] = metricBoxes_[i]->text().toStdString();
+        fields.metrics[i] = FieldText(*metricBoxes_[i]);
     fields.startChecked = startBox_->isChecked();
     fields.endChecked = endBox_->isChecked();
     return fields;
 }
 
-bool CEditQueuePriorityDlg::commit()
-{
-    if (!session_.accept(fieldsShown()))
-        return false;
-    context_.setModified();
-    return true;
-}
+bool CEditQueuePriorityDlg::commit() { return AcceptFields(session_, readFields(), context_); }
 
 void CEditQueuePriorityDlg::cancel() { session_.cancel(); }
 

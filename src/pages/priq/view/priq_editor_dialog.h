@@ -26,7 +26,7 @@ private:
     bool commit() override;
     // Cancel, Escape and closing the window: the entry is restored.
     void cancel() override;
-    PriQEditorFields fieldsShown() const;
+    PriQEditorFields readFields() const;
 
     ShellContext& context_;
     PriQEditorSession session_;

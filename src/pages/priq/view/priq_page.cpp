@@ -8,14 +8,8 @@ namespace talvex {
 
 CTalvexConfigPriQ::CTalvexConfigPriQ(ShellContext& context, QWidget* parent)
     : TableListPage(context, ConfigTableOf(TableKind::PriQ), QStringLiteral("Priority Queue"),
-                    "priqList", PRIQ_LIST_HINT, parent)
+                    "priqList", PRIQ_LIST_HINT, &RunEditor<CEditQueuePriorityDlg>, parent)
 {
-}
-
-bool CTalvexConfigPriQ::runEditor(int entry)
-{
-    CEditQueuePriorityDlg editor(context(), entry, this);
-    return context().RunModal(editor) == QDialog::Accepted;
 }
 
 } // namespace talvex

@@ -11,9 +11,6 @@ class CTalvexConfigPriQ : public TableListPage {
     Q_OBJECT
 public:
     explicit CTalvexConfigPriQ(ShellContext& context, QWidget* parent = nullptr);
-
-protected:
-    bool runEditor(int entry) override;
 };
 
 } // namespace talvex

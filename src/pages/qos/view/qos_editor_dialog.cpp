@@ -19,14 +19,11 @@
 #include "widgets/focus_hint_filter.h"
 #include "widgets/mnemonic_text.h"
 #include "widgets/shell_context.h"
+#include "widgets/view_text.h"
 
 namespace talvex {
 
 namespace {
-
-std::string Text(const QLineEdit* box) { return box->text().toStdString(); }
-
-void SetText(QLineEdit* box, const std::string& text) { box->setText(QString::fromStdString(text)); }
 
 QLineEdit* DataBox(const char* name, const QFont& font, int widthInDigits, QWidget* parent)
 {
@@ -165,11 +162,11 @@ void CEditQosDlg::buildWidgets()
 
 void CEditQosDlg::showFields(const QosEditorFields& fields)
 {
-    SetText(indexBox_, fields.index);
-    SetText(rateBox_, fields.rate);
-    SetText(secondsBox_, fields.seconds);
-    SetText(lowBox_, fields.low);
-    SetText(highBox_, fields.high);
+    SetFieldText(*indexBox_, fields.index);
+    SetFieldText(*rateBox_, fields.rate);
+    SetFieldText(*secondsBox_, fields.seconds);
+    SetFieldText(*lowBox_, fields.low);
+    SetFieldText(*highBox_, fields.high);
     unitGroup_->setExclusive(false);
     bytesButton_->setChecked(fields.bytes);
     framesButton_->setChecked(fields.frames);
@@ -185,11 +182,11 @@ void CEditQosDlg::showFields(const QosEditorFields& fields)
 QosEditorFields CEditQosDlg::readFields() const
 {
     QosEditorFields fields;
-    fields.index = Text(indexBox_);
-    fields.rate = Text(rateBox_);
-    fields.seconds = Text(secondsBox_);
-    fields.low = Text(lowBox_);
-    fields.high = Text(highBox_);
+    fields.index = FieldText(*indexBox_);
+    fields.rate = FieldText(*rateBox_);
+    fields.seconds = FieldText(*secondsBox_);
+    fields.low = FieldText(*lowBox_);
+    fields.high = FieldText(*highBox_);
     fields.bytes = bytesButton_->isChecked();
     fields.frames = framesButton_->isChecked();
     fields.thresholds = thresholdsBox_->isChecked();
@@ -219,10 +216,7 @@ void CEditQosDlg::chooseUnit(QRadioButton* chosen, QRadioButton* other)
 bool CEditQosDlg::commit()
 {
     // Invalid input: nothing stored, nothing shown, the editor stays open.
-    if (!session_.accept(readFields()))
-        return false;
-    context_.setModified();
-    return true;
+    return AcceptFields(session_, readFields(), context_);
 }
 
 void CEditQosDlg::cancel() { session_.cancel(); }

@@ -10,14 +10,9 @@ namespace talvex {
 
 CTalvexConfigQos::CTalvexConfigQos(ShellContext& context, QWidget* parent)
     : TableListPage(context, ConfigTableOf(TableKind::Qos),
-                    QStringLiteral("Quality of Service (QoS)"), "qosList", QOS_LIST_HINT, parent)
+                    QStringLiteral("Quality of Service (QoS)"), "qosList", QOS_LIST_HINT,
+                    &RunEditor<CEditQosDlg>, parent)
 {
-}
-
-bool CTalvexConfigQos::runEditor(int entry)
-{
-    CEditQosDlg dialog(context(), entry, this);
-    return context().RunModal(dialog) == QDialog::Accepted;
 }
 
 void CTalvexConfigQos::renderLine(int entry)

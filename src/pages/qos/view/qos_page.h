@@ -12,7 +12,6 @@ public:
     explicit CTalvexConfigQos(ShellContext& context, QWidget* parent = nullptr);
 
 protected:
-    bool runEditor(int entry) override;
     // Puts a fresh line in place of the old one; the caret and the line's
     // selection stay as they were.
     void renderLine(int entry) override;

@@ -4,7 +4,7 @@
 #include <QGridLayout>
 #include <QLineEdit>
 
-#include "pages/rules/view/view_text.h"
+#include "widgets/view_text.h"
 #include "widgets/mnemonic_text.h"
 
 namespace talvex {

@@ -17,7 +17,7 @@
 #include "pages/rules/rule_hints.h"
 #include "pages/rules/view/ecb_wizard_dialog.h"
 #include "pages/rules/view/ip_wizard_dialog.h"
-#include "pages/rules/view/view_text.h"
+#include "widgets/view_text.h"
 #include "widgets/dialog_buttons.h"
 #include "widgets/dialog_focus.h"
 #include "widgets/display_field.h"
@@ -68,7 +68,7 @@ CEditRuleDlg::CEditRuleDlg(ShellContext& context, int slot, QWidget* parent)
     patternData_->setFont(context_.dataFont());
     patternMask_->setFont(context_.dataFont());
     applyEnabling();
-    session_.setOpeningFields(fields());
+    session_.setOpeningFields(readFields());
     FocusFirstField(*this);
     for (QComboBox* choice : {ruleType_, condition_, operator_, thenAction_, elseAction_})
         connect(choice, &QComboBox::currentIndexChanged, this, &CEditRuleDlg::applyEnabling);
@@ -223,41 +223,41 @@ void CEditRuleDlg::buildWidgets()
 
 void CEditRuleDlg::showFields(const RuleEditorFields& fields)
 {
-    rule_->setText(ToQString(fields.rule));
+    SetFieldText(*rule_, fields.rule);
     SelectChoiceByCode(*ruleType_, fields.ruleType);
     SelectChoiceByCode(*condition_, fields.condition);
-    offset_->setText(ToQString(fields.offset));
-    length_->setText(ToQString(fields.length));
+    SetFieldText(*offset_, fields.offset);
+    SetFieldText(*length_, fields.length);
     SelectChoiceByCode(*base_, fields.base);
     SelectChoiceByCode(*operator_, fields.comparison);
-    patternData_->setText(ToQString(fields.patternData));
-    patternMask_->setText(ToQString(fields.patternMask));
+    SetFieldText(*patternData_, fields.patternData);
+    SetFieldText(*patternMask_, fields.patternMask);
     SelectChoiceByCode(*thenAction_, fields.thenAction);
-    thenParam_->setText(ToQString(fields.thenParam));
+    SetFieldText(*thenParam_, fields.thenParam);
     SelectChoiceByCode(*elseAction_, fields.elseAction);
-    elseParam_->setText(ToQString(fields.elseParam));
+    SetFieldText(*elseParam_, fields.elseParam);
     for (std::size_t i = 0; i < params_.size(); ++i)
-        params_[i]->setText(ToQString(fields.params[i]));
+        SetFieldText(*params_[i], fields.params[i]);
 }
 
-RuleEditorFields CEditRuleDlg::fields() const
+RuleEditorFields CEditRuleDlg::readFields() const
 {
     RuleEditorFields fields;
-    fields.rule = ToStdString(rule_->text());
+    fields.rule = FieldText(*rule_);
     fields.ruleType = ChoiceCode(*ruleType_);
     fields.condition = ChoiceCode(*condition_);
-    fields.offset = ToStdString(offset_->text());
-    fields.length = ToStdString(length_->text());
+    fields.offset = FieldText(*offset_);
+    fields.length = FieldText(*length_);
     fields.base = ChoiceCode(*base_);
     fields.comparison = ChoiceCode(*operator_);
-    fields.patternData = ToStdString(patternData_->text());
-    fields.patternMask = ToStdString(patternMask_->text());
+    fields.patternData = FieldText(*patternData_);
+    fields.patternMask = FieldText(*patternMask_);
     fields.thenAction = ChoiceCode(*thenAction_);
-    fields.thenParam = ToStdString(thenParam_->text());
+    fields.thenParam = FieldText(*thenParam_);
     fields.elseAction = ChoiceCode(*elseAction_);
-    fields.elseParam = ToStdString(elseParam_->text());
+    fields.elseParam = FieldText(*elseParam_);
     for (std::size_t i = 0; i < params_.size(); ++i)
-        fields.params[i] = ToStdString(params_[i]->text());
+        fields.params[i] = FieldText(*params_[i]);
     return fields;
 }
 
@@ -288,16 +288,15 @@ void CEditRuleDlg::applyEnabling()
 
 PatternTexts CEditRuleDlg::patternTexts() const
 {
-    return {ToStdString(patternData_->text()), ToStdString(patternMask_->text()),
-            ToStdString(offset_->text())};
+    return {FieldText(*patternData_), FieldText(*patternMask_), FieldText(*offset_)};
 }
 
 // A wizard's results reach only the fields; the record changes on OK.
 void CEditRuleDlg::takePatternTexts(const PatternTexts& texts, std::uint32_t base)
 {
-    patternData_->setText(ToQString(texts.data));
-    patternMask_->setText(ToQString(texts.mask));
-    offset_->setText(ToQString(texts.offset));
+    SetFieldText(*patternData_, texts.data);
+    SetFieldText(*patternMask_, texts.mask);
+    SetFieldText(*offset_, texts.offset);
     SelectChoiceByCode(*base_, base);
 }
 
@@ -328,13 +327,7 @@ void CEditRuleDlg::runEcbWizard()
     runWizard(*ecb_, wizard, BASE_ECB);
 }
 
-bool CEditRuleDlg::commit()
-{
-    if (!session_.accept(fields()))
-        return false;
-    context_.setModified();
-    return true;
-}
+bool CEditRuleDlg::commit() { return AcceptFields(session_, readFields(), context_); }
 
 void CEditRuleDlg::cancel() { session_.cancel(); }
 

@@ -27,7 +27,7 @@ public:
     CEditRuleDlg(ShellContext& context, int slot, QWidget* parent = nullptr);
 
     // The fields as the dialog shows them now.
-    RuleEditorFields fields() const;
+    RuleEditorFields readFields() const;
 
 private:
     bool commit() override;

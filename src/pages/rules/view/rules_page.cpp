@@ -10,7 +10,7 @@ namespace talvex {
 
 CTalvexConfigRules::CTalvexConfigRules(ShellContext& context, QWidget* parent)
     : TableListPage(context, ConfigTableOf(TableKind::Rules), QStringLiteral("Rules"), "ruleList",
-                    RULES_HINT, parent)
+                    RULES_HINT, &RunEditor<CEditRuleDlg>, parent)
 {
 }
 
@@ -19,12 +19,6 @@ void CTalvexConfigRules::openPage()
     TableListPage::openPage();
     // The caret starts on the first line, with nothing selected.
     list().setCurrentRow(0, QItemSelectionModel::NoUpdate);
-}
-
-bool CTalvexConfigRules::runEditor(int slot)
-{
-    CEditRuleDlg editor(context(), slot, this);
-    return context().RunModal(editor) == QDialog::Accepted;
 }
 
 } // namespace talvex

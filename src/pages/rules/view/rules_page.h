@@ -12,7 +12,6 @@ public:
 
 protected:
     void openPage() override;
-    bool runEditor(int slot) override;
 };
 
 } // namespace talvex

@@ -5,7 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 
-#include "pages/rules/view/view_text.h"
+#include "widgets/view_text.h"
 #include "widgets/display_field.h"
 #include "widgets/mnemonic_text.h"
 #include "widgets/named_widget.h"

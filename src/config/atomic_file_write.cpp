@@ -17,8 +17,6 @@ namespace talvex {
 namespace {
 
 constexpr int MAX_LINK_DEPTH = 40;
-constexpr int TEMP_NAME_ATTEMPTS = 100;
-constexpr int TEMP_NAME_LETTERS = 6;
 constexpr mode_t NEW_FILE_MODE = 0666;
 
 std::string ErrnoText(int error) { return std::strerror(error); }
@@ -194,6 +192,8 @@ std::uint64_t NameNoise(int attempt)
 // umask applies, as to every new file). The file's name goes to `path`.
 int CreateTemporary(const std::string& directory, mode_t mode, std::string& path)
 {
+    constexpr int TEMP_NAME_ATTEMPTS = 100;
+    constexpr int TEMP_NAME_LETTERS = 6;
     static constexpr char LETTERS[] =
         "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
     constexpr std::uint64_t LETTER_COUNT = sizeof LETTERS - 1;

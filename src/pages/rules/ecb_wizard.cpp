@@ -22,27 +22,25 @@ WizardOutput GenerateEcbPattern(const EcbWizardFields& fields)
     return PatternOutput(data, mask, ECB_PROTOCOL_ID_SIZE, ECB_PROTOCOL_ID_POSITION);
 }
 
-EcbWizardState OpenEcbWizard(const PatternTexts& given)
+namespace {
+
+// The box and the protocol of the first six-byte test at offset 16 whose
+// code has a row; the fields as they start without one.
+EcbWizardFields ReadEcbPattern(const LoadedPattern& pattern)
 {
-    EcbWizardState state;
-    const auto pattern = ReadPatternTexts(given);
-    if (!pattern) {
-        state.output = LoadFailureOutput(given);
-        return state;
-    }
-    state.loaded = true;
-    std::int64_t position = pattern->offset;
+    EcbWizardFields fields;
+    std::int64_t position = pattern.offset;
     int index = 0;
-    while (index < pattern->count) {
+    while (index < pattern.count) {
         if (position == ECB_PROTOCOL_ID_POSITION
-            && pattern->count - index >= ECB_PROTOCOL_ID_SIZE) {
+            && pattern.count - index >= ECB_PROTOCOL_ID_SIZE) {
             // Bytes 2 to 5 of the six are the code; bytes 0 and 1 are not read.
             std::uint32_t code = 0;
             for (int i = 2; i < ECB_PROTOCOL_ID_SIZE; ++i)
-                code = (code << 8) | pattern->data[static_cast<std::size_t>(index + i)];
+                code = (code << 8) | pattern.data[static_cast<std::size_t>(index + i)];
             if (LookupCodeEntry(ProtocolIdTable(), code) != nullptr)
-                state.fields.protocol = code;
-            state.fields.checked = pattern->mask[static_cast<std::size_t>(index)] != 0;
+                fields.protocol = code;
+            fields.checked = pattern.mask[static_cast<std::size_t>(index)] != 0;
             position += ECB_PROTOCOL_ID_SIZE;
             index += ECB_PROTOCOL_ID_SIZE;
         } else {
@@ -50,8 +48,14 @@ EcbWizardState OpenEcbWizard(const PatternTexts& given)
             ++index;
         }
     }
-    state.output = GenerateEcbPattern(state.fields);
-    return state;
+    return fields;
+}
+
+} // namespace
+
+EcbWizardState OpenEcbWizard(const PatternTexts& given)
+{
+    return OpenWizard<EcbWizardFields>(given, ReadEcbPattern, GenerateEcbPattern);
 }
 
 } // namespace talvex

@@ -20,15 +20,11 @@ struct EcbWizardFields {
 // Box and protocol to offset, pattern, displays and OK.
 WizardOutput GenerateEcbPattern(const EcbWizardFields& fields);
 
-struct EcbWizardState {
-    bool loaded = false;
-    EcbWizardFields fields;
-    WizardOutput output;
-};
+using EcbWizardState = WizardState<EcbWizardFields>;
 
-// Opening the wizard on the editor's texts: the load, then (when it
-// succeeds) a generation; a failed load shows the load-failure texts and OK
-// returns the given texts unchanged.
+// Opening the wizard on the editor's texts (OpenWizard): the box and the
+// protocol read off a six-byte test at offset 16; a failed load shows the
+// load-failure texts and OK returns the given texts unchanged.
 EcbWizardState OpenEcbWizard(const PatternTexts& given);
 
 } // namespace talvex

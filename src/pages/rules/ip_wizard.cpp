@@ -158,16 +158,7 @@ WizardOutput GenerateIpPattern(const IpWizardFields& fields)
 
 IpWizardState OpenIpWizard(const PatternTexts& given)
 {
-    IpWizardState state;
-    const auto pattern = ReadPatternTexts(given);
-    if (!pattern) {
-        state.output = LoadFailureOutput(given);
-        return state;
-    }
-    state.loaded = true;
-    state.fields = WalkPattern(*pattern);
-    state.output = GenerateIpPattern(state.fields);
-    return state;
+    return OpenWizard<IpWizardFields>(given, WalkPattern, GenerateIpPattern);
 }
 
 } // namespace talvex

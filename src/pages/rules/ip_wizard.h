@@ -41,15 +41,11 @@ struct IpWizardFields {
 // keeps OK disabled (with empty results) until it is corrected or cleared.
 WizardOutput GenerateIpPattern(const IpWizardFields& fields);
 
-struct IpWizardState {
-    bool loaded = false;
-    IpWizardFields fields;
-    WizardOutput output;
-};
+using IpWizardState = WizardState<IpWizardFields>;
 
-// Opening the wizard on the editor's texts: the load, then (when it
-// succeeds) a generation. A failed load leaves every box cleared and shows
-// the load-failure texts; OK then returns the given texts unchanged.
+// Opening the wizard on the editor's texts (OpenWizard): the boxes and texts
+// read off the pattern. A failed load leaves every box cleared and shows the
+// load-failure texts; OK then returns the given texts unchanged.
 IpWizardState OpenIpWizard(const PatternTexts& given);
 
 } // namespace talvex

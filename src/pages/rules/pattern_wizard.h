@@ -63,6 +63,32 @@ std::optional<LoadedPattern> ReadPatternTexts(const PatternTexts& given);
 // texts that were handed over, unchanged.
 WizardOutput LoadFailureOutput(const PatternTexts& given);
 
+// What a wizard shows when it opens on the rule editor's texts.
+template <typename Fields>
+struct WizardState {
+    bool loaded = false;  // the texts read as a pattern
+    Fields fields;
+    WizardOutput output;
+};
+
+// Opening a wizard: the load of the given texts, then, when it succeeds, the
+// wizard's fields read off the pattern and a generation from them. A failed
+// load leaves the fields as they start and shows the load-failure texts.
+template <typename Fields, typename Read, typename Generate>
+WizardState<Fields> OpenWizard(const PatternTexts& given, Read read, Generate generate)
+{
+    WizardState<Fields> state;
+    const std::optional<LoadedPattern> pattern = ReadPatternTexts(given);
+    if (!pattern) {
+        state.output = LoadFailureOutput(given);
+        return state;
+    }
+    state.loaded = true;
+    state.fields = read(*pattern);
+    state.output = generate(state.fields);
+    return state;
+}
+
 // The output for a generated pattern of `length` bytes at `offset`: no bytes
 // and more than `longest` bytes give the two texts for those cases and empty
 // results (OK disabled); otherwise the dotted texts are shown and returned.

@@ -30,9 +30,7 @@ namespace talvex {
 namespace {
 
 // Pages of the area below the condition choice.
-constexpr int AREA_COMPARISON = 0;
-constexpr int AREA_PARAMETERS = 1;
-constexpr int AREA_NONE = 2;
+enum ConditionArea : int { AREA_COMPARISON, AREA_PARAMETERS, AREA_NONE };
 
 // Enough room for sixteen dotted bytes.
 constexpr int PATTERN_CHARS = 48;
@@ -223,21 +221,21 @@ void CEditRuleDlg::buildWidgets()
 
 void CEditRuleDlg::showFields(const RuleEditorFields& fields)
 {
-    SetFieldText(*rule_, fields.rule);
+    rule_->setText(ToQString(fields.rule));
     SelectChoiceByCode(*ruleType_, fields.ruleType);
     SelectChoiceByCode(*condition_, fields.condition);
-    SetFieldText(*offset_, fields.offset);
-    SetFieldText(*length_, fields.length);
+    offset_->setText(ToQString(fields.offset));
+    length_->setText(ToQString(fields.length));
     SelectChoiceByCode(*base_, fields.base);
     SelectChoiceByCode(*operator_, fields.comparison);
-    SetFieldText(*patternData_, fields.patternData);
-    SetFieldText(*patternMask_, fields.patternMask);
+    patternData_->setText(ToQString(fields.patternData));
+    patternMask_->setText(ToQString(fields.patternMask));
     SelectChoiceByCode(*thenAction_, fields.thenAction);
-    SetFieldText(*thenParam_, fields.thenParam);
+    thenParam_->setText(ToQString(fields.thenParam));
     SelectChoiceByCode(*elseAction_, fields.elseAction);
-    SetFieldText(*elseParam_, fields.elseParam);
+    elseParam_->setText(ToQString(fields.elseParam));
     for (std::size_t i = 0; i < params_.size(); ++i)
-        SetFieldText(*params_[i], fields.params[i]);
+        params_[i]->setText(ToQString(fields.params[i]));
 }
 
 RuleEditorFields CEditRuleDlg::readFields() const

@@ -1,6 +1,31 @@
 # Helpers that turn a source folder into a library and its tests folder
 # (the same path under tests/, without the leading src/) into test programs.
 
+# One GoogleTest program `name` of the *_test.cpp files in tests/TEST_DIR,
+# linked with `deps`, registered test by test with CTest. Nothing when tests
+# are not built or the folder holds none. Further arguments: PROGRAMS, built
+# programs the tests run; TIMEOUT, seconds for each test.
+function(talvex_gtest_program name test_dir deps)
+  cmake_parse_arguments(PARSE_ARGV 3 opt "" "TIMEOUT" "PROGRAMS")
+  file(GLOB tests CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/${test_dir}/*_test.cpp)
+  if(NOT tests OR NOT TALVEX_BUILD_TESTS)
+    return()
+  endif()
+  add_executable(${name} ${tests})
+  target_include_directories(${name} PRIVATE ${CMAKE_SOURCE_DIR}/tests)
+  target_link_libraries(${name} PRIVATE ${deps} GTest::gtest GTest::gmock GTest::gtest_main)
+  set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
+  if(opt_PROGRAMS)
+    add_dependencies(${name} ${opt_PROGRAMS})
+  endif()
+  set(properties ENVIRONMENT "TALVEX_BIN=${CMAKE_BINARY_DIR}/bin;TALVEX_SOURCE=${CMAKE_SOURCE_DIR}")
+  if(opt_TIMEOUT)
+    list(PREPEND properties TIMEOUT ${opt_TIMEOUT})
+  endif()
+  gtest_discover_tests(${name} NO_PRETTY_VALUES WORKING_DIRECTORY ${CMAKE_BINARY_DIR}
+    PROPERTIES ${properties})
+endfunction()
+
 # Core area: every .cpp directly in DIR and its subfolders except view/ and
 # main/ folders. Tests: tests/DIR/*_test.cpp, one GoogleTest program.
 function(talvex_core_area name dir deps)
@@ -17,16 +42,7 @@ function(talvex_core_area name dir deps)
   endif()
 
   string(REGEX REPLACE "^src/" "" test_dir ${dir})
-  file(GLOB tests CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/${test_dir}/*_test.cpp)
-  if(tests AND TALVEX_BUILD_TESTS)
-    add_executable(${name}_tests ${tests})
-    target_include_directories(${name}_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests)
-    target_link_libraries(${name}_tests PRIVATE talvex_${name} GTest::gtest GTest::gmock GTest::gtest_main)
-    set_target_properties(${name}_tests PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
-    gtest_discover_tests(${name}_tests NO_PRETTY_VALUES
-      WORKING_DIRECTORY ${CMAKE_BINARY_DIR}
-      PROPERTIES ENVIRONMENT "TALVEX_BIN=${CMAKE_BINARY_DIR}/bin;TALVEX_SOURCE=${CMAKE_SOURCE_DIR}")
-  endif()
+  talvex_gtest_program(${name}_tests ${test_dir} talvex_${name})
 endfunction()
 
 # View area: every .cpp and .h in the listed folders (not their subfolders),

@@ -63,9 +63,6 @@ CEditRuleDlg::CEditRuleDlg(ShellContext& context, int slot, QWidget* parent)
     setWindowTitle(QStringLiteral("Edit Rule..."));
     buildWidgets();
     showFields(session_.openingFields());
-    patternData_->setFont(context_.dataFont());
-    patternMask_->setFont(context_.dataFont());
-    applyEnabling();
     session_.setOpeningFields(readFields());
     FocusFirstField(*this);
     for (QComboBox* choice : {ruleType_, condition_, operator_, thenAction_, elseAction_})
@@ -106,8 +103,10 @@ void CEditRuleDlg::buildWidgets()
     operator_->setAccessibleName(QStringLiteral("Operator"));
     FillChoiceList(*operator_, OperatorTable());
     patternData_ = Named(new QLineEdit(comparisonGroup_), "patternDataBox");
+    patternData_->setFont(context_.dataFont());
     patternData_->setAccessibleName(QStringLiteral("Pattern Data"));
     patternMask_ = Named(new QLineEdit(comparisonGroup_), "patternMaskBox");
+    patternMask_->setFont(context_.dataFont());
     auto* maskLabel = BuddyLabel(QStringLiteral("&Mask:"), patternMask_, comparisonGroup_);
     const QFontMetrics dataMetrics(context_.dataFont());
     const int patternWidth = dataMetrics.horizontalAdvance(QLatin1Char('F')) * PATTERN_CHARS + 12;
@@ -236,6 +235,7 @@ void CEditRuleDlg::showFields(const RuleEditorFields& fields)
     elseParam_->setText(ToQString(fields.elseParam));
     for (std::size_t i = 0; i < params_.size(); ++i)
         params_[i]->setText(ToQString(fields.params[i]));
+    applyEnabling();
 }
 
 RuleEditorFields CEditRuleDlg::readFields() const

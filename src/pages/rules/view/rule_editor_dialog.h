@@ -33,6 +33,7 @@ private:
     bool commit() override;
     void cancel() override;
     void buildWidgets();
+    // The fields, and the enabling that goes with them.
     void showFields(const RuleEditorFields& fields);
     void applyEnabling();
     PatternTexts patternTexts() const;

@@ -13,6 +13,8 @@
 #   BENCH_COUNT      entries per run (default: 1000000)
 #   BENCH_MAX_RATIO  if set, exit 1 when the ratio is above it (e.g. 2)
 set -euo pipefail
+# Decimal points in the times, whatever the locale.
+export LC_ALL=C
 
 root=$(cd "$(dirname "$0")/../.." && pwd)
 program=${1:-${TALVEX_BIN:-$root/build/bin}/tabseed}

@@ -14,7 +14,7 @@ namespace tabseed {
 
 namespace {
 
-constexpr unsigned kMaxWorkers = 4;
+constexpr unsigned kMaxThreads = 4;
 
 struct BlockBuffer {
     std::unique_ptr<char[]> bytes;
@@ -22,80 +22,67 @@ struct BlockBuffer {
     bool ready = false; // formatted and not yet written
 };
 
-// A ring of block buffers between the workers and the writer. Workers take
-// blocks in order and may run ahead of the writer by as many blocks as the
-// ring holds; the writer takes them back in order.
+// A ring of block buffers shared by the threads. Each thread takes the next
+// block, formats it into the block's buffer and then writes the blocks that
+// are ready, in order, unless another thread is writing already; that one
+// takes the new block along. No thread waits for another to write, so none
+// stands idle while there is work; a thread waits only when the ring is full
+// of blocks not yet written.
 class BlockRing {
 public:
-    BlockRing(std::uint32_t seed, std::uint32_t count, const PipelineShape& shape, unsigned workers)
+    BlockRing(std::uint32_t seed, std::uint32_t count, const PipelineShape& shape, const BlockSink& sink)
         : seed_(seed), count_(count), entriesPerBlock_(shape.entriesPerBlock),
           blockCount_((static_cast<std::uint64_t>(count) + shape.entriesPerBlock - 1) / shape.entriesPerBlock),
-          buffers_(std::max(1u, workers * std::max(1u, shape.slotsPerWorker)))
+          buffers_(std::max(1u, shape.threads) * std::max(1u, shape.slotsPerThread)), sink_(sink)
     {
         for (BlockBuffer& buffer : buffers_) {
             buffer.bytes = std::make_unique_for_overwrite<char[]>(MaxBlockBytes(entriesPerBlock_));
         }
     }
 
-    // Work of one worker thread: format blocks until all are taken or the
-    // writer gave up.
-    void FormatBlocks()
+    // Work of every thread: until all blocks are taken or a write failed.
+    void Run()
     {
         std::unique_lock lock(mutex_);
-        while (!cancelled_ && nextToFormat_ < blockCount_) {
-            const std::uint64_t block = nextToFormat_++;
-            slotFree_.wait(lock, [&] { return cancelled_ || block < nextToWrite_ + buffers_.size(); });
-            if (cancelled_) {
+        while (!failed_ && nextToTake_ < blockCount_) {
+            const std::uint64_t block = nextToTake_++;
+            slotFree_.wait(lock, [&] { return failed_ || block < nextToWrite_ + buffers_.size(); });
+            if (failed_) {
                 return;
             }
             BlockBuffer& buffer = BufferOf(block);
             lock.unlock();
-            const std::size_t size = FormatBlock(block, buffer.bytes.get());
+            buffer.size = FormatBlock(block, buffer.bytes.get());
             lock.lock();
-            buffer.size = size;
             buffer.ready = true;
-            blockReady_.notify_one();
+            if (!writing_) {
+                WriteReadyBlocks(lock);
+            }
         }
     }
 
-    // Work of the calling thread: hand the blocks to the sink in order.
-    bool WriteBlocks(const BlockSink& sink)
-    {
-        for (std::uint64_t block = 0; block < blockCount_; ++block) {
-            BlockBuffer& buffer = BufferOf(block);
-            {
-                std::unique_lock lock(mutex_);
-                blockReady_.wait(lock, [&] { return buffer.ready; });
-            }
-            const bool written = sink(std::string_view(buffer.bytes.get(), buffer.size));
-            {
-                const std::lock_guard lock(mutex_);
-                buffer.ready = false;
-                nextToWrite_ = block + 1;
-                cancelled_ = !written;
-            }
-            slotFree_.notify_all();
-            if (!written) {
-                return false;
-            }
-        }
-        return true;
-    }
-
-    // Without workers: format and write each block in turn.
-    bool FormatAndWriteBlocks(const BlockSink& sink)
-    {
-        BlockBuffer& buffer = buffers_.front();
-        for (std::uint64_t block = 0; block < blockCount_; ++block) {
-            const std::size_t size = FormatBlock(block, buffer.bytes.get());
-            if (!sink(std::string_view(buffer.bytes.get(), size))) {
-                return false;
-            }
-        }
-        return true;
-    }
+    // Whether a block was refused; read once the threads are done.
+    bool failed() const { return failed_; }
 
 private:
+    // Hands the blocks that are ready to the sink, in order, without the lock
+    // while writing.
+    void WriteReadyBlocks(std::unique_lock<std::mutex>& lock)
+    {
+        writing_ = true;
+        while (!failed_ && nextToWrite_ < blockCount_ && BufferOf(nextToWrite_).ready) {
+            BlockBuffer& buffer = BufferOf(nextToWrite_);
+            lock.unlock();
+            const bool written = sink_(std::string_view(buffer.bytes.get(), buffer.size));
+            lock.lock();
+            buffer.ready = false;
+            ++nextToWrite_;
+            failed_ = !written;
+            slotFree_.notify_all();
+        }
+        writing_ = false;
+    }
+
     BlockBuffer& BufferOf(std::uint64_t block) { return buffers_[block % buffers_.size()]; }
 
     std::size_t FormatBlock(std::uint64_t block, char* out) const
@@ -110,13 +97,14 @@ private:
     const std::uint32_t entriesPerBlock_;
     const std::uint64_t blockCount_;
     std::vector<BlockBuffer> buffers_;
+    const BlockSink& sink_;
 
     std::mutex mutex_;
-    std::condition_variable blockReady_; // the writer waits for its next block
-    std::condition_variable slotFree_;   // workers wait for a buffer to format into
-    std::uint64_t nextToFormat_ = 0;
+    std::condition_variable slotFree_; // threads wait for a buffer to format into
+    std::uint64_t nextToTake_ = 0;
     std::uint64_t nextToWrite_ = 0;
-    bool cancelled_ = false;
+    bool writing_ = false; // a thread is handing blocks to the sink
+    bool failed_ = false;
 };
 
 } // namespace
@@ -124,7 +112,7 @@ private:
 PipelineShape DefaultPipelineShape()
 {
     PipelineShape shape;
-    shape.workers = std::clamp(std::thread::hardware_concurrency(), 1u, kMaxWorkers);
+    shape.threads = std::clamp(std::thread::hardware_concurrency(), 1u, kMaxThreads);
     return shape;
 }
 
@@ -133,22 +121,19 @@ bool WriteEntries(std::uint32_t seed, std::uint32_t count, const BlockSink& sink
     if (count == 0 || shape.entriesPerBlock == 0) {
         return true;
     }
-    BlockRing ring(seed, count, shape, shape.workers);
-    if (shape.workers == 0) {
-        return ring.FormatAndWriteBlocks(sink);
-    }
-    std::vector<std::jthread> workers;
-    for (unsigned k = 0; k < shape.workers; ++k) {
-        try {
-            workers.emplace_back([&ring] { ring.FormatBlocks(); });
-        } catch (const std::system_error&) {
-            break; // carry on with the threads there are
+    BlockRing ring(seed, count, shape, sink);
+    {
+        std::vector<std::jthread> helpers;
+        for (unsigned k = 1; k < shape.threads; ++k) {
+            try {
+                helpers.emplace_back([&ring] { ring.Run(); });
+            } catch (const std::system_error&) {
+                break; // carry on with the threads there are
+            }
         }
+        ring.Run();
     }
-    if (workers.empty()) {
-        return ring.FormatAndWriteBlocks(sink);
-    }
-    return ring.WriteBlocks(sink);
+    return !ring.failed();
 }
 
 } // namespace tabseed

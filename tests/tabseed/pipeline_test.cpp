@@ -15,10 +15,10 @@ std::string MadeInOneBlock(std::uint32_t seed, std::uint32_t count)
     return std::string(bytes.data(), FormatEntryBlock(seed, 0, count, bytes.data()));
 }
 
-TEST(EntryPipeline, BlocksFromAnyNumberOfWorkersJoinToTheSameEntries)
+TEST(EntryPipeline, BlocksFromAnyNumberOfThreadsJoinToTheSameEntries)
 {
     const PipelineShape shapes[] = {
-        {1024, 0, 2}, {7, 0, 2}, {1, 1, 1}, {7, 1, 2}, {7, 3, 1}, {5, 4, 2}, {1024, 2, 2},
+        {1024, 1}, {7, 1}, {1, 2}, {7, 2}, {7, 4}, {5, 3}, {1024, 2},
     };
     for (const std::uint32_t count : {1u, 6u, 7u, 8u, 250u}) {
         const std::string expected = MadeInOneBlock(0xABCD, count);
@@ -32,7 +32,7 @@ TEST(EntryPipeline, BlocksFromAnyNumberOfWorkersJoinToTheSameEntries)
             }, shape);
             EXPECT_TRUE(written);
             EXPECT_EQ(joined, expected) << count << " entries in blocks of " << shape.entriesPerBlock << ", "
-                                        << shape.workers << " workers";
+                                        << shape.threads << " threads";
             EXPECT_EQ(blocks, static_cast<int>((count + shape.entriesPerBlock - 1) / shape.entriesPerBlock));
         }
     }
@@ -40,11 +40,11 @@ TEST(EntryPipeline, BlocksFromAnyNumberOfWorkersJoinToTheSameEntries)
 
 TEST(EntryPipeline, StopsAtTheFirstBlockTheSinkRefuses)
 {
-    for (const unsigned workers : {0u, 1u, 3u}) {
+    for (const unsigned threads : {1u, 2u, 4u}) {
         int offered = 0;
-        const bool written = WriteEntries(5, 100, [&](std::string_view) { return ++offered < 3; }, {10, workers, 2});
+        const bool written = WriteEntries(5, 100, [&](std::string_view) { return ++offered < 3; }, {10, threads});
         EXPECT_FALSE(written);
-        EXPECT_EQ(offered, 3) << workers << " workers";
+        EXPECT_EQ(offered, 3) << threads << " threads";
     }
 }
 

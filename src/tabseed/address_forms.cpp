@@ -37,9 +37,9 @@ std::uint32_t HostPort(const std::uint8_t* values, AddressSide side)
     return values[high] * 256u + values[high + 1];
 }
 
-constexpr int kNetBytes = 4;
-constexpr int kNodeBytes = 6;
-constexpr int kSocketBytes = 2;
+constexpr int NET_BYTES = 4;
+constexpr int NODE_BYTES = 6;
+constexpr int SOCKET_BYTES = 2;
 
 } // namespace
 
@@ -69,37 +69,37 @@ char* FormatAddress(AddressForm form, AddressSide side, const std::uint8_t* v, c
         *out++ = ':';
         return Decimal(out, HostPort(v, side));
     case AddressForm::IpxNet:
-        out = HexBytes(out, v, kNetBytes);
+        out = HexBytes(out, v, NET_BYTES);
         return Text(out, ":*:*");
     case AddressForm::IpxNode:
         out = Text(out, "*:");
-        out = HexBytes(out, v, kNodeBytes);
+        out = HexBytes(out, v, NODE_BYTES);
         return Text(out, ":*");
     case AddressForm::IpxSocket:
         out = Text(out, "*:*:");
-        return HexBytes(out, v, kSocketBytes);
+        return HexBytes(out, v, SOCKET_BYTES);
     case AddressForm::IpxNetNode:
-        out = HexBytes(out, v, kNetBytes);
+        out = HexBytes(out, v, NET_BYTES);
         *out++ = ':';
-        out = HexBytes(out, v + kNetBytes, kNodeBytes);
+        out = HexBytes(out, v + NET_BYTES, NODE_BYTES);
         return Text(out, ":*");
     case AddressForm::IpxNodeSocket:
         out = Text(out, "*:");
-        out = HexBytes(out, v, kNodeBytes);
+        out = HexBytes(out, v, NODE_BYTES);
         *out++ = ':';
-        return HexBytes(out, v + kNodeBytes, kSocketBytes);
+        return HexBytes(out, v + NODE_BYTES, SOCKET_BYTES);
     case AddressForm::IpxNetSocket:
         // The socket sits where it would follow a node, so the node's bytes
         // are stepped over.
-        out = HexBytes(out, v, kNetBytes);
+        out = HexBytes(out, v, NET_BYTES);
         out = Text(out, ":*:");
-        return HexBytes(out, v + kNetBytes + kNodeBytes, kSocketBytes);
+        return HexBytes(out, v + NET_BYTES + NODE_BYTES, SOCKET_BYTES);
     case AddressForm::IpxNetNodeSocket:
-        out = HexBytes(out, v, kNetBytes);
+        out = HexBytes(out, v, NET_BYTES);
         *out++ = ':';
-        out = HexBytes(out, v + kNetBytes, kNodeBytes);
+        out = HexBytes(out, v + NET_BYTES, NODE_BYTES);
         *out++ = ':';
-        return HexBytes(out, v + kNetBytes + kNodeBytes, kSocketBytes);
+        return HexBytes(out, v + NET_BYTES + NODE_BYTES, SOCKET_BYTES);
     }
     return out;
 }

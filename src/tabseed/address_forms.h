@@ -10,18 +10,18 @@ namespace tabseed {
 // The host-and-port form is the only one whose advance depends on the side.
 constexpr int AddressAdvance(AddressForm form, AddressSide side)
 {
-    constexpr int kAdvance[kAddressFormCount + 1] = {0, 0, 1, 2, 3, 4, 2, 10, 4, 6, 2, 10, 8, 12, 12};
+    constexpr int ADVANCE[ADDRESS_FORM_COUNT + 1] = {0, 0, 1, 2, 3, 4, 2, 10, 4, 6, 2, 10, 8, 12, 12};
     if (form == AddressForm::IpHostPort && side == AddressSide::Destination) {
         return 8;
     }
-    return kAdvance[static_cast<int>(form)];
+    return ADVANCE[static_cast<int>(form)];
 }
 
 // Writes one side of an entry, reading the entry values from `values`
 // (the current read position), and returns the end of what was written.
-// At most kMaxAddressBytes are written, none past the returned end.
+// At most MAX_ADDRESS_BYTES are written, none past the returned end.
 char* FormatAddress(AddressForm form, AddressSide side, const std::uint8_t* values, char* out);
 
-inline constexpr int kMaxAddressBytes = 26; // NNNNNNNN:NNNNNNNNNNNN:SSSS
+inline constexpr int MAX_ADDRESS_BYTES = 26; // NNNNNNNN:NNNNNNNNNNNN:SSSS
 
 } // namespace tabseed

@@ -23,14 +23,14 @@ enum class AddressForm : std::uint8_t {
     IpxNetNodeSocket = 14 // NNNNNNNN:NNNNNNNNNNNN:SSSS
 };
 
-inline constexpr int kAddressFormCount = 14;
+inline constexpr int ADDRESS_FORM_COUNT = 14;
 
 // Which end of the connection an address stands for; only the host-and-port
 // form reads its port from different bytes on the two sides.
 enum class AddressSide : std::uint8_t { Source, Destination };
 
-inline constexpr int kEntryValueCount = 32;
-inline constexpr int kProductColumnCount = 6;
+inline constexpr int ENTRY_VALUE_COUNT = 32;
+inline constexpr int PRODUCT_COLUMN_COUNT = 6;
 
 // Columns 3 to 7 are each a base plus a drawn number of equal steps.
 struct SteppedColumn {
@@ -41,8 +41,8 @@ struct SteppedColumn {
     constexpr std::uint32_t ValueAt(std::uint32_t steps) const { return base + steps * step; }
 };
 
-inline constexpr int kSteppedColumnCount = 5;
-inline constexpr std::array<SteppedColumn, kSteppedColumnCount> kSteppedColumns = {{
+inline constexpr int STEPPED_COLUMN_COUNT = 5;
+inline constexpr std::array<SteppedColumn, STEPPED_COLUMN_COUNT> STEPPED_COLUMNS = {{
     {100000, 10000, 10},    // column 3
     {1000000, 100000, 10},  // column 4
     {2000000, 100000, 10},  // column 5
@@ -52,20 +52,20 @@ inline constexpr std::array<SteppedColumn, kSteppedColumnCount> kSteppedColumns 
 
 // Everything one generated line shows, before it is formatted.
 struct ConnectionEntry {
-    std::array<std::uint8_t, kEntryValueCount> values{};
+    std::array<std::uint8_t, ENTRY_VALUE_COUNT> values{};
     AddressForm sourceForm = AddressForm::Any;
     AddressForm destinationForm = AddressForm::Any;
     bool bothWays = false;          // " <-> " instead of " --> "
     std::uint32_t marker = 0;       // column 1
     std::uint32_t valuesUsed = 0;   // column 2: bytes read by both sides
-    std::array<std::uint8_t, kSteppedColumnCount> steps{}; // columns 3 to 7, see kSteppedColumns
-    std::array<std::uint32_t, kProductColumnCount> products{}; // columns 10 to 15
+    std::array<std::uint8_t, STEPPED_COLUMN_COUNT> steps{}; // columns 3 to 7, see STEPPED_COLUMNS
+    std::array<std::uint32_t, PRODUCT_COLUMN_COUNT> products{}; // columns 10 to 15
     std::uint32_t index = 0;        // column 16
     std::uint32_t tail = 0;         // column 17
 };
 
 // Columns 8 and 9 never change.
-inline constexpr std::uint32_t kFixedWordColumn = 40983; // printed A017
-inline constexpr std::uint32_t kFixedByteColumn = 25;    // printed 19
+inline constexpr std::uint32_t FIXED_WORD_COLUMN = 40983; // printed A017
+inline constexpr std::uint32_t FIXED_BYTE_COLUMN = 25;    // printed 19
 
 } // namespace tabseed

@@ -8,7 +8,7 @@ namespace tabseed {
 std::size_t FormatEntryBlock(std::uint32_t seed, std::uint32_t firstIndex, std::uint32_t entryCount, char* out)
 {
     LcgRandom random(seed);
-    random.Skip(static_cast<std::uint64_t>(firstIndex) * kDrawsPerEntry);
+    random.skip(static_cast<std::uint64_t>(firstIndex) * DRAWS_PER_ENTRY);
     ConnectionEntry entry;
     char* at = out;
     for (std::uint32_t k = 0; k < entryCount; ++k) {

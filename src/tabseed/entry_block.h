@@ -10,7 +10,7 @@ namespace tabseed {
 // Bytes a block of `entryCount` entries can take at most.
 constexpr std::size_t MaxBlockBytes(std::uint32_t entryCount)
 {
-    return static_cast<std::size_t>(entryCount) * kMaxEntryBytes;
+    return static_cast<std::size_t>(entryCount) * MAX_ENTRY_BYTES;
 }
 
 // Formats entries firstIndex to firstIndex + entryCount - 1 of the run that

@@ -8,7 +8,7 @@
 namespace tabseed {
 
 // Draws made for every entry.
-inline constexpr int kDrawsPerEntry = 30;
+inline constexpr int DRAWS_PER_ENTRY = 30;
 
 // Draws entry number `index` from the generator into `entry`, setting every
 // field: 30 draws in a fixed order, so a seed always gives the same entries.

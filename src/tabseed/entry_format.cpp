@@ -19,13 +19,13 @@ char* Separator(char* out)
 }
 
 // Columns 8 and 9 never change: ", A017, 19".
-constexpr std::array<char, 10> kFixedColumnsText = [] {
+constexpr std::array<char, 10> FIXED_COLUMNS_TEXT = [] {
     std::array<char, 10> text{};
     char* out = text.data();
     out = Text(out, ", ");
-    out = HexPadded(out, kFixedWordColumn, 4);
+    out = HexPadded(out, FIXED_WORD_COLUMN, 4);
     out = Text(out, ", ");
-    HexPadded(out, kFixedByteColumn, 2);
+    HexPadded(out, FIXED_BYTE_COLUMN, 2);
     return text;
 }();
 
@@ -52,10 +52,10 @@ constexpr SteppedColumnTexts MakeSteppedColumnTexts(const SteppedColumn& column)
     return texts;
 }
 
-constexpr std::array<SteppedColumnTexts, kSteppedColumnCount> kSteppedColumnTexts = [] {
-    std::array<SteppedColumnTexts, kSteppedColumnCount> texts{};
-    for (int column = 0; column < kSteppedColumnCount; ++column) {
-        texts[column] = MakeSteppedColumnTexts(kSteppedColumns[column]);
+constexpr std::array<SteppedColumnTexts, STEPPED_COLUMN_COUNT> STEPPED_COLUMN_TEXTS = [] {
+    std::array<SteppedColumnTexts, STEPPED_COLUMN_COUNT> texts{};
+    for (int column = 0; column < STEPPED_COLUMN_COUNT; ++column) {
+        texts[column] = MakeSteppedColumnTexts(STEPPED_COLUMNS[column]);
     }
     return texts;
 }();
@@ -66,13 +66,13 @@ char* FormatNumericColumns(const ConnectionEntry& entry, char* out)
 {
     out = DecimalRight<4>(out, entry.marker);
     out = DecimalRight<2>(Separator(out), entry.valuesUsed);
-    for (int column = 0; column < kSteppedColumnCount; ++column) {
-        const std::array<char, 12>& text = kSteppedColumnTexts[column][entry.steps[column]];
+    for (int column = 0; column < STEPPED_COLUMN_COUNT; ++column) {
+        const std::array<char, 12>& text = STEPPED_COLUMN_TEXTS[column][entry.steps[column]];
         std::memcpy(out, text.data(), text.size());
         out += text.size();
     }
-    std::memcpy(out, kFixedColumnsText.data(), kFixedColumnsText.size());
-    out += kFixedColumnsText.size();
+    std::memcpy(out, FIXED_COLUMNS_TEXT.data(), FIXED_COLUMNS_TEXT.size());
+    out += FIXED_COLUMNS_TEXT.size();
     for (const std::uint32_t product : entry.products) {
         out = DecimalRight<10>(Separator(out), product);
     }

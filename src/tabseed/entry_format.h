@@ -8,7 +8,7 @@
 namespace tabseed {
 
 // The lines written once at the top of every file the program opens.
-inline constexpr std::string_view kFileHeader =
+inline constexpr std::string_view FILE_HEADER =
     "\r\n#"
     "\r\n# TABSEED - Talvex Connection Table - Test Data"
     "\r\n# ~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~~"
@@ -16,14 +16,14 @@ inline constexpr std::string_view kFileHeader =
 
 // Upper bound of one formatted entry: the line break, both sides, the
 // direction, the comma, and seventeen columns with their separators.
-inline constexpr int kMaxNumericColumnBytes = 17 * 10 + 16 * 2;
-inline constexpr int kMaxEntryBytes = 2 + 2 * kMaxAddressBytes + 5 + 1 + kMaxNumericColumnBytes;
+inline constexpr int MAX_NUMERIC_COLUMN_BYTES = 17 * 10 + 16 * 2;
+inline constexpr int MAX_ENTRY_BYTES = 2 + 2 * MAX_ADDRESS_BYTES + 5 + 1 + MAX_NUMERIC_COLUMN_BYTES;
 
 // Writes the seventeen numeric columns, ", " between them.
 char* FormatNumericColumns(const ConnectionEntry& entry, char* out);
 
 // Writes one whole entry: CR LF, source, direction, destination, comma and
-// the numeric columns. At most kMaxEntryBytes are written.
+// the numeric columns. At most MAX_ENTRY_BYTES are written.
 char* FormatEntry(const ConnectionEntry& entry, char* out);
 
 } // namespace tabseed

@@ -14,7 +14,7 @@ namespace tabseed {
 
 namespace {
 
-constexpr unsigned kMaxThreads = 4;
+constexpr unsigned MAX_THREADS = 4;
 
 struct BlockBuffer {
     std::unique_ptr<char[]> bytes;
@@ -112,7 +112,7 @@ private:
 PipelineShape DefaultPipelineShape()
 {
     PipelineShape shape;
-    shape.threads = std::clamp(std::thread::hardware_concurrency(), 1u, kMaxThreads);
+    shape.threads = std::clamp(std::thread::hardware_concurrency(), 1u, MAX_THREADS);
     return shape;
 }
 

@@ -13,37 +13,38 @@ namespace tabseed {
 // output.
 class LcgRandom {
 public:
-    static constexpr std::uint32_t kMultiplier = 1103515245u;
-    static constexpr std::uint32_t kIncrement = 12345u;
+    static constexpr std::uint32_t MULTIPLIER = 1103515245u;
+    static constexpr std::uint32_t INCREMENT = 12345u;
 
     explicit LcgRandom(std::uint32_t seed) : state_(seed) {}
 
-    std::uint32_t Draw()
+    std::uint32_t draw()
     {
-        state_ = state_ * kMultiplier + kIncrement;
-        return DrawOf(state_);
+        state_ = state_ * MULTIPLIER + INCREMENT;
+        return drawOf(state_);
     }
 
-    // The next N draws at once, the same as N calls of Draw(). Each state is
+    // The next N draws at once, the same as N calls of draw(). Each state is
     // computed straight from the current one (state_k = a_k * state + c_k),
     // so the draws do not wait on each other.
     template <std::size_t N>
-    std::array<std::uint32_t, N> DrawMany()
+    std::array<std::uint32_t, N> drawMany()
     {
-        static constexpr Steps<N> steps = MakeSteps<N>();
+        static constexpr Steps<N> STEPS = makeSteps<N>();
         const std::uint32_t state = state_;
-        state_ = steps.multiplier[N - 1] * state + steps.increment[N - 1];
+        state_ = STEPS.multiplier[N - 1] * state + STEPS.increment[N - 1];
         return [state]<std::size_t... K>(std::index_sequence<K...>) {
-            return std::array<std::uint32_t, N>{DrawOf(steps.multiplier[K] * state + steps.increment[K])...};
+            return std::array<std::uint32_t, N>{
+                drawOf(STEPS.multiplier[K] * state + STEPS.increment[K])...};
         }(std::make_index_sequence<N>());
     }
 
     // Moves the generator on by `draws` draws without making them, as
     // state = a^n * state + c_n, with a^n and c_n built by squaring.
-    void Skip(std::uint64_t draws)
+    void skip(std::uint64_t draws)
     {
-        std::uint32_t stepMultiplier = kMultiplier;
-        std::uint32_t stepIncrement = kIncrement;
+        std::uint32_t stepMultiplier = MULTIPLIER;
+        std::uint32_t stepIncrement = INCREMENT;
         while (draws != 0) {
             if ((draws & 1) != 0) {
                 state_ = state_ * stepMultiplier + stepIncrement;
@@ -62,21 +63,21 @@ private:
     };
 
     template <std::size_t N>
-    static constexpr Steps<N> MakeSteps()
+    static constexpr Steps<N> makeSteps()
     {
         Steps<N> steps;
         std::uint32_t a = 1;
         std::uint32_t c = 0;
         for (std::size_t k = 0; k < N; ++k) {
-            a = a * kMultiplier;
-            c = c * kMultiplier + kIncrement;
+            a = a * MULTIPLIER;
+            c = c * MULTIPLIER + INCREMENT;
             steps.multiplier[k] = a;
             steps.increment[k] = c;
         }
         return steps;
     }
 
-    static std::uint32_t DrawOf(std::uint32_t state) { return (state >> 16) & 0x7FFFu; }
+    static std::uint32_t drawOf(std::uint32_t state) { return (state >> 16) & 0x7FFFu; }
 
     std::uint32_t state_;
 };

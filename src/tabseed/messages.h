@@ -7,7 +7,7 @@
 namespace tabseed::messages {
 
 // How a failed write names standard output.
-inline constexpr std::string_view kStandardOutputName = "STDOUT";
+inline constexpr std::string_view STANDARD_OUTPUT_NAME = "STDOUT";
 
 std::string CountOutOfRange(std::string_view argument);
 std::string InvalidOption(std::string_view argument); // with the usage line

@@ -6,8 +6,8 @@ namespace tabseed {
 
 namespace {
 
-constexpr std::string_view kCountPrefix = "-COUNT=";
-constexpr std::string_view kFilePrefix = "-FILE=";
+constexpr std::string_view COUNT_PREFIX = "-COUNT=";
+constexpr std::string_view FILE_PREFIX = "-FILE=";
 
 // White space as the C library sees it in the "C" locale.
 bool IsSpace(char c)
@@ -42,14 +42,14 @@ void UpperCaseAscii(std::string& text)
 
 std::optional<std::uint32_t> MatchCountOption(std::string_view argument)
 {
-    if (!argument.starts_with(kCountPrefix)) {
+    if (!argument.starts_with(COUNT_PREFIX)) {
         return std::nullopt;
     }
-    const std::string_view rest = SkipSpace(argument.substr(kCountPrefix.size()));
+    const std::string_view rest = SkipSpace(argument.substr(COUNT_PREFIX.size()));
     if (rest.empty() || !IsDigit(rest.front())) {
         return std::nullopt;
     }
-    constexpr std::uint64_t kLimit = std::numeric_limits<std::uint32_t>::max();
+    constexpr std::uint64_t LIMIT = std::numeric_limits<std::uint32_t>::max();
     std::uint64_t value = 0;
     for (const char c : rest) {
         if (!IsDigit(c)) {
@@ -58,8 +58,8 @@ std::optional<std::uint32_t> MatchCountOption(std::string_view argument)
         // Saturate, so a huge number stays huge instead of wrapping into
         // the accepted range.
         value = value * 10 + static_cast<std::uint64_t>(c - '0');
-        if (value > kLimit) {
-            value = kLimit;
+        if (value > LIMIT) {
+            value = LIMIT;
         }
     }
     return static_cast<std::uint32_t>(value);
@@ -67,10 +67,10 @@ std::optional<std::uint32_t> MatchCountOption(std::string_view argument)
 
 std::optional<std::string> MatchFileOption(std::string_view argument)
 {
-    if (!argument.starts_with(kFilePrefix)) {
+    if (!argument.starts_with(FILE_PREFIX)) {
         return std::nullopt;
     }
-    const std::string_view rest = SkipSpace(argument.substr(kFilePrefix.size()));
+    const std::string_view rest = SkipSpace(argument.substr(FILE_PREFIX.size()));
     std::size_t length = 0;
     while (length < rest.size() && !IsSpace(rest[length])) {
         ++length;

@@ -11,7 +11,7 @@ namespace tabseed {
 // whatever the locale.
 void UpperCaseAscii(std::string& text);
 
-inline constexpr std::uint32_t kMaxCount = 1000000;
+inline constexpr std::uint32_t MAX_COUNT = 1000000;
 
 // "-COUNT=n": the prefix, optional white space, then at least one decimal
 // digit; anything after the digits is ignored. A sign does not match.

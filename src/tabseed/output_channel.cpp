@@ -16,14 +16,14 @@ OutputChannel::OutputChannel(std::FILE* stream, std::string name, bool owned, st
     }
 }
 
-OutputChannel OutputChannel::OpenForAppend(const std::string& fileName, std::FILE* errors)
+OutputChannel OutputChannel::openForAppend(const std::string& fileName, std::FILE* errors)
 {
     return OutputChannel(std::fopen(fileName.c_str(), "ab+"), fileName, true, errors);
 }
 
-OutputChannel OutputChannel::StandardOutput(std::FILE* stream, std::FILE* errors)
+OutputChannel OutputChannel::standardOutput(std::FILE* stream, std::FILE* errors)
 {
-    return OutputChannel(stream, std::string(messages::kStandardOutputName), false, errors);
+    return OutputChannel(stream, std::string(messages::STANDARD_OUTPUT_NAME), false, errors);
 }
 
 OutputChannel::OutputChannel(OutputChannel&& other) noexcept
@@ -39,7 +39,7 @@ OutputChannel::~OutputChannel()
     }
 }
 
-bool OutputChannel::Fail()
+bool OutputChannel::fail()
 {
     if (!failed_) {
         failed_ = true;
@@ -48,42 +48,42 @@ bool OutputChannel::Fail()
     return false;
 }
 
-bool OutputChannel::Write(std::string_view bytes)
+bool OutputChannel::write(std::string_view bytes)
 {
     if (failed_ || stream_ == nullptr) {
         return false;
     }
     if (std::fwrite(bytes.data(), 1, bytes.size(), stream_) != bytes.size()) {
-        return Fail();
+        return fail();
     }
     return true;
 }
 
-bool OutputChannel::Flush()
+bool OutputChannel::flush()
 {
     if (failed_ || stream_ == nullptr) {
         return false;
     }
     if (std::fflush(stream_) != 0 || std::ferror(stream_)) {
-        return Fail();
+        return fail();
     }
     return true;
 }
 
-bool OutputChannel::Close()
+bool OutputChannel::close()
 {
     if (stream_ == nullptr) {
         return !failed_;
     }
     bool ok = !failed_;
     if (ok && (std::fflush(stream_) != 0 || std::ferror(stream_))) {
-        ok = Fail();
+        ok = fail();
     }
     if (owned_) {
         const bool closed = std::fclose(stream_) == 0;
         stream_ = nullptr;
         if (ok && !closed) {
-            ok = Fail();
+            ok = fail();
         }
     }
     return ok;

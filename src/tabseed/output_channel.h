@@ -14,8 +14,8 @@ class OutputChannel {
 public:
     // Opens `fileName` for appending without line-end translation; returns
     // nothing-open (isOpen() false) when that fails.
-    static OutputChannel OpenForAppend(const std::string& fileName, std::FILE* errors);
-    static OutputChannel StandardOutput(std::FILE* stream, std::FILE* errors);
+    static OutputChannel openForAppend(const std::string& fileName, std::FILE* errors);
+    static OutputChannel standardOutput(std::FILE* stream, std::FILE* errors);
 
     OutputChannel(OutputChannel&& other) noexcept;
     OutputChannel& operator=(OutputChannel&&) = delete;
@@ -27,14 +27,14 @@ public:
     bool failed() const { return failed_; }
     const std::string& name() const { return name_; }
 
-    bool Write(std::string_view bytes);
-    bool Flush();
+    bool write(std::string_view bytes);
+    bool flush();
     // Writes what is buffered and, for an opened file, closes it.
-    bool Close();
+    bool close();
 
 private:
     OutputChannel(std::FILE* stream, std::string name, bool owned, std::FILE* errors);
-    bool Fail();
+    bool fail();
 
     std::FILE* stream_;
     std::string name_;

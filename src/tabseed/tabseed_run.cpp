@@ -26,7 +26,7 @@ int RunTabseed(std::vector<std::string> arguments, std::uint32_t seed, StandardS
     bool stop = false;
     bool openFailed = false;
 
-    OutputChannel standardOutput = OutputChannel::StandardOutput(streams.output, streams.errors);
+    OutputChannel standardOutput = OutputChannel::standardOutput(streams.output, streams.errors);
     // Every file opened stays open to the end; only the last one gets entries.
     std::deque<OutputChannel> files;
     OutputChannel* output = &standardOutput;
@@ -36,7 +36,7 @@ int RunTabseed(std::vector<std::string> arguments, std::uint32_t seed, StandardS
         bool known = false;
         if (const auto number = MatchCountOption(argument)) {
             known = true;
-            if (*number <= kMaxCount) {
+            if (*number <= MAX_COUNT) {
                 count = *number;
             } else {
                 Say(streams.errors, messages::CountOutOfRange(argument));
@@ -45,14 +45,14 @@ int RunTabseed(std::vector<std::string> arguments, std::uint32_t seed, StandardS
         }
         if (const auto fileName = MatchFileOption(argument)) {
             known = true;
-            OutputChannel file = OutputChannel::OpenForAppend(*fileName, streams.errors);
+            OutputChannel file = OutputChannel::openForAppend(*fileName, streams.errors);
             if (!file.isOpen()) {
                 Say(streams.errors, messages::CouldNotOpen(*fileName));
                 openFailed = true;
             } else {
                 Say(streams.errors, messages::AddingTo(*fileName));
-                if (file.Write(kFileHeader)) {
-                    file.Flush();
+                if (file.write(FILE_HEADER)) {
+                    file.flush();
                 }
                 files.push_back(std::move(file));
                 output = &files.back();
@@ -65,16 +65,16 @@ int RunTabseed(std::vector<std::string> arguments, std::uint32_t seed, StandardS
     }
 
     if (!stop) {
-        WriteEntries(seed, count, [output](std::string_view bytes) { return output->Write(bytes); });
+        WriteEntries(seed, count, [output](std::string_view bytes) { return output->write(bytes); });
     }
 
     bool writeFailed = false;
     for (OutputChannel& file : files) {
-        writeFailed |= !file.Close();
+        writeFailed |= !file.close();
     }
-    writeFailed |= !standardOutput.Close();
+    writeFailed |= !standardOutput.close();
 
-    return stop || openFailed || writeFailed ? kExitFailure : kExitSuccess;
+    return stop || openFailed || writeFailed ? STATUS_FAILURE : STATUS_SUCCESS;
 }
 
 } // namespace tabseed

@@ -12,8 +12,8 @@ struct StandardStreams {
     std::FILE* errors;
 };
 
-inline constexpr int kExitSuccess = 0;
-inline constexpr int kExitFailure = 1;
+inline constexpr int STATUS_SUCCESS = 0;
+inline constexpr int STATUS_FAILURE = 1;
 
 // The whole program after start-up: reads the options (without the program
 // name), writes the entries drawn from `seed` and returns the exit status:

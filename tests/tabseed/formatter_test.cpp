@@ -123,13 +123,13 @@ TEST(FastFormatter, AddressFormsMatchPrintf)
             // Small values too, for the one- and two-digit numbers.
             value = static_cast<std::uint8_t>(random() % (round % 2 == 0 ? 256 : 12));
         }
-        for (int form = 1; form <= kAddressFormCount; ++form) {
+        for (int form = 1; form <= ADDRESS_FORM_COUNT; ++form) {
             for (const AddressSide side : {AddressSide::Source, AddressSide::Destination}) {
                 const std::string text = Written([&](char* out) {
                     return FormatAddress(static_cast<AddressForm>(form), side, values.data(), out);
                 });
                 ASSERT_EQ(text, PrintedAddress(form, side, values.data())) << "form " << form;
-                ASSERT_LE(text.size(), static_cast<std::size_t>(kMaxAddressBytes));
+                ASSERT_LE(text.size(), static_cast<std::size_t>(MAX_ADDRESS_BYTES));
             }
         }
     }
@@ -173,19 +173,19 @@ TEST(FastFormatter, EntryLineMatchesPrintf)
             + ","
             + Printf("% 4u, % 2u, % 10u, % 10u, % 10u, % 10u, % 10u, %4.4X, %2.2X, % 10u, % 10u, % 10u, % 10u, % 10u, "
                      "% 10u, % 6u, % 5u",
-                     e.marker, e.valuesUsed, kSteppedColumns[0].ValueAt(e.steps[0]),
-                     kSteppedColumns[1].ValueAt(e.steps[1]), kSteppedColumns[2].ValueAt(e.steps[2]),
-                     kSteppedColumns[3].ValueAt(e.steps[3]), kSteppedColumns[4].ValueAt(e.steps[4]), 40983u, 25u, e.products[0], e.products[1], e.products[2], e.products[3],
+                     e.marker, e.valuesUsed, STEPPED_COLUMNS[0].ValueAt(e.steps[0]),
+                     STEPPED_COLUMNS[1].ValueAt(e.steps[1]), STEPPED_COLUMNS[2].ValueAt(e.steps[2]),
+                     STEPPED_COLUMNS[3].ValueAt(e.steps[3]), STEPPED_COLUMNS[4].ValueAt(e.steps[4]), 40983u, 25u, e.products[0], e.products[1], e.products[2], e.products[3],
                      e.products[4], e.products[5], e.index, e.tail);
         const std::string text = Written([&](char* out) { return FormatEntry(e, out); });
         ASSERT_EQ(text, expected);
-        ASSERT_LE(text.size(), static_cast<std::size_t>(kMaxEntryBytes));
+        ASSERT_LE(text.size(), static_cast<std::size_t>(MAX_ENTRY_BYTES));
     }
 }
 
 TEST(FastFormatter, FileHeaderIsFourLinesWithFortyFourTildes)
 {
-    EXPECT_EQ(kFileHeader, "\r\n#\r\n# TABSEED - Talvex Connection Table - Test Data\r\n# " + std::string(44, '~') + "\r\n#");
+    EXPECT_EQ(FILE_HEADER, "\r\n#\r\n# TABSEED - Talvex Connection Table - Test Data\r\n# " + std::string(44, '~') + "\r\n#");
 }
 
 } // namespace

@@ -15,7 +15,7 @@ std::vector<std::uint32_t> DrawOneByOne(LcgRandom random, int count)
 {
     std::vector<std::uint32_t> draws;
     for (int k = 0; k < count; ++k) {
-        draws.push_back(random.Draw());
+        draws.push_back(random.draw());
     }
     return draws;
 }
@@ -32,15 +32,15 @@ TEST(LcgRandom, DrawManyAndSkipMatchSingleDraws)
     for (const std::uint32_t seed : {0u, 1u, 0x5EEDu, 0xFFFFFFFFu}) {
         const std::vector<std::uint32_t> single = DrawOneByOne(LcgRandom(seed), 70000);
         LcgRandom random(seed);
-        const auto many = random.DrawMany<30>();
+        const auto many = random.drawMany<30>();
         EXPECT_EQ(std::vector<std::uint32_t>(many.begin(), many.end()),
                   std::vector<std::uint32_t>(single.begin(), single.begin() + 30));
-        EXPECT_EQ(random.Draw(), single[30]) << "DrawMany leaves the state after its last draw";
+        EXPECT_EQ(random.draw(), single[30]) << "drawMany leaves the state after its last draw";
         for (const std::uint64_t skipped : {0ull, 1ull, 29ull, 30ull, 1023ull, 69999ull}) {
             LcgRandom skipping(seed);
-            skipping.Skip(skipped);
+            skipping.skip(skipped);
             if (skipped < single.size()) {
-                EXPECT_EQ(skipping.Draw(), single[skipped]) << "seed " << seed << " skipped " << skipped;
+                EXPECT_EQ(skipping.draw(), single[skipped]) << "seed " << seed << " skipped " << skipped;
             }
         }
     }

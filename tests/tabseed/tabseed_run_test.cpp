@@ -17,9 +17,9 @@ using testing::FileText;
 using testing::Header;
 using testing::StreamText;
 
-constexpr std::uint32_t kSeed = 1;
+constexpr std::uint32_t SEED = 1;
 
-const std::string kUsage = "\r\n          Usage: TABSEED -COUNT=n -FILE=output.fil";
+const std::string USAGE = "\r\n          Usage: TABSEED -COUNT=n -FILE=output.fil";
 
 std::string AddingTo(const std::string& name)
 {
@@ -37,7 +37,7 @@ RunResult RunProgram(std::vector<std::string> arguments, std::FILE* output = nul
     std::FILE* out = output != nullptr ? output : std::tmpfile();
     std::FILE* err = std::tmpfile();
     RunResult result;
-    result.status = RunTabseed(std::move(arguments), kSeed, {out, err});
+    result.status = RunTabseed(std::move(arguments), SEED, {out, err});
     result.out = output != nullptr ? "" : StreamText(out);
     result.err = StreamText(err);
     std::fclose(out);
@@ -51,7 +51,7 @@ TEST_F(TabseedRun, WithoutArgumentsFiveEntriesGoToStandardOutputWithoutHeader)
 {
     const RunResult result = RunProgram({});
     EXPECT_EQ(result.status, 0);
-    EXPECT_EQ(result.out, Entries(kSeed, 5));
+    EXPECT_EQ(result.out, Entries(SEED, 5));
     EXPECT_EQ(result.err, "");
     EXPECT_TRUE(result.out.starts_with("\r\n"));
     EXPECT_FALSE(result.out.ends_with("\n"));
@@ -83,7 +83,7 @@ TEST_F(TabseedRun, CountOfOneMillionIsAcceptedAndALaterCountReplacesIt)
     const RunResult result = RunProgram({"-COUNT=1000000", "-COUNT=2"});
     EXPECT_EQ(result.status, 0);
     EXPECT_EQ(result.err, "");
-    EXPECT_EQ(result.out, Entries(kSeed, 2));
+    EXPECT_EQ(result.out, Entries(SEED, 2));
 }
 
 TEST_F(TabseedRun, UnknownOptionsShowTheUsageAndStopTheRun)
@@ -95,7 +95,7 @@ TEST_F(TabseedRun, UnknownOptionsShowTheUsageAndStopTheRun)
         }
         const RunResult result = RunProgram({argument});
         EXPECT_EQ(result.status, 1) << argument;
-        EXPECT_EQ(result.err, "\r\nTABSEED - Invalid command line option \"" + shown + "\" specified" + kUsage);
+        EXPECT_EQ(result.err, "\r\nTABSEED - Invalid command line option \"" + shown + "\" specified" + USAGE);
         EXPECT_EQ(result.out, "");
     }
 }
@@ -104,7 +104,7 @@ TEST_F(TabseedRun, EveryArgumentIsReadAfterAnErrorButNoEntryIsWritten)
 {
     const RunResult result = RunProgram({"-BAD", "-FILE=A.TXT", "-COUNT=3"});
     EXPECT_EQ(result.status, 1);
-    EXPECT_EQ(result.err, "\r\nTABSEED - Invalid command line option \"-BAD\" specified" + kUsage + AddingTo("A.TXT"));
+    EXPECT_EQ(result.err, "\r\nTABSEED - Invalid command line option \"-BAD\" specified" + USAGE + AddingTo("A.TXT"));
     EXPECT_EQ(FileText("A.TXT"), Header());
 }
 
@@ -115,14 +115,14 @@ TEST_F(TabseedRun, OnlyTheLastOpenedFileGetsTheEntries)
     EXPECT_EQ(result.err, AddingTo("A.TXT") + AddingTo("B.TXT"));
     EXPECT_EQ(result.out, "");
     EXPECT_EQ(FileText("A.TXT"), Header());
-    EXPECT_EQ(FileText("B.TXT"), Header() + Entries(kSeed, 2));
+    EXPECT_EQ(FileText("B.TXT"), Header() + Entries(SEED, 2));
 }
 
 TEST_F(TabseedRun, ASecondRunAppendsItsHeaderAndEntries)
 {
     RunProgram({"-FILE=A.TXT", "-COUNT=2"});
     RunProgram({"-FILE=A.TXT", "-COUNT=3"});
-    EXPECT_EQ(FileText("A.TXT"), Header() + Entries(kSeed, 2) + Header() + Entries(kSeed, 3));
+    EXPECT_EQ(FileText("A.TXT"), Header() + Entries(SEED, 2) + Header() + Entries(SEED, 3));
 }
 
 TEST_F(TabseedRun, AFileThatCannotBeOpenedIsReportedAndTheEntriesGoElsewhere)
@@ -131,13 +131,13 @@ TEST_F(TabseedRun, AFileThatCannotBeOpenedIsReportedAndTheEntriesGoElsewhere)
     RunResult result = RunProgram({"-FILE=DIR", "-COUNT=2"});
     EXPECT_EQ(result.status, 1);
     EXPECT_EQ(result.err, "\nTABSEED - Could Not Open DIR ");
-    EXPECT_EQ(result.out, Entries(kSeed, 2));
+    EXPECT_EQ(result.out, Entries(SEED, 2));
 
     result = RunProgram({"-FILE=A.TXT", "-FILE=DIR", "-COUNT=2"});
     EXPECT_EQ(result.status, 1);
     EXPECT_EQ(result.err, AddingTo("A.TXT") + "\nTABSEED - Could Not Open DIR ");
     EXPECT_EQ(result.out, "");
-    EXPECT_EQ(FileText("A.TXT"), Header() + Entries(kSeed, 2));
+    EXPECT_EQ(FileText("A.TXT"), Header() + Entries(SEED, 2));
 }
 
 TEST_F(TabseedRun, FileNamesOfAnyLengthAreHandled)
@@ -151,7 +151,7 @@ TEST_F(TabseedRun, FileNamesOfAnyLengthAreHandled)
     ASSERT_GT(name.size(), 255u);
     RunResult result = RunProgram({"-FILE=" + name, "-COUNT=1"});
     EXPECT_EQ(result.status, 0);
-    EXPECT_EQ(FileText(name), Header() + Entries(kSeed, 1));
+    EXPECT_EQ(FileText(name), Header() + Entries(SEED, 1));
 
     const std::string tooLong(5000, 'L');
     result = RunProgram({"-FILE=" + tooLong, "-COUNT=0"});

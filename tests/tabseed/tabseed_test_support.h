@@ -67,7 +67,7 @@ inline std::string Entries(std::uint32_t seed, std::uint32_t count)
 
 inline std::string Header()
 {
-    return std::string(kFileHeader);
+    return std::string(FILE_HEADER);
 }
 
 } // namespace tabseed::testing

@@ -12,17 +12,13 @@
 #include "pages/priq/priq_editor.h"
 #include "pages/qos/qos_editor.h"
 #include "pages/rules/rule_editor.h"
+#include "support/fresh_image.h"
 #include "tables/config_tables.h"
 
 namespace talvex {
 namespace {
 
-std::unique_ptr<ConfigImage> FreshImage()
-{
-    auto image = std::make_unique<ConfigImage>();
-    ResetTables(*image);
-    return image;
-}
+using testing::FreshImage;
 
 // Marks an entry used by the least its table counts: a lone Else action, a
 // lone kept flag bit.

@@ -7,18 +7,14 @@
 
 #include "config/config_file.h"
 #include "pages/qos/qos_config_table.h"
+#include "support/fresh_image.h"
 
 namespace talvex {
 namespace {
 
 using ::testing::ElementsAre;
 
-std::unique_ptr<ConfigImage> FreshImage()
-{
-    auto image = std::make_unique<ConfigImage>();
-    ResetTables(*image);
-    return image;
-}
+using testing::FreshImage;
 
 // A node whose every byte is set, so a lost or misplaced byte shows.
 QosNode MarkedNode(std::uint8_t seed)

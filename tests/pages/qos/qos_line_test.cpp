@@ -4,16 +4,12 @@
 
 #include "config/config_file.h"
 #include "pages/qos/qos_line.h"
+#include "support/fresh_image.h"
 
 namespace talvex {
 namespace {
 
-std::unique_ptr<ConfigImage> FreshImage()
-{
-    auto image = std::make_unique<ConfigImage>();
-    ResetTables(*image);
-    return image;
-}
+using testing::FreshImage;
 
 TEST(QosLineText, EmptyEntriesReadUnusedWithTwoDigitNumber)
 {

@@ -293,39 +293,6 @@ TEST(MaskEditorAccept, FlagBitsWithoutInUseStayWithoutIt)
     EXPECT_EQ(record.flags, 0x0100);
 }
 
-TEST(MaskEditorAccept, UntouchedValuesKeepTheirBytes)
-{
-    struct Case {
-        const char* what;
-        void (*shape)(AddressMask&);
-    };
-    const Case cases[] = {
-        {"TTL 2700000000 ticks", [](AddressMask& r) { r.ttlTicks = 2700000000u; }},
-        {"TTL not whole seconds", [](AddressMask& r) { r.ttlTicks = 19; }},
-        {"bytes past the length", [](AddressMask& r) { r.srcMask[9] = 0x33; r.dstMask[0] = 1; }},
-        {"length above 16", [](AddressMask& r) { r.srcLength = 40; }},
-        {"base without a row", [](AddressMask& r) { r.srcBase = 0x93; }},
-        {"action without a row", [](AddressMask& r) { r.defaultAction = 0xE1; }},
-        {"destination template only", [](AddressMask& r) { r.dstKeyType = 5; }},
-        {"key type without a row", [](AddressMask& r) { r.srcKeyType = 20; }},
-    };
-    for (const Case& c : cases) {
-        AddressMask record = UsedRecord();
-        c.shape(record);
-        const MaskEditorFields opening = Opened(record);
-        const auto before = BytesOf(record);
-        EXPECT_TRUE(AcceptMaskFields(opening, opening, record)) << c.what;
-        EXPECT_EQ(BytesOf(record), before) << c.what;
-
-        // An edit elsewhere still leaves them alone.
-        MaskEditorFields f = opening;
-        f.qos = "7";
-        ASSERT_TRUE(AcceptMaskFields(opening, f, record)) << c.what;
-        record.qosNode = 0;
-        EXPECT_EQ(BytesOf(record), before) << c.what;
-    }
-}
-
 TEST(MaskEditorTemplates, IpAddrPlusPortOnBothSides)
 {
     AddressMask record = UsedRecord();

@@ -102,19 +102,6 @@ TEST(PriQEditorOk, CheckBoxesGiveThePositionBits)
     }
 }
 
-TEST(PriQEditorOk, UntouchedBoxesKeepTheFlags)
-{
-    for (const std::uint16_t flags : {0x0031, 0x0061, 0x0071, 0x0010, 0x0150}) {
-        PriQTable table = MakePriQTable({{3, flags}});
-        PriQEditorSession session(table, 3);
-        PriQEditorFields fields = session.openingFields();
-        fields.metrics[2] = "77";
-        ASSERT_TRUE(session.accept(fields)) << flags;
-        EXPECT_EQ(table[3].flags, flags);
-        EXPECT_EQ(table[3].metric3, 77);
-    }
-}
-
 TEST(PriQEditorOk, KeepsEveryBitOutsideThePositionBits)
 {
     EXPECT_EQ(EncodePriQFlags(0x0101, true, false), 0x0111);

@@ -256,38 +256,6 @@ TEST(RuleEditor, EncodingKeepsEveryBitItDoesNotOwn)
     EXPECT_TRUE(std::equal(now.begin() + 22, now.begin() + 32, was.begin() + 22));
 }
 
-TEST(RuleEditor, UntouchedValuesKeepTheirBytes)
-{
-    struct Case {
-        const char* what;
-        void (*shape)(RuleRecord&);
-    };
-    const Case cases[] = {
-        {"bytes past the length", [](RuleRecord& r) { r.patternData[5] = r.patternMask[9] = 1; }},
-        {"length above 16", [](RuleRecord& r) { r.patternLength = 20; r.frameLength = 20; }},
-        {"negative length", [](RuleRecord& r) { r.patternLength = -1; }},
-        {"Len not the pattern length", [](RuleRecord& r) { r.frameLength = 7; }},
-        {"condition without a row", [](RuleRecord& r) { r.condition = 0x06; }},
-        {"actions without a row", [](RuleRecord& r) { r.thenAction = 0x06; r.elseAction = 0xFF; }},
-        {"base without a row", [](RuleRecord& r) { r.ruleFlags = RULE_DEFINED | 0x90; }},
-    };
-    for (const Case& c : cases) {
-        RuleRecord rule = ComparisonRule(BASE_FRAGS, 0x0000, 12, {0x0A, 0x00}, {0xFF, 0xF0});
-        c.shape(rule);
-        const RuleEditorFields opening = OpenAndDecode(rule, 3);
-        const RuleRecord before = rule;
-        EXPECT_TRUE(AcceptRuleEditor(opening, opening, rule)) << c.what;
-        EXPECT_TRUE(SameBytes(rule, before)) << c.what;
-
-        // An edit elsewhere still leaves them alone.
-        RuleEditorFields fields = opening;
-        fields.elseParam = "9";
-        ASSERT_TRUE(AcceptRuleEditor(opening, fields, rule)) << c.what;
-        rule.elseParam = before.elseParam;
-        EXPECT_TRUE(SameBytes(rule, before)) << c.what;
-    }
-}
-
 TEST(RuleEditor, EnablingFollowsTheSelectedRows)
 {
     const RuleEditorEnabling comparison = RuleEditorEnablingFor(0x0000, 0x08, 0x11);

@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <cstring>
 #include <memory>
+#include <optional>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -104,10 +105,13 @@ void Verify(const ConfigImage& image)
 bool SameRecord(const void* a, const void* b) { return std::memcmp(a, b, RECORD_SIZE) == 0; }
 
 // Every record is opened in its editor and OK pressed on the fields exactly
-// as the editor showed them: OK is refused with nothing stored, or keeps
-// every byte as the opening left it. Then, on a copy of the opened record,
-// one edit picked by the record's bytes and OK: only the bytes that edit
-// owns may change.
+// as the editor showed them. On a used entry OK is refused with nothing
+// stored, or keeps every byte as the opening left it, but for what the
+// editor made itself rather than read (a template's offsets and masks). On
+// an unused entry OK makes a new entry from what is shown: it is refused
+// with nothing stored, or stores what a second opening shows again. Then, on
+// a copy of the opened used record, one edit picked by the record's bytes and
+// OK: only the bytes that edit owns may change.
 
 void EditRules(ConfigImage& image)
 {
@@ -119,6 +123,22 @@ void EditRules(ConfigImage& image)
         const RuleEditorFields opening = DecodeRuleEditor(rule, r);
         RuleEditorEnablingFor(opening.condition, opening.thenAction, opening.elseAction);
         const RuleRecord opened = rule;
+        if (!restore.isUsed()) {
+            if (!AcceptRuleEditor(std::nullopt, opening, rule)) {
+                Expect(SameRecord(&rule, &opened), "a refused new rule stores nothing");
+                rule = restore;
+                continue;
+            }
+            const RuleEditorFields again = DecodeRuleEditor(rule, r);
+            Expect(again.patternData == opening.patternData
+                       && again.patternMask == opening.patternMask
+                       && again.offset == opening.offset && again.base == opening.base
+                       && again.thenAction == opening.thenAction
+                       && again.elseAction == opening.elseAction
+                       && rule.frameLength == rule.patternLength,
+                   "a new rule stores what its editor showed");
+            continue;
+        }
         const bool accepted = AcceptRuleEditor(opening, opening, rule);
         Expect(SameRecord(&rule, &opened), "OK without edits keeps every byte of the rule");
 
@@ -136,6 +156,7 @@ void EditRules(ConfigImage& image)
 
 void EditMasks(ConfigImage& image)
 {
+    constexpr std::uint64_t ADDRESS_SIDES = OwnedBytes(12, 52);
     for (int m = 0; m < MASK_COUNT; ++m) {
         Isolated<AddressMask> isolated(image.maskTable[static_cast<std::size_t>(m)]);
         AddressMask& mask = *isolated;
@@ -144,13 +165,27 @@ void EditMasks(ConfigImage& image)
         const MaskEditorFields opening = DecodeMaskFields(mask, m);
         MaskEnablingFor(opening);
         const AddressMask opened = mask;
+        if (!restore.isUsed()) {
+            if (!AcceptMaskFields(std::nullopt, opening, mask)) {
+                Expect(SameRecord(&mask, &opened), "a refused new mask stores nothing");
+                mask = restore;
+                continue;
+            }
+            Expect(DecodeMaskFields(mask, m) == opening, "a new mask stores what its editor showed");
+            continue;
+        }
+        // With templates the editor shows the template's sides, not the stored ones.
+        const std::uint64_t made = opening.useTemplates ? ADDRESS_SIDES : 0;
         const bool accepted = AcceptMaskFields(opening, opening, mask);
-        Expect(SameRecord(&mask, &opened), "OK without edits keeps every byte of the mask");
+        ExpectOnlyOwnedBytesChanged(RecordBytes(opened), RecordBytes(mask), made,
+                                    "OK without edits keeps every byte of the mask");
+        Expect(!accepted || DecodeMaskFields(mask, m) == opening,
+               "OK without edits stores the mask as its editor showed it");
 
         AddressMask edited = opened;
         MaskEditorFields fields = opening;
         const std::uint64_t owned =
-            EditMaskFields(fields, opened, PickFor(RecordBytes(opened), m));
+            EditMaskFields(fields, opened, PickFor(RecordBytes(opened), m)) | made;
         MaskEnablingFor(fields);
         if (AcceptMaskFields(opening, fields, edited)) {
             Expect(edited.srcLength + edited.dstLength > 0, "an accepted mask holds a byte");
@@ -164,9 +199,9 @@ void EditMasks(ConfigImage& image)
 }
 
 // OK runs the structure pass over the whole table, which may rewrite the
-// derived QoS node and queue number of every entry: without edits the table
-// must come out as the opening left it, with that pass run. The edit is
-// checked before the pass.
+// derived QoS node and queue number of every entry: without edits on a used
+// entry the table must come out as the opening left it, with that pass run.
+// The encoding is checked before the pass.
 void EditQueues(ConfigImage& image)
 {
     for (int e = 0; e < PRIQ_COUNT; ++e) {
@@ -179,6 +214,18 @@ void EditQueues(ConfigImage& image)
             RunStructurePass(*passed);
 
             PriorityQueueEntry edited = (*opened)[entry];
+            if (session.makesNewEntry()) {
+                if (EncodePriQEntry(std::nullopt, opening, edited)) {
+                    const std::uint16_t position = PositionBits(edited);
+                    Expect(DecodePriQEntry(edited, e) == opening
+                               && (position == PQ_START || position == PQ_MIDDLE
+                                   || position == PQ_END || position == (PQ_START | PQ_END)),
+                           "a new queue entry stores what its editor showed, in one of the "
+                           "four positions");
+                }
+                session.cancel();
+                continue;
+            }
             PriQEditorFields fields = opening;
             const std::uint64_t owned = EditQueueFields(fields, PickFor(RecordBytes(edited), e));
             EncodePriQEntry(opening, fields, edited);
@@ -204,6 +251,19 @@ void EditQosNodes(ConfigImage& image)
             WriteQosOpenDefaults(node);
             const QosEditorFields opening = DecodeQosEditor(node, q);
             const QosNode opened = node;
+            if (!restore.isUsed()) {
+                // Rates and seconds are shown rounded, so a new node is
+                // checked by its boxes: the flags are stored as shown.
+                if (AcceptQosEditor(std::nullopt, opening, node)) {
+                    Expect(node.flags == EncodeQosFlags(opened.flags, opening),
+                           "a new node stores the boxes its editor showed");
+                    Consume(QosLineText(image, static_cast<std::uint32_t>(q)));
+                } else {
+                    Expect(SameRecord(&node, &opened), "a refused new node stores nothing");
+                }
+                node = restore;
+                continue;
+            }
             const bool accepted = AcceptQosEditor(opening, opening, node);
             Expect(SameRecord(&node, &opened), "OK without edits keeps every byte of the node");
 

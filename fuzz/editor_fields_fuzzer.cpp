@@ -6,6 +6,7 @@
 #include <cstring>
 #include <fuzzer/FuzzedDataProvider.h>
 #include <memory>
+#include <optional>
 #include <span>
 #include <string>
 
@@ -69,7 +70,10 @@ void RuleEditor(FuzzedDataProvider& input)
     RuleEditorEnablingFor(fields.condition, fields.thenAction, fields.elseAction);
 
     const RuleRecord before = rule;
-    if (!AcceptRuleEditor(opening, fields, rule)) {
+    // The editor made a new rule, or opened a used one.
+    const ShownAtOpen<RuleEditorFields> shown =
+        input.ConsumeBool() ? std::nullopt : ShownAtOpen<RuleEditorFields>(opening);
+    if (!AcceptRuleEditor(shown, fields, rule)) {
         Expect(Same(&rule, &before), "a refused rule OK stores nothing");
         return;
     }
@@ -126,7 +130,9 @@ void MaskEditor(FuzzedDataProvider& input)
     MaskEnablingFor(fields);
 
     const AddressMask before = mask;
-    if (!AcceptMaskFields(opening, fields, mask)) {
+    const ShownAtOpen<MaskEditorFields> shown =
+        input.ConsumeBool() ? std::nullopt : ShownAtOpen<MaskEditorFields>(opening);
+    if (!AcceptMaskFields(shown, fields, mask)) {
         Expect(Same(&mask, &before), "a refused mask OK stores nothing");
         return;
     }

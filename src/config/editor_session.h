@@ -1,8 +1,9 @@
 #pragma once
 // One run of an editor on one live record, apart from its widgets. Opening
 // takes the restore copy of the record (the editor then writes its defaults
-// into the record at once) and notes the fields the editor shows. OK encodes
-// the fields into the record; every other ending, the destruction of a
+// into the record at once), notes whether the entry was unused (the editor
+// then makes a new entry) and notes the fields the editor shows. OK encodes
+// the fields into the record (config/edited_inputs.h); every other ending, the destruction of a
 // session that is still open included, writes the restore copy back. Both
 // endings are final and may be asked for again: a second accept() of an
 // accepted session and every cancel() after the first change nothing.
@@ -13,6 +14,7 @@
 // is the editor's OK.
 #include <utility>
 
+#include "config/edited_inputs.h"
 #include "config/preconditions.h"
 
 namespace talvex {
@@ -26,6 +28,8 @@ public:
 
     int entryNumber() const { return entry_; }
     const Record& restoreCopy() const { return restoreCopy_; }
+    // Opened on an unused entry: OK makes a new entry from every field shown.
+    bool makesNewEntry() const { return newEntry_; }
 
     // The fields as the editor shows them after opening, against which OK
     // decides what the operator changed.
@@ -41,7 +45,9 @@ public:
     {
         if (state_ != State::Open)
             return state_ == State::Accepted;
-        if (!encode(openingFields_, current, record_))
+        const ShownAtOpen<Fields> opening =
+            newEntry_ ? ShownAtOpen<Fields>() : ShownAtOpen<Fields>(openingFields_);
+        if (!encode(opening, current, record_))
             return false;
         state_ = State::Accepted;
         return true;
@@ -63,7 +69,8 @@ protected:
     // Opens on entry `entry` of `table` (RequireEntry): takes the restore copy.
     template <typename Table>
     EditorSession(Table& table, int entry)
-        : record_(EntryAt(table, entry)), entry_(entry), restoreCopy_(record_)
+        : record_(EntryAt(table, entry)), entry_(entry), restoreCopy_(record_),
+          newEntry_(!record_.isUsed())
     {
     }
 
@@ -72,13 +79,15 @@ protected:
 private:
     // OK's encoding: false, with `record` untouched, when a field read is
     // invalid.
-    virtual bool encode(const Fields& opening, const Fields& current, Record& record) = 0;
+    virtual bool encode(const ShownAtOpen<Fields>& opening, const Fields& current,
+                        Record& record) = 0;
 
     enum class State { Open, Accepted, Cancelled };
 
     Record& record_;
     int entry_;
     Record restoreCopy_;
+    bool newEntry_;
     Fields openingFields_{};
     State state_ = State::Open;
 };
@@ -88,7 +97,7 @@ private:
 // record).
 template <typename Record, typename Fields, void (*WriteDefaults)(Record&),
           Fields (*Decode)(const Record&, int),
-          bool (*Encode)(const Fields&, const Fields&, Record&)>
+          bool (*Encode)(const ShownAtOpen<Fields>&, const Fields&, Record&)>
 class RecordEditorSession final : public EditorSession<Record, Fields> {
 public:
     template <typename Table>
@@ -99,7 +108,8 @@ public:
     }
 
 private:
-    bool encode(const Fields& opening, const Fields& current, Record& record) override
+    bool encode(const ShownAtOpen<Fields>& opening, const Fields& current,
+                Record& record) override
     {
         return Encode(opening, current, record);
     }

@@ -210,8 +210,8 @@ MaskEditorEnabling MaskEnablingFor(const MaskEditorFields& fields)
     return enabling;
 }
 
-bool AcceptMaskFields(const MaskEditorFields& opening, const MaskEditorFields& fields,
-                      AddressMask& record)
+bool AcceptMaskFields(const ShownAtOpen<MaskEditorFields>& opening,
+                      const MaskEditorFields& fields, AddressMask& record)
 {
     using F = MaskEditorFields;
     const auto edited = [&](auto... inputs) { return InputsEdited(opening, fields, inputs...); };
@@ -249,13 +249,17 @@ bool AcceptMaskFields(const MaskEditorFields& opening, const MaskEditorFields& f
     }
 
     // A side's offset, mask bytes, length, base and key type are encoded
-    // together, from the templates box and the side's list and two boxes.
+    // together, from the templates box and the side's list and two boxes;
+    // with templates at open the boxes showed the template, so the side is
+    // stored as shown.
+    const bool templatesShown = opening && opening->useTemplates;
     for (const AddressSide& side : ADDRESS_SIDES) {
-        if (edited(&F::useTemplates, side.choice, side.offsetText, side.maskText)
+        if ((templatesShown || edited(&F::useTemplates, side.choice, side.offsetText,
+                                      side.maskText))
             && !EncodeSide(side, fields, result))
             return false;
     }
-    // A mask needs at least one byte on one of its sides, stored or typed.
+    // A mask needs at least one byte on one of its sides, kept or stored.
     if (result.srcLength + result.dstLength == 0)
         return false;
     record = result;

@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "config/code_tables.h"
+#include "config/edited_inputs.h"
 #include "config/editor_session.h"
 #include "config/records.h"
 
@@ -33,6 +34,8 @@ struct MaskEditorFields {
     bool auditConnections = false;
     int defaultAction = 0;          // "Default Action:" list
     std::string defaultParam;
+
+    bool operator==(const MaskEditorFields&) const = default;
 };
 
 struct MaskEditorEnabling {
@@ -65,20 +68,23 @@ void FieldRefresh(const AddressMask& record, MaskEditorFields& fields);
 
 MaskEditorEnabling MaskEnablingFor(const MaskEditorFields& fields);
 
-// OK. `opening` holds the fields as the editor showed them when it opened,
-// `fields` the fields now. A stored value is encoded again only when one of
-// its inputs changed; every other value is kept as stored and its text is
-// not read. The inputs: each number (TTL, QoS, key group, parameter) its own
-// box; the flag bits the four boxes; the default action its list; each
-// address side (offset, mask bytes, length, base, key type) the templates
-// box and the side's list, offset and mask. What is read must convert (a
+// OK. `opening` holds the fields as the editor showed them when it opened on
+// a used mask, none for a new mask; `fields` the fields now. A new mask is
+// encoded from every field. In a used mask a stored value is encoded again
+// only when one of its inputs changed; every other value is kept as stored
+// and its text is not read. The inputs: each number (TTL, QoS, key group,
+// parameter) its own box; the flag bits the four boxes; the default action
+// its list; each address side (offset, mask bytes, length, base, key type)
+// the templates box and the side's list, offset and mask. A mask shown with
+// templates shows the template's offsets and masks, not the stored ones, so
+// both its sides are stored as shown. What is read must convert (a
 // mask text empty or yielding at least one byte), and the two sides of the
 // result must hold at least one mask byte between them; then the result is
 // stored and true returned. Otherwise false, and the record is untouched.
 // Bits and bytes the editor does not own keep their value. The caller sets
 // `modified` on true.
-bool AcceptMaskFields(const MaskEditorFields& opening, const MaskEditorFields& fields,
-                      AddressMask& record);
+bool AcceptMaskFields(const ShownAtOpen<MaskEditorFields>& opening,
+                      const MaskEditorFields& fields, AddressMask& record);
 
 // The up-down arrows beside an offset box: the box's number moved by `delta`
 // and kept within 0 to 255. A box without a number counts as 0.

@@ -2,7 +2,6 @@
 
 #include <optional>
 
-#include "config/edited_inputs.h"
 #include "config/number_reads.h"
 #include "config/preconditions.h"
 #include "pages/priq/priq_structure.h"
@@ -55,8 +54,8 @@ std::uint16_t EncodePriQFlags(std::uint16_t oldFlags, bool startChecked, bool en
     return static_cast<std::uint16_t>(flags | PQ_IN_USE);
 }
 
-bool EncodePriQEntry(const PriQEditorFields& opening, const PriQEditorFields& fields,
-                     PriorityQueueEntry& entry)
+bool EncodePriQEntry(const ShownAtOpen<PriQEditorFields>& opening,
+                     const PriQEditorFields& fields, PriorityQueueEntry& entry)
 {
     using F = PriQEditorFields;
     // The inputs of each stored value: the QoS node and each metric its own
@@ -70,7 +69,7 @@ bool EncodePriQEntry(const PriQEditorFields& opening, const PriQEditorFields& fi
     }
     LeU16* const metrics[] = {&result.metric1, &result.metric2, &result.metric3, &result.metric4};
     for (std::size_t i = 0; i < fields.metrics.size(); ++i) {
-        if (fields.metrics[i] == opening.metrics[i])
+        if (opening && fields.metrics[i] == opening->metrics[i])
             continue;
         const std::optional<std::uint32_t> metric = ReadUnsigned(fields.metrics[i]);
         if (!metric)
@@ -90,8 +89,8 @@ PriQEditorSession::PriQEditorSession(PriQTable& table, int entryNumber)
     setOpeningFields(DecodePriQEntry(record(), entryNumber));
 }
 
-bool PriQEditorSession::encode(const PriQEditorFields& opening, const PriQEditorFields& current,
-                               PriorityQueueEntry& entry)
+bool PriQEditorSession::encode(const ShownAtOpen<PriQEditorFields>& opening,
+                               const PriQEditorFields& current, PriorityQueueEntry& entry)
 {
     if (!EncodePriQEntry(opening, current, entry))
         return false;

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <string>
 
+#include "config/edited_inputs.h"
 #include "config/editor_session.h"
 #include "pages/priq/priq_table.h"
 
@@ -37,13 +38,15 @@ void WritePriQOpenDefaults(PriQTable& table, int entryNumber);
 std::uint16_t EncodePriQFlags(std::uint16_t oldFlags, bool startChecked, bool endChecked);
 
 // OK's encoding. `opening` holds the fields as the editor showed them when it
-// opened, `fields` the fields now. A stored value is encoded again only when
-// one of its inputs changed: the QoS node and each metric from its own box
+// opened on a used entry, none for a new entry; `fields` the fields now. A new
+// entry is encoded from every field, so it always gets one of the four
+// positions. In a used entry a stored value is encoded again only when one of
+// its inputs changed: the QoS node and each metric from its own box
 // (read as "%u" reads it), the position bits and PQ_IN_USE from the two check
 // boxes; every other value is kept as stored and its text is not read. False,
 // with the entry untouched, when a text read holds no number.
-bool EncodePriQEntry(const PriQEditorFields& opening, const PriQEditorFields& fields,
-                     PriorityQueueEntry& entry);
+bool EncodePriQEntry(const ShownAtOpen<PriQEditorFields>& opening,
+                     const PriQEditorFields& fields, PriorityQueueEntry& entry);
 
 // One run of the editor on entry `entryNumber` of the live table
 // (EditorSession): opening writes WritePriQOpenDefaults and shows
@@ -58,7 +61,7 @@ public:
     bool qosBoxEnabled() const { return openingFields().startChecked; }
 
 private:
-    bool encode(const PriQEditorFields& opening, const PriQEditorFields& current,
+    bool encode(const ShownAtOpen<PriQEditorFields>& opening, const PriQEditorFields& current,
                 PriorityQueueEntry& entry) override;
 
     PriQTable& table_;

@@ -2,7 +2,6 @@
 
 #include <optional>
 
-#include "config/edited_inputs.h"
 #include "config/number_reads.h"
 #include "pages/qos/qos_units.h"
 
@@ -60,7 +59,8 @@ std::uint16_t EncodeQosFlags(std::uint16_t oldFlags, const QosEditorFields& fiel
     return flags;
 }
 
-bool AcceptQosEditor(const QosEditorFields& opening, const QosEditorFields& fields, QosNode& node)
+bool AcceptQosEditor(const ShownAtOpen<QosEditorFields>& opening,
+                     const QosEditorFields& fields, QosNode& node)
 {
     using F = QosEditorFields;
     // The inputs of each stored value. Low and High are per-second figures

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <string>
 
+#include "config/edited_inputs.h"
 #include "config/editor_session.h"
 #include "config/records.h"
 
@@ -46,15 +47,16 @@ inline bool ThresholdControlsEnabled(bool thresholdsChecked) { return thresholds
 // The node's flags with the editor's seven bits taken from the fields.
 std::uint16_t EncodeQosFlags(std::uint16_t oldFlags, const QosEditorFields& fields);
 
-// OK. `opening` holds the fields as the editor showed them when it opened,
-// `fields` the fields now. A stored value is encoded again only when one of
-// its inputs changed: rate interval from the rate, sample period from the
+// OK. `opening` holds the fields as the editor showed them when it opened on
+// a used node, none for a new node; `fields` the fields now. A new node is
+// encoded from every field. In a used node a stored value is encoded again
+// only when one of its inputs changed: rate interval from the rate, sample period from the
 // seconds, each threshold from its own text and the seconds, the flags from
 // the boxes; every other value is kept as stored and its text is not read.
 // When every text read is valid, stores the result and returns true;
 // otherwise returns false and leaves the node untouched.
-bool AcceptQosEditor(const QosEditorFields& opening, const QosEditorFields& fields,
-                     QosNode& node);
+bool AcceptQosEditor(const ShownAtOpen<QosEditorFields>& opening,
+                     const QosEditorFields& fields, QosNode& node);
 
 // One run of the editor on one node of the live table, opened with
 // QosEditorSession(table, index).

@@ -79,8 +79,8 @@ bool EncodePattern(const RuleEditorFields& fields, bool blockEdited, bool length
     mask.fill(0xFF);
     const int n = ParseDottedHex(fields.patternData, data);
     const int m = ParseDottedHex(fields.patternMask, mask);
-    // Texts as shown always agree (both show the stored length), so this
-    // refuses only an edited data or mask text.
+    // Texts shown for a used rule always agree (both show the stored
+    // length), so there this refuses only an edited data or mask text.
     if (m != n && !fields.patternMask.empty())
         return false;
     if (lengthEdited) {
@@ -167,8 +167,8 @@ RuleEditorEnabling RuleEditorEnablingFor(std::uint32_t condition, std::uint32_t 
     return enabling;
 }
 
-bool AcceptRuleEditor(const RuleEditorFields& opening, const RuleEditorFields& fields,
-                      RuleRecord& record)
+bool AcceptRuleEditor(const ShownAtOpen<RuleEditorFields>& opening,
+                      const RuleEditorFields& fields, RuleRecord& record)
 {
     using F = RuleEditorFields;
     const auto edited = [&](auto... inputs) { return InputsEdited(opening, fields, inputs...); };

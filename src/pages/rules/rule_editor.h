@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "config/edited_inputs.h"
 #include "config/editor_session.h"
 #include "config/records.h"
 
@@ -49,10 +50,11 @@ struct RuleEditorEnabling {
 RuleEditorEnabling RuleEditorEnablingFor(std::uint32_t condition, std::uint32_t thenAction,
                                          std::uint32_t elseAction);
 
-// OK. `opening` holds the fields as the editor showed them when it opened,
-// `fields` the fields now. A stored value is encoded again only when one of
-// its inputs changed; every other value is kept as stored and its box is not
-// read. The inputs: offset, Then and Else parameters their own boxes; the
+// OK. `opening` holds the fields as the editor showed them when it opened on
+// a used rule, none for a new rule; `fields` the fields now. A new rule is
+// encoded from every field. In a used rule a stored value is encoded again
+// only when one of its inputs changed; every other value is kept as stored
+// and its box is not read. The inputs: offset, Then and Else parameters their own boxes; the
 // base, Then and Else codes their lists; the condition bits the condition and
 // operator lists; the comparison block (pattern length, data and mask, or P1
 // to P4) the condition, both pattern texts and the four parameters; the frame
@@ -60,8 +62,8 @@ RuleEditorEnabling RuleEditorEnablingFor(std::uint32_t condition, std::uint32_t 
 // without a number, or a non-empty mask whose byte count differs from the
 // data's) return false and leave the record untouched. Every bit the editor
 // does not own is kept.
-bool AcceptRuleEditor(const RuleEditorFields& opening, const RuleEditorFields& fields,
-                      RuleRecord& record);
+bool AcceptRuleEditor(const ShownAtOpen<RuleEditorFields>& opening,
+                      const RuleEditorFields& fields, RuleRecord& record);
 
 // One run of the editor on one slot of the live table, opened with
 // RuleEditorSession(table, slot). The wizards' results reach only the

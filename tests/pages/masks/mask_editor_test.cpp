@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <vector>
 
 #include "pages/masks/mask_editor.h"
@@ -169,19 +170,48 @@ TEST(MaskEditorAccept, RefusesInputThatDoesNotConvertAndLeavesTheRecord)
     }
 }
 
-TEST(MaskEditorAccept, SourceMaskAloneIsStoredWithAnEmptyDestination)
+TEST(MaskEditorAccept, NewMaskIsStoredAsShown)
 {
-    AddressMask record{};
-    record.dstMask[5] = 0x77;  // left over from an earlier use
-    record.dstMask[0] = 0;
+    // A deleted mask keeps its key types and the other fields Delete leaves.
+    struct Case {
+        const char* what;
+        std::uint8_t keyTypes;
+        const char* srcMask;  // typed, or null for an untouched OK
+        std::uint8_t srcLength, dstLength, dstOffset;
+    } const cases[] = {
+        {"typed source, empty destination", 0, "FF.FF.FF.FF", 4, 0, 0},
+        {"deleted template mask, untouched", 5, nullptr, 4, 4, 16},
+    };
+    for (const Case& c : cases) {
+        AddressMask record{};
+        record.srcKeyType = record.dstKeyType = c.keyTypes;
+        record.dstMask[5] = 0x77;  // left over from an earlier use
+        record.ttlTicks = 2160;
+        const MaskEditorFields opening = Opened(record);
+        MaskEditorFields f = opening;
+        if (c.srcMask != nullptr)
+            f.srcMask = c.srcMask;
+        ASSERT_TRUE(AcceptMaskFields(std::nullopt, f, record)) << c.what;
+        EXPECT_EQ(record.srcLength, c.srcLength) << c.what;
+        EXPECT_EQ(record.dstLength, c.dstLength) << c.what;
+        EXPECT_EQ(record.dstOffset, c.dstOffset) << c.what;
+        EXPECT_EQ(record.dstMask[5], 0) << c.what;
+        EXPECT_EQ(record.ttlTicks, 2160u) << c.what;
+        EXPECT_EQ(record.flags, 0x0003) << c.what;
+    }
+}
+
+TEST(MaskEditorAccept, UsedMaskShownWithTemplatesIsStoredAsTheTemplateShowsIt)
+{
+    AddressMask record = UsedRecord();  // two source bytes at offset 0
+    record.srcKeyType = 5;              // IP addr: four bytes at 12 and 16
+    record.dstKeyType = 5;
     const MaskEditorFields opening = Opened(record);
-    MaskEditorFields f = opening;
-    f.srcMask = "FF.FF.FF.FF";
-    ASSERT_TRUE(AcceptMaskFields(opening, f, record));
+    ASSERT_TRUE(AcceptMaskFields(opening, opening, record));
+    EXPECT_EQ(record.srcOffset, 12);
     EXPECT_EQ(record.srcLength, 4);
-    EXPECT_EQ(record.dstLength, 0);
-    EXPECT_EQ(record.dstMask[5], 0x77);  // the destination was not edited: kept
-    EXPECT_EQ(record.flags, 0x0003);
+    EXPECT_EQ(record.dstOffset, 16);
+    EXPECT_EQ(record.dstLength, 4);
 }
 
 TEST(MaskEditorAccept, MaskTextStopsAtTheFirstByteThatDoesNotFit)

@@ -72,15 +72,25 @@ TEST(PriQEditorOpen, ShowsTheEntryAsStored)
     EXPECT_EQ(session.openingFields(), expected);
 }
 
-TEST(PriQEditorOk, FreshEntryZeroKeepsWhatTheOpeningWrote)
+TEST(PriQEditorOk, NewEntryAlwaysGetsAPosition)
 {
-    // Untouched boxes keep the flags the opening wrote: no position yet (an
-    // intermediate level at entry 0 would be no better a structure).
+    // Entry 0, and an entry below an end, open with no position: an
+    // untouched OK makes a new entry an intermediate level, as the boxes
+    // show; a used entry keeps what it holds.
+    struct Case {
+        int entry;
+        std::uint16_t stored;
+    } const cases[] = {{0, 0x0021}, {5, 0x0021}, {7, 0x0001}};
+    for (const Case& c : cases) {
+        PriQTable table = MakePriQTable({{4, 0x0041}, {6, 0x0041}, {7, 0x0001}});
+        PriQEditorSession session(table, c.entry);
+        ASSERT_TRUE(session.accept(session.openingFields()));
+        EXPECT_EQ(table[static_cast<std::size_t>(c.entry)].flags, c.stored) << c.entry;
+    }
     PriQTable table{};
     PriQEditorSession session(table, 0);
     ASSERT_TRUE(session.accept(session.openingFields()));
-    EXPECT_EQ(table[0].flags, 0x0001);
-    EXPECT_EQ(PriQLineText(table[0], 0), "   Pri Q #00: Invalid position bits 0x00");
+    EXPECT_EQ(PriQLineText(table[0], 0), "   Pri Q #00: |          Intermediate Priority");
 }
 
 TEST(PriQEditorOk, CheckBoxesGiveThePositionBits)

@@ -60,17 +60,21 @@ TEST(RuleEditor, OpenOnUsedSlotLeavesTheRecordAlone)
     EXPECT_TRUE(SameBytes(rule, original));
 }
 
-TEST(RuleEditor, NewRuleAcceptedUnchangedKeepsWhatTheOpeningWrote)
+TEST(RuleEditor, NewRuleAcceptedUnchangedIsAComparisonOnNoBytes)
 {
-    RuleRecord rule = ResetSlot(12);
-    const RuleEditorFields fields = OpenAndDecode(rule, 12);
-    EXPECT_EQ(fields.rule, "12");
-    EXPECT_EQ(fields.patternData, "");
-    EXPECT_EQ(fields.patternMask, "");
-    const RuleRecord opened = rule;
-    ASSERT_TRUE(AcceptRuleEditor(fields, fields, rule));
-    EXPECT_EQ(rule.codeWord(), NEW_RULE_DEFAULT);
-    EXPECT_TRUE(SameBytes(rule, opened));  // the reset letters stay past length 0
+    auto table = std::make_unique<RuleTable>();
+    RuleRecord& rule = (*table)[12];
+    rule = ResetSlot(12);
+    rule.frameLength = 5;  // left from an earlier rule
+    RuleEditorSession session(*table, 12);
+    EXPECT_TRUE(session.makesNewEntry());
+    EXPECT_EQ(session.openingFields().patternData, "");
+    ASSERT_TRUE(session.accept(session.openingFields()));
+    RuleRecord expected = ResetSlot(12);
+    expected.setCodeWord(NEW_RULE_DEFAULT);
+    expected.patternData = {};  // the reset letters are not kept past length 0
+    expected.patternMask = {};
+    EXPECT_TRUE(SameBytes(rule, expected));
 }
 
 TEST(RuleEditor, DecodeShowsCodesAndUnsignedNumbers)

@@ -86,8 +86,8 @@ void RenderLists(ConfigImage& image)
 void ListWithTalvexCfg(ConfigImage& image)
 {
     std::ostringstream out;
+    DeriveAsPagesOpen(image);
     for (const ConfigTable* table : ConfigTables()) {
-        table->openPage(image);
         for (int entry = 0; entry < table->entryCount(); ++entry)
             out << table->lineText(image, entry) << '\n';
     }

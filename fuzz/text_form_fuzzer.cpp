@@ -18,7 +18,7 @@ namespace {
 void ReadText(std::string_view text)
 {
     auto image = std::make_unique<ConfigImage>();
-    textform::TextError error;
+    Failure error;
     if (!textform::ReadConfigText(text, *image, error)) {
         const auto lines = std::count(text.begin(), text.end(), '\n') + 1;
         Expect(error.line >= 1 && error.line <= lines, "a refusal names a line of the text");

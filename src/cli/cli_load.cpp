@@ -9,9 +9,9 @@ namespace talvex::cli {
 bool LoadForCli(ConfigImage& image, const std::string& fileName, std::ostream& err)
 {
     const OpenedConfig opened = OpenConfig(image, fileName);
-    if (!opened.loaded)
-        err << "talvexcfg: " << fileName << ": " << opened.loadFailure << "\n";
-    return opened.loaded;
+    if (opened.loadFailure)
+        err << "talvexcfg: " << fileName << ": " << opened.loadFailure->reason << "\n";
+    return !opened.loadFailure;
 }
 
 } // namespace talvex::cli

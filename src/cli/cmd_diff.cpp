@@ -16,12 +16,8 @@ namespace {
 
 // The list line of entry n as its page shows it; `view` is the image as the
 // pages leave it when they open (the priority-queue structure pass run).
-std::string ListLine(std::string_view textFormName, const ConfigImage& view, int n)
+std::string ListLine(TableKind kind, const ConfigImage& view, int n)
 {
-    const TableKind kind = textFormName == "rule" ? TableKind::Rules
-        : textFormName == "qos"                   ? TableKind::Qos
-        : textFormName == "mask"                  ? TableKind::Masks
-                                                  : TableKind::PriQ;
     return ConfigTableOf(kind).lineText(view, n);
 }
 
@@ -64,8 +60,7 @@ int CmdDiff(const Args& args, std::ostream& out, std::ostream& err)
         return EXIT_LOAD_OR_USAGE;
     for (Side* side : {&a, &b}) {
         side->view = std::make_unique<ConfigImage>(*side->image);
-        for (const ConfigTable* table : ConfigTables())
-            table->openPage(*side->view);
+        DeriveAsPagesOpen(*side->view);
     }
 
     std::string text;
@@ -78,13 +73,13 @@ int CmdDiff(const Args& args, std::ostream& out, std::ostream& err)
     if (genA != genB)
         pair("generation", " " + std::string(genA), " " + std::string(genB));
     for (const textform::TableForm& table : textform::TableForms()) {
-        for (int n = 0; n < table.count; ++n) {
+        for (int n = 0; n < table.count(); ++n) {
             const auto entryA = table.entry(*a.image, n);
             const auto entryB = table.entry(*b.image, n);
             if (std::ranges::equal(entryA, entryB))
                 continue;
-            pair(std::string(table.name) + " " + std::to_string(n),
-                 " " + ListLine(table.name, *a.view, n), " " + ListLine(table.name, *b.view, n));
+            pair(std::string(table.name()) + " " + std::to_string(n),
+                 " " + ListLine(table.kind, *a.view, n), " " + ListLine(table.kind, *b.view, n));
             text.append("<").append(textform::DifferingFields(table, entryA, entryB));
             text.append("\n>")
                 .append(textform::DifferingFields(table, entryB, entryA))

@@ -57,9 +57,9 @@ int CmdImport(const Args& args, std::ostream& /*out*/, std::ostream& err)
         return EXIT_LOAD_OR_USAGE;
     }
     auto image = std::make_unique<ConfigImage>();
-    textform::TextError error;
-    if (!textform::ReadConfigText(text, *image, error)) {
-        err << "talvexcfg: " << shownName << ":" << error.line << ": " << error.reason << "\n";
+    Failure failure;
+    if (!textform::ReadConfigText(text, *image, failure)) {
+        err << "talvexcfg: " << shownName << ":" << failure.line << ": " << failure.reason << "\n";
         return EXIT_LOAD_OR_USAGE;
     }
     if (!SaveConfig(*image, args[1], &reason)) {

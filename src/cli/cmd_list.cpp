@@ -25,7 +25,7 @@ int CmdList(const Args& args, std::ostream& out, std::ostream& err)
     auto image = std::make_unique<ConfigImage>();
     if (!LoadForCli(*image, args[1], err))
         return EXIT_LOAD_OR_USAGE;
-    table->openPage(*image);
+    table->deriveOnOpen(*image);
     for (int entry = 0; entry < table->entryCount(); ++entry)
         out << table->lineText(*image, entry) << '\n';
     return EXIT_OK;

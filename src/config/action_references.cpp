@@ -5,7 +5,7 @@ namespace talvex {
 namespace {
 
 // True when the parameter held a or b and now holds the other one.
-bool SwapReference(std::uint8_t actionByte, LeI16& param, ReferencedTable table, int a, int b)
+bool SwapReference(std::uint8_t actionByte, LeI16& param, TableKind table, int a, int b)
 {
     if (ActionReferenceTable(actionByte) != table)
         return false;
@@ -17,26 +17,26 @@ bool SwapReference(std::uint8_t actionByte, LeI16& param, ReferencedTable table,
 
 } // namespace
 
-ReferencedTable ActionReferenceTable(std::uint8_t actionByte)
+std::optional<TableKind> ActionReferenceTable(std::uint8_t actionByte)
 {
     switch (actionByte) {
     case ACTION_GOTO_SEQUENCE:
     case ACTION_GOTO_RULE:
-        return ReferencedTable::Rules;
+        return TableKind::Rules;
     case ACTION_QOS:
-        return ReferencedTable::QosNodes;
+        return TableKind::Qos;
     case ACTION_ADDRESS_MASK:
     case ACTION_AUDIT_FORWARD:
     case ACTION_AUDIT_NEXT_RULE:
-        return ReferencedTable::AddressMasks;
+        return TableKind::Masks;
     case ACTION_PRIORITY_QUEUE:
-        return ReferencedTable::PriorityQueues;
+        return TableKind::PriQ;
     default:
-        return ReferencedTable::None;
+        return std::nullopt;
     }
 }
 
-void SwapActionReferences(ConfigImage& image, ReferencedTable table, int a, int b,
+void SwapActionReferences(ConfigImage& image, TableKind table, int a, int b,
                           RewrittenEntries& rewritten)
 {
     for (int r = 0; r < RULE_COUNT; ++r) {

@@ -3,17 +3,18 @@
 // of rules and the default action of address masks, and the renumbering of
 // those parameters when a list page exchanges two of its entries.
 #include <cstdint>
+#include <optional>
 
 #include "config/records.h"
 #include "config/rewritten_entries.h"
+#include "config/table_kind.h"
 
 namespace talvex {
 
-enum class ReferencedTable { None, Rules, QosNodes, AddressMasks, PriorityQueues };
-
-// The table whose entry number an action's parameter holds. The whole action
-// byte counts: a code with any of the three upper bits set refers to nothing.
-ReferencedTable ActionReferenceTable(std::uint8_t actionByte);
+// The table whose entry number an action's parameter holds, none for an
+// action without a reference. The whole action byte counts: a code with any
+// of the three upper bits set refers to nothing.
+std::optional<TableKind> ActionReferenceTable(std::uint8_t actionByte);
 
 // An entry number after entries a and b changed places: a becomes b, b
 // becomes a, anything else stays.
@@ -27,7 +28,7 @@ constexpr int ExchangedNumber(int value, int a, int b)
 // address masks, used or not. Parameters are compared as signed 16-bit
 // numbers, each against its value from before, so a and b are exchanged,
 // never merged. Adds the rules and masks whose parameters it rewrote.
-void SwapActionReferences(ConfigImage& image, ReferencedTable table, int a, int b,
+void SwapActionReferences(ConfigImage& image, TableKind table, int a, int b,
                           RewrittenEntries& rewritten);
 
 } // namespace talvex

@@ -144,4 +144,11 @@ std::optional<std::string_view> LookupCodeText(std::span<const CodeEntry> table,
     return std::nullopt;
 }
 
+std::uint32_t ShownChoiceCode(std::span<const CodeEntry> table, std::uint32_t code)
+{
+    if (LookupCodeEntry(table, code) != nullptr)
+        return code;
+    return table.front().code;
+}
+
 } // namespace talvex

@@ -45,4 +45,9 @@ const CodeEntry* LookupCodeEntry(std::span<const CodeEntry> table, std::uint32_t
 std::optional<std::string_view> LookupCodeText(std::span<const CodeEntry> table,
                                                std::uint32_t code);
 
+// The code a freshly filled choice list shows after selecting `code`: the
+// code itself when a row has it, else that of the table's first row, which
+// the fill selected.
+std::uint32_t ShownChoiceCode(std::span<const CodeEntry> table, std::uint32_t code);
+
 } // namespace talvex

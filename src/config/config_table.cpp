@@ -41,11 +41,15 @@ RewrittenEntries ConfigTable::exchange(ConfigImage& image, int a, int b) const
     return rewritten;
 }
 
-ListUpdate ConfigTable::openPage(ConfigImage&) const { return {.allLines = true}; }
+void ConfigTable::deriveOnOpen(ConfigImage&) const {}
 
-ListUpdate ConfigTable::activatePage(ConfigImage&) const { return {}; }
+void ConfigTable::deriveAfterChange(ConfigImage&) const {}
 
-ListUpdate ConfigTable::afterChange(ConfigImage&) const { return {}; }
+ListUpdate ConfigTable::openUpdate() const { return {.allLines = true}; }
+
+ListUpdate ConfigTable::activateUpdate() const { return {}; }
+
+ListUpdate ConfigTable::changeUpdate() const { return {}; }
 
 // Only the tables that move override this; exchange() asks no other.
 void ConfigTable::renumberReferences(ConfigImage&, int, int, RewrittenEntries&) const {}

@@ -12,13 +12,13 @@
 #include <optional>
 #include <span>
 #include <string>
-#include <string_view>
 #include <utility>
 #include <vector>
 
 #include "config/preconditions.h"
 #include "config/records.h"
 #include "config/rewritten_entries.h"
+#include "config/table_kind.h"
 
 namespace talvex {
 
@@ -47,7 +47,8 @@ struct DeleteResult {
     bool operator==(const DeleteResult&) const = default;
 };
 
-// What a list draws again after a hook of its table ran, in this order.
+// What a list draws when its page opens, becomes current again, or after a
+// command changed its table, in this order.
 struct ListUpdate {
     bool allLines = false;     // every line
     bool fitWidth = false;     // then FitListWidth
@@ -61,9 +62,8 @@ public:
     virtual ~ConfigTable() = default;
 
     TableKind kind() const { return kind_; }
-    // talvexcfg's word for the table: "rules", "masks", "priq" or "qos".
-    std::string_view name() const { return name_; }
-    int entryCount() const { return entryCount_; }
+    const TableFacts& facts() const { return FactsOf(kind_); }
+    int entryCount() const { return facts().entryCount; }
     // Whether the page offers Up and Dn.
     bool moves() const { return moves_; }
 
@@ -90,19 +90,23 @@ public:
     // `modified`.
     RewrittenEntries exchange(ConfigImage& image, int a, int b) const;
 
-    // The page is shown for the first time; by default every line is drawn,
-    // without fitting the width.
-    virtual ListUpdate openPage(ConfigImage& image) const;
-    // The page becomes the current one (each time, after the first showing).
-    virtual ListUpdate activatePage(ConfigImage& image) const;
-    // A command (Add or Edit ended with OK, Delete, Up, Dn) changed the table.
-    virtual ListUpdate afterChange(ConfigImage& image) const;
+    // The fields the page writes on its own, derived from the rest of the
+    // image, when it opens (the rules' own numbers, the queues' structure)
+    // and after a command (Add or Edit ended with OK, Delete, Up, Dn)
+    // changed the table; neither sets `modified`. By default none. talvexcfg
+    // runs the opening step to see the image as the manager shows it.
+    virtual void deriveOnOpen(ConfigImage& image) const;
+    virtual void deriveAfterChange(ConfigImage& image) const;
+
+    // What the list draws when the page is shown for the first time (by
+    // default every line, without fitting the width), when it becomes the
+    // current one again, and after a command changed the table.
+    virtual ListUpdate openUpdate() const;
+    virtual ListUpdate activateUpdate() const;
+    virtual ListUpdate changeUpdate() const;
 
 protected:
-    constexpr ConfigTable(TableKind kind, std::string_view name, int entryCount, bool moves)
-        : kind_(kind), name_(name), entryCount_(entryCount), moves_(moves)
-    {
-    }
+    constexpr ConfigTable(TableKind kind, bool moves) : kind_(kind), moves_(moves) {}
 
     // Delete's work on one entry.
     virtual void emptyEntry(ConfigImage& image, int entry) const = 0;
@@ -118,8 +122,6 @@ private:
     virtual void swapRecords(ConfigImage& image, int a, int b) const = 0;
 
     TableKind kind_;
-    std::string_view name_;
-    int entryCount_;
     bool moves_;
 };
 

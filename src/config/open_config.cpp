@@ -1,5 +1,7 @@
 #include "config/open_config.h"
 
+#include <utility>
+
 #include "config/config_file.h"
 
 namespace talvex {
@@ -9,7 +11,9 @@ OpenedConfig OpenConfig(ConfigImage& image, const std::optional<std::string>& fi
     OpenedConfig opened;
     ResetTables(image);
     if (fileName) {
-        opened.loaded = LoadConfig(image, *fileName, &opened.loadFailure);
+        std::string reason;
+        if (!LoadConfig(image, *fileName, &reason))
+            opened.loadFailure = Failure{std::move(reason)};
         opened.oldFormatPromptDue = image.masksBlockAbsent || image.priQBlockAbsent;
     } else {
         image.masksBlockAbsent = false;

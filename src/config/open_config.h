@@ -7,13 +7,13 @@
 #include <optional>
 #include <string>
 
+#include "config/failure.h"
 #include "config/records.h"
 
 namespace talvex {
 
 struct OpenedConfig {
-    bool loaded = true;         // false when a named file failed to load
-    std::string loadFailure;    // why, in a few words
+    std::optional<Failure> loadFailure;  // set when a named file failed to load
     bool oldFormatPromptDue = false;
 };
 

@@ -125,6 +125,22 @@ struct RuleRecord {
         elseAction = static_cast<std::uint8_t>(v >> 24);
     }
     bool isUsed() const { return codeWord() != 0; }
+
+    // P1 to P4 (index 0 to 3) of a parameterised condition, four
+    // little-endian u32 values in `patternData`.
+    std::uint32_t conditionParam(int index) const
+    {
+        std::uint32_t value = 0;
+        for (std::size_t i = 4; i-- > 0;)
+            value = (value << 8) | patternData[static_cast<std::size_t>(index) * 4 + i];
+        return value;
+    }
+    void setConditionParam(int index, std::uint32_t value)
+    {
+        for (std::size_t i = 0; i < 4; ++i)
+            patternData[static_cast<std::size_t>(index) * 4 + i] =
+                static_cast<std::uint8_t>(value >> (8 * i));
+    }
 };
 
 // ---- QoS nodes ---------------------------------------------------------

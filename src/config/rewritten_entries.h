@@ -1,16 +1,14 @@
 #pragma once
-// The four tables by kind, and a set of entries per table: what an exchange
-// of two entries rewrote, so a list can draw exactly those lines again.
+// A set of entries per table: what an exchange of two entries rewrote, so a
+// list can draw exactly those lines again.
 #include <array>
 #include <bitset>
 #include <cstddef>
 
 #include "config/records.h"
+#include "config/table_kind.h"
 
 namespace talvex {
-
-enum class TableKind { Rules, Masks, PriQ, Qos };
-constexpr std::size_t TABLE_KIND_COUNT = 4;
 
 class RewrittenEntries {
 public:

@@ -18,8 +18,7 @@ StartupState StartUp(ConfigImage& image, const std::string& commandLineText)
     }
     OpenedConfig opened = OpenConfig(image, fileName);
     state.fileName = state.newFile ? NEW_FILE_NAME : commandLineText;
-    if (!opened.loaded) {
-        state.loadFailed = true;
+    if (opened.loadFailure) {
         state.loadFailure = std::move(opened.loadFailure);
         state.fileName = DamagedName(commandLineText);
     }
@@ -27,15 +26,15 @@ StartupState StartUp(ConfigImage& image, const std::string& commandLineText)
     return state;
 }
 
-std::vector<PageKind> SheetPages(const ConfigImage& image)
+std::vector<TableKind> SheetTables(const ConfigImage& image)
 {
-    std::vector<PageKind> pages{PageKind::Rules};
+    std::vector<TableKind> tables{TableKind::Rules};
     if (!image.masksBlockAbsent)
-        pages.push_back(PageKind::AddressMasks);
+        tables.push_back(TableKind::Masks);
     if (!image.priQBlockAbsent)
-        pages.push_back(PageKind::PriorityQueue);
-    pages.insert(pages.end(), {PageKind::Qos, PageKind::Verify, PageKind::Info});
-    return pages;
+        tables.push_back(TableKind::PriQ);
+    tables.push_back(TableKind::Qos);
+    return tables;
 }
 
 } // namespace talvex

@@ -2,11 +2,13 @@
 // The start-up of the manager up to the property sheet, apart from windows:
 // reset, new or load, the damaged name, the run-time fields, and whether the
 // old-format prompt is due.
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "config/open_config.h"
 #include "config/records.h"
+#include "config/table_kind.h"
 
 namespace talvex {
 
@@ -14,8 +16,7 @@ struct StartupState {
     std::string fileName;    // shown in the caption and written on save
     std::string loadedName;  // the file named on the command line, if any
     bool newFile = false;
-    bool loadFailed = false;
-    std::string loadFailure;  // why the load failed, for the record
+    std::optional<Failure> loadFailure;  // set when the load failed
     bool oldFormatPromptDue = false;
 };
 
@@ -23,9 +24,9 @@ struct StartupState {
 // prompt's answer is ApplyOldFormatAnswer.
 StartupState StartUp(ConfigImage& image, const std::string& commandLineText);
 
-// The sheet's pages in their order; the two optional pages only while their
-// block is present.
-enum class PageKind { Rules, AddressMasks, PriorityQueue, Qos, Verify, Info };
-std::vector<PageKind> SheetPages(const ConfigImage& image);
+// The tables whose pages the sheet shows, in their order: the address masks
+// and the priority queues only while their block is present. The Verify and
+// Info pages always follow them.
+std::vector<TableKind> SheetTables(const ConfigImage& image);
 
 } // namespace talvex

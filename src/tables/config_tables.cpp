@@ -27,12 +27,18 @@ std::span<const ConfigTable* const> ConfigTables() { return TABLES; }
 const ConfigTable* FindConfigTable(std::string_view name)
 {
     for (const ConfigTable* table : TABLES) {
-        if (table->name() == name)
+        if (table->facts().listWord == name)
             return table;
     }
     return nullptr;
 }
 
 const ConfigTable& ConfigTableOf(TableKind kind) { return *TABLES[static_cast<std::size_t>(kind)]; }
+
+void DeriveAsPagesOpen(ConfigImage& image)
+{
+    for (const ConfigTable* table : TABLES)
+        table->deriveOnOpen(image);
+}
 
 } // namespace talvex

@@ -18,4 +18,8 @@ const ConfigTable* FindConfigTable(std::string_view name);
 
 const ConfigTable& ConfigTableOf(TableKind kind);
 
+// The fields every page derives when it opens (ConfigTable::deriveOnOpen),
+// so that the image is what the manager shows.
+void DeriveAsPagesOpen(ConfigImage& image);
+
 } // namespace talvex

@@ -164,13 +164,13 @@ static_assert(OwnsEveryBitOnce(MASK_FIELDS));
 static_assert(OwnsEveryBitOnce(PRIQ_FIELDS));
 
 constexpr std::array TABLE_FORMS{
-    TableForm{"rule", RULE_COUNT, RULE_FIELDS,
+    TableForm{TableKind::Rules, RULE_FIELDS,
               [](const ConfigImage& image) { return TableBytes(image.ruleTable); }, false},
-    TableForm{"qos", QOS_COUNT, QOS_FIELDS,
+    TableForm{TableKind::Qos, QOS_FIELDS,
               [](const ConfigImage& image) { return TableBytes(image.qosTable); }, false},
-    TableForm{"mask", MASK_COUNT, MASK_FIELDS,
+    TableForm{TableKind::Masks, MASK_FIELDS,
               [](const ConfigImage& image) { return TableBytes(image.maskTable); }, false},
-    TableForm{"priq", PRIQ_COUNT, PRIQ_FIELDS,
+    TableForm{TableKind::PriQ, PRIQ_FIELDS,
               [](const ConfigImage& image) { return TableBytes(image.priQTable); }, true},
 };
 

@@ -11,6 +11,7 @@
 
 #include "config/code_tables.h"
 #include "config/records.h"
+#include "config/table_kind.h"
 
 namespace talvex::textform {
 
@@ -53,11 +54,14 @@ struct FieldForm {
 };
 
 struct TableForm {
-    std::string_view name; // the word that starts the table's entry lines
-    int count;
+    TableKind kind;
     std::span<const FieldForm> fields;
     std::span<const std::uint8_t> (*table)(const ConfigImage&);
     bool beta2Only; // the priority queues: absent from a Beta 1 configuration
+
+    // The word that starts the table's entry lines.
+    std::string_view name() const { return FactsOf(kind).textWord; }
+    int count() const { return FactsOf(kind).entryCount; }
 
     std::span<const std::uint8_t, RECORD_SIZE> entry(const ConfigImage& image, int n) const
     {

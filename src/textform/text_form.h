@@ -48,6 +48,7 @@
 #include <string>
 #include <string_view>
 
+#include "config/failure.h"
 #include "config/records.h"
 
 namespace talvex::textform {
@@ -58,14 +59,9 @@ std::string_view GenerationName(const ConfigImage& image);
 // The text of a loaded image (after ClearRuntimeFields, with the mask block).
 std::string WriteConfigText(const ConfigImage& image);
 
-struct TextError {
-    int line = 0; // counted from 1
-    std::string reason;
-};
-
 // Reads a text into the image, which it first resets; the generation flags
-// follow the header. On false `error` names the line and the reason, and
+// follow the header. On false `failure` names the line and the reason, and
 // the image holds whatever was read up to it.
-bool ReadConfigText(std::string_view text, ConfigImage& image, TextError& error);
+bool ReadConfigText(std::string_view text, ConfigImage& image, Failure& failure);
 
 } // namespace talvex::textform

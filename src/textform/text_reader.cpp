@@ -78,7 +78,7 @@ public:
         image_.masksBlockAbsent = false;
         image_.priQBlockAbsent = false;
         for (const TableForm& table : TableForms())
-            lines_.emplace_back(static_cast<std::size_t>(table.count), 0);
+            lines_.emplace_back(static_cast<std::size_t>(table.count()), 0);
     }
 
     // One line's words; false with the reason when the line is wrong.
@@ -124,8 +124,8 @@ private:
         const auto [end, error]
             = std::from_chars(entryText.data(), entryText.data() + entryText.size(), n);
         if (error != std::errc() || end != entryText.data() + entryText.size() || n < 0
-            || n >= table->count) {
-            reason = "expected an entry number from 0 to " + std::to_string(table->count - 1)
+            || n >= table->count()) {
+            reason = "expected an entry number from 0 to " + std::to_string(table->count() - 1)
                 + " after '" + words[0] + "'";
             return false;
         }
@@ -187,7 +187,7 @@ private:
 
 } // namespace
 
-bool ReadConfigText(std::string_view text, ConfigImage& image, TextError& error)
+bool ReadConfigText(std::string_view text, ConfigImage& image, Failure& failure)
 {
     Reader reader(image);
     std::vector<std::string> words;
@@ -195,15 +195,15 @@ bool ReadConfigText(std::string_view text, ConfigImage& image, TextError& error)
     for (std::size_t start = 0; start < text.size();) {
         const std::size_t end = std::min(text.find('\n', start), text.size());
         ++number;
-        if (!SplitWords(text.substr(start, end - start), words, error.reason)
-            || (!words.empty() && !reader.Line(number, words, error.reason))) {
-            error.line = number;
+        if (!SplitWords(text.substr(start, end - start), words, failure.reason)
+            || (!words.empty() && !reader.Line(number, words, failure.reason))) {
+            failure.line = number;
             return false;
         }
         start = end + 1;
     }
     if (!reader.haveHeader()) {
-        error = {1, "no header line: expected " + std::string(HEADER_HINT)};
+        failure = {"no header line: expected " + std::string(HEADER_HINT), 1};
         return false;
     }
     return true;

@@ -20,12 +20,12 @@ std::string WriteConfigText(const ConfigImage& image)
     for (const TableForm& table : TableForms()) {
         if (table.beta2Only && image.priQBlockAbsent)
             continue;
-        for (int n = 0; n < table.count; ++n) {
+        for (int n = 0; n < table.count(); ++n) {
             const auto entry = table.entry(image, n);
             const auto blank = table.entry(*fresh, n);
             if (std::ranges::equal(entry, blank))
                 continue;
-            text += std::string(table.name) + " " + std::to_string(n)
+            text += std::string(table.name()) + " " + std::to_string(n)
                 + DifferingFields(table, entry, blank) + "\n";
         }
     }

@@ -79,7 +79,7 @@ struct Side {
 
 void CheckRuleTarget(Report& report, const ConfigImage& image, int r, const Side& s)
 {
-    if (ActionReferenceTable(s.action) != ReferencedTable::Rules)
+    if (ActionReferenceTable(s.action) != TableKind::Rules)
         return;
     if (!InRange(s.param, RULE_COUNT - 2))
         report.Finding("Rule ", r, " ", s.name, " Action: Rule ", s.param, " Out Of Range\r\n");
@@ -98,7 +98,7 @@ void CheckNextRule(Report& report, const ConfigImage& image, int r, const Side& 
 
 void CheckQosTarget(Report& report, const ConfigImage& image, int r, const Side& s)
 {
-    if (ActionReferenceTable(s.action) != ReferencedTable::QosNodes)
+    if (ActionReferenceTable(s.action) != TableKind::Qos)
         return;
     if (!InRange(s.param, QOS_COUNT - 1))
         report.Finding("Rule ", r, " ", s.name, " Action: QoS ", s.param, s.qosOutOfRange);
@@ -108,7 +108,7 @@ void CheckQosTarget(Report& report, const ConfigImage& image, int r, const Side&
 
 void CheckPriQTarget(Report& report, const ConfigImage& image, int r, const Side& s)
 {
-    if (ActionReferenceTable(s.action) != ReferencedTable::PriorityQueues)
+    if (ActionReferenceTable(s.action) != TableKind::PriQ)
         return;
     if (!InRange(s.param, PRIQ_COUNT - 1))
         report.Finding("Rule ", r, " ", s.name, " Action: PriQ ", s.param, " Out Of Range\r\n");
@@ -118,7 +118,7 @@ void CheckPriQTarget(Report& report, const ConfigImage& image, int r, const Side
 
 void CheckMaskTarget(Report& report, const ConfigImage& image, int r, const Side& s)
 {
-    if (ActionReferenceTable(s.action) != ReferencedTable::AddressMasks)
+    if (ActionReferenceTable(s.action) != TableKind::Masks)
         return;
     if (!InRange(s.param, MASK_COUNT - 1))
         report.Finding("Rule ", r, " ", s.name, " Action: Mask ", s.param, " Out Of Range\r\n");

@@ -12,6 +12,7 @@
 #include "widgets/choice_list.h"
 #include "widgets/focus_hint_filter.h"
 #include "widgets/mnemonic_text.h"
+#include "widgets/view_text.h"
 
 namespace talvex {
 
@@ -32,13 +33,12 @@ void ShowWholeLineTip(QListWidget& list, const QHelpEvent& help)
 } // namespace
 
 TableListPage::TableListPage(ShellContext& context, const ConfigTable& table,
-                             const QString& caption, const char* listName, std::string_view hint,
-                             EditorRun runEditor, QWidget* parent)
-    : TalvexPage(context, caption, parent), table_(table), runEditor_(runEditor),
-      list_(new QListWidget(this))
+                             std::string_view hint, EditorRun runEditor, QWidget* parent)
+    : TalvexPage(context, ToQString(table.facts().pageCaption), parent), table_(table),
+      runEditor_(runEditor), list_(new QListWidget(this))
 {
-    list_->setObjectName(QString::fromLatin1(listName));
-    list_->setAccessibleName(caption);
+    list_->setObjectName(ToQString(table.facts().listName));
+    list_->setAccessibleName(caption());
     list_->setSelectionMode(QAbstractItemView::ExtendedSelection);
     list_->setTextElideMode(Qt::ElideNone);
     (new FocusHintFilter(context, this))->watchFocus(list_, hint);
@@ -94,14 +94,15 @@ bool TableListPage::eventFilter(QObject* watched, QEvent* event)
 void TableListPage::openPage()
 {
     list_->setFont(context().listFont());
-    apply(table_.openPage(context().image()));
+    table_.deriveOnOpen(context().image());
+    apply(table_.openUpdate());
     // Turning to the page can give the list the focus before it has lines;
     // put the caret where Qt puts it for a list with lines, so it shows.
     if (list_->hasFocus() && list_->currentRow() < 0)
         list_->setCurrentRow(0, QItemSelectionModel::NoUpdate);
 }
 
-void TableListPage::pageActivated() { apply(table_.activatePage(context().image())); }
+void TableListPage::pageActivated() { apply(table_.activateUpdate()); }
 
 QString TableListPage::lineText(int entry) const
 {
@@ -141,6 +142,12 @@ void TableListPage::apply(const ListUpdate& update)
         SelectOnlyItem(*list_, caret);
 }
 
+void TableListPage::afterChange()
+{
+    table_.deriveAfterChange(context().image());
+    apply(table_.changeUpdate());
+}
+
 void TableListPage::addEntry()
 {
     const std::optional<int> entry = table_.firstUnused(context().image());
@@ -150,7 +157,7 @@ void TableListPage::addEntry()
     if (!runEditor_(context(), *entry, this))
         return;
     showOnly(*entry);
-    apply(table_.afterChange(context().image()));
+    afterChange();
 }
 
 void TableListPage::editEntry()
@@ -166,7 +173,7 @@ void TableListPage::editEntry()
         if (!runEditor_(context(), caret, this))
             return;
         showOnly(caret);
-        apply(table_.afterChange(context().image()));
+        afterChange();
         return;
     }
 }
@@ -193,7 +200,7 @@ void TableListPage::deleteSelected()
         break;
     }
     context().setModified();
-    apply(table_.afterChange(context().image()));
+    afterChange();
 }
 
 void TableListPage::moveCaret(MoveStep step)
@@ -214,7 +221,7 @@ void TableListPage::moveCaret(MoveStep step)
     showOnly(caret);
     showOnly(*neighbour);
     context().setModified();
-    apply(table_.afterChange(context().image()));
+    afterChange();
 }
 
 } // namespace talvex

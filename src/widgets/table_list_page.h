@@ -37,17 +37,16 @@ public:
     QListWidget& list() const { return *list_; }
 
 protected:
-    // `listName` becomes the list's object name; `hint` is shown whenever
-    // the list gets the focus; Add and Edit open the editor through
-    // `runEditor`.
-    TableListPage(ShellContext& context, const ConfigTable& table, const QString& caption,
-                  const char* listName, std::string_view hint, EditorRun runEditor,
-                  QWidget* parent);
+    // The page's caption and its list's object name are the table's;
+    // `hint` is shown whenever the list gets the focus; Add and Edit open the
+    // editor through `runEditor`.
+    TableListPage(ShellContext& context, const ConfigTable& table, std::string_view hint,
+                  EditorRun runEditor, QWidget* parent);
 
-    // Gives the list the shell's list font, then draws what the table's
-    // openPage asks for.
+    // Gives the list the shell's list font, lets the table derive its fields
+    // and draws what the table asks for on opening.
     void openPage() override;
-    // Draws what the table's activatePage asks for.
+    // Draws what the table asks for on activation.
     void pageActivated() override;
 
     // Puts the text of one entry in its line; by default in place.
@@ -64,6 +63,9 @@ private:
     void showOnly(int entry);
     // Draws what a hook of the table asks for; the caret is noted first.
     void apply(const ListUpdate& update);
+    // After a command changed the table: the table derives its fields again
+    // and the list draws what the table asks for.
+    void afterChange();
 
     void addEntry();
     void editEntry();

@@ -21,7 +21,7 @@ TEST(StartUp, WithoutAFileNameStartsANewImageWithAllBlocks)
     EXPECT_EQ(state.fileName, "New TALVEX.CFG");
     EXPECT_TRUE(state.newFile);
     EXPECT_FALSE(state.oldFormatPromptDue);
-    EXPECT_EQ(SheetPages(*image).size(), 6u);
+    EXPECT_EQ(SheetTables(*image).size(), 4u);
     EXPECT_EQ(image->ruleTable[9].ruleNumber, 9);
 }
 
@@ -33,16 +33,15 @@ TEST(StartUp, AnOldFileAsksAndTheAnswerDecidesThePages)
         auto image = std::make_unique<ConfigImage>();
         const StartupState state = StartUp(*image, dir.file("beta1.cfg"));
         EXPECT_EQ(state.fileName, dir.file("beta1.cfg"));
-        EXPECT_FALSE(state.loadFailed);
+        EXPECT_FALSE(state.loadFailure);
         EXPECT_TRUE(state.oldFormatPromptDue);
         ApplyOldFormatAnswer(*image, answer);
-        const std::vector<PageKind> pages = SheetPages(*image);
+        const std::vector<TableKind> tables = SheetTables(*image);
         if (answer == OldFormatAnswer::Retain)
-            EXPECT_EQ(pages, (std::vector<PageKind>{PageKind::Rules, PageKind::AddressMasks,
-                                                    PageKind::Qos, PageKind::Verify,
-                                                    PageKind::Info}));
+            EXPECT_EQ(tables, (std::vector<TableKind>{TableKind::Rules, TableKind::Masks,
+                                                      TableKind::Qos}));
         else
-            EXPECT_EQ(pages.size(), 6u);
+            EXPECT_EQ(tables.size(), 4u);
     }
 }
 
@@ -53,13 +52,12 @@ TEST(StartUp, AFileThatFailsToLoadIsDamagedAndClearsTheRunTimeFields)
     WriteBytes(dir.file("short.cfg"), bytes);
     auto image = std::make_unique<ConfigImage>();
     const StartupState state = StartUp(*image, dir.file("short.cfg"));
-    EXPECT_TRUE(state.loadFailed);
+    ASSERT_TRUE(state.loadFailure);
     EXPECT_EQ(state.fileName, dir.path().string() + "/Damaged short.cfg");
     EXPECT_EQ(state.loadedName, dir.file("short.cfg"));
-    EXPECT_EQ(state.loadFailure, "it is 20000 bytes long, at least 22529 are needed");
+    EXPECT_EQ(state.loadFailure->reason, "it is 20000 bytes long, at least 22529 are needed");
     EXPECT_TRUE(state.oldFormatPromptDue);
-    EXPECT_EQ(SheetPages(*image), (std::vector<PageKind>{PageKind::Rules, PageKind::Qos,
-                                                         PageKind::Verify, PageKind::Info}));
+    EXPECT_EQ(SheetTables(*image), (std::vector<TableKind>{TableKind::Rules, TableKind::Qos}));
     // What was read stays, less the run-time fields.
     EXPECT_EQ(image->ruleTable[0].ruleNumber, bytes[0] | (bytes[1] << 8));
     EXPECT_EQ(image->ruleTable[0].runtimeA, 0u);

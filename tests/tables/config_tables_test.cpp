@@ -61,13 +61,13 @@ TEST(ConfigTables, AddTakesTheLowestUnusedEntryAndNothingInAFullTable)
 {
     for (const ConfigTable* table : ConfigTables()) {
         auto image = FreshImage();
-        EXPECT_EQ(table->firstUnused(*image), 0) << table->name();
+        EXPECT_EQ(table->firstUnused(*image), 0) << table->facts().listWord;
         for (int entry : {0, 1, 3})
             MarkUsed(*image, table->kind(), entry);
-        EXPECT_EQ(table->firstUnused(*image), 2) << table->name();
+        EXPECT_EQ(table->firstUnused(*image), 2) << table->facts().listWord;
         for (int entry = 0; entry < table->entryCount(); ++entry)
             MarkUsed(*image, table->kind(), entry);
-        EXPECT_EQ(table->firstUnused(*image), std::nullopt) << table->name();
+        EXPECT_EQ(table->firstUnused(*image), std::nullopt) << table->facts().listWord;
     }
 }
 
@@ -102,7 +102,7 @@ TEST(ConfigTables, UpAndDnStopAtTheEndsWithoutACaretAndOnTheQueues)
         for (const Case& c : cases) {
             const auto expected = table->moves() ? c.neighbour : std::nullopt;
             EXPECT_EQ(table->neighbour(c.caret, c.step), expected)
-                << table->name() << " caret " << c.caret;
+                << table->facts().listWord << " caret " << c.caret;
         }
     }
 }
@@ -134,13 +134,13 @@ TEST(ConfigTables, DeleteEmptiesEachSelectedEntryOnceAndSelectsTheLineAfterTheLo
             for (int entry = 0; entry <= last; ++entry)
                 MarkUsed(*image, table->kind(), entry);
             const DeleteResult result = table->deleteEntries(*image, c.selected);
-            EXPECT_EQ(result, (DeleteResult{c.emptied, c.select, c.line})) << table->name();
+            EXPECT_EQ(result, (DeleteResult{c.emptied, c.select, c.line})) << table->facts().listWord;
             std::vector<int> unused;
             for (int entry = 0; entry <= last; ++entry) {
                 if (table->lineText(*image, entry).starts_with("{Unused}"))
                     unused.insert(unused.begin(), entry);
             }
-            EXPECT_EQ(unused, c.emptied) << table->name();
+            EXPECT_EQ(unused, c.emptied) << table->facts().listWord;
         }
     }
 }
@@ -158,11 +158,10 @@ TEST(ConfigTables, ListUpdatesAfterTheHooks)
                       {TableKind::PriQ, full, {}, full},
                       {TableKind::Qos, lines, {}, {}}};
     for (const Row& row : rows) {
-        auto image = FreshImage();
         const ConfigTable& table = ConfigTableOf(row.kind);
-        EXPECT_EQ(table.openPage(*image), row.open) << table.name();
-        EXPECT_EQ(table.activatePage(*image), row.activate) << table.name();
-        EXPECT_EQ(table.afterChange(*image), row.change) << table.name();
+        EXPECT_EQ(table.openUpdate(), row.open) << table.facts().listWord;
+        EXPECT_EQ(table.activateUpdate(), row.activate) << table.facts().listWord;
+        EXPECT_EQ(table.changeUpdate(), row.change) << table.facts().listWord;
     }
 }
 

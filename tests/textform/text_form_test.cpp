@@ -44,7 +44,7 @@ TEST(TextForm, ImportOfExportIsTheResaveAndExportOfImportIsTheText)
         ASSERT_TRUE(LoadConfigBytes(*loaded, RandomFile(random)));
         ClearRuntimeFields(*loaded);
         const std::string text = WriteConfigText(*loaded);
-        TextError error;
+        Failure error;
         ASSERT_TRUE(ReadConfigText(text, *imported, error)) << error.line << ": " << error.reason;
         ASSERT_EQ(ConfigFileBytes(*imported), ConfigFileBytes(*loaded)) << text;
         ASSERT_EQ(WriteConfigText(*imported), text);
@@ -54,7 +54,7 @@ TEST(TextForm, ImportOfExportIsTheResaveAndExportOfImportIsTheText)
 TEST(TextForm, AHandWrittenHeaderAndAFewEntriesAreAWholeConfiguration)
 {
     auto image = std::make_unique<ConfigImage>();
-    TextError error;
+    Failure error;
     ASSERT_TRUE(ReadConfigText("# kept in git\n\n  TALVEX configuration Beta 1\r\n"
                                "rule 3 condition=\"Packet Sent\" thenAction=QoS thenParam=0xFFFF\n"
                                "mask 2 srcBase=FRAGS flags=MASK_AUDIT|0x8000 srcMask=ff.0A #\n",
@@ -103,7 +103,7 @@ TEST(TextForm, AWrongLineIsNamedWithWhatIsWrong)
     };
     auto image = std::make_unique<ConfigImage>();
     for (const auto& c : cases) {
-        TextError error;
+        Failure error;
         EXPECT_FALSE(ReadConfigText(c.text, *image, error)) << c.text;
         EXPECT_EQ(error.line, c.line) << c.text;
         EXPECT_NE(error.reason.find(c.reason), std::string::npos) << c.text << "\n" << error.reason;

@@ -18,7 +18,7 @@ void MaskConfigTable::emptyEntry(ConfigImage& image, int entry) const
 void MaskConfigTable::renumberReferences(ConfigImage& image, int a, int b,
                                          RewrittenEntries& rewritten) const
 {
-    SwapActionReferences(image, ReferencedTable::AddressMasks, a, b, rewritten);
+    SwapActionReferences(image, TableKind::Masks, a, b, rewritten);
 }
 
 void ClearMaskEntry(AddressMask& mask)

@@ -8,7 +8,7 @@ namespace talvex {
 
 class MaskConfigTable final : public ImageTable<&ConfigImage::maskTable> {
 public:
-    constexpr MaskConfigTable() : ImageTable(TableKind::Masks, "masks", MASK_COUNT, /*moves=*/true)
+    constexpr MaskConfigTable() : ImageTable(TableKind::Masks, /*moves=*/true)
     {
     }
 

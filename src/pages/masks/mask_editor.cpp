@@ -2,13 +2,13 @@
 
 #include <algorithm>
 #include <array>
-#include <charconv>
 #include <cstdint>
 #include <optional>
 
 #include "config/dotted_hex.h"
 #include "config/edited_inputs.h"
 #include "config/number_reads.h"
+#include "config/number_texts.h"
 #include "pages/masks/mask_templates.h"
 
 namespace talvex {
@@ -22,22 +22,10 @@ constexpr std::uint16_t EDITOR_FLAG_BITS =
 constexpr std::uint8_t KEPT_BASE_BITS = 0x0F;
 constexpr std::uint8_t KEPT_ACTION_BITS = 0xE0;
 
-// "%d" / "%u" without the process locale.
-std::string DecimalText(std::int64_t value)
-{
-    char digits[24];
-    const auto result = std::to_chars(digits, digits + sizeof digits, value);
-    return std::string(digits, result.ptr);
-}
-
-// The code a freshly filled list shows after selecting `code`: the code
-// itself when a row has it, else the table's first row, which the fill
-// selected.
+// The choice a freshly filled list shows after selecting `code`.
 int ChoiceAfterSelect(std::span<const CodeEntry> table, std::uint32_t code)
 {
-    if (LookupCodeEntry(table, code) != nullptr)
-        return static_cast<int>(code);
-    return static_cast<int>(table.front().code);
+    return static_cast<int>(ShownChoiceCode(table, code));
 }
 
 // The stored mask as its box shows it; a damaged length above 16 shows the

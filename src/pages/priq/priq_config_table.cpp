@@ -7,11 +7,7 @@ namespace talvex {
 
 namespace {
 
-ListUpdate FullRefresh(ConfigImage& image)
-{
-    RunStructurePass(image.priQTable);
-    return {.allLines = true, .fitWidth = true, .caretOnly = true};
-}
+constexpr ListUpdate FULL_REFRESH{.allLines = true, .fitWidth = true, .caretOnly = true};
 
 } // namespace
 
@@ -20,9 +16,13 @@ std::string PriQConfigTable::lineText(const ConfigImage& image, int entry) const
     return PriQLineText(entryIn(image, entry), entry);
 }
 
-ListUpdate PriQConfigTable::openPage(ConfigImage& image) const { return FullRefresh(image); }
+void PriQConfigTable::deriveOnOpen(ConfigImage& image) const { RunStructurePass(image.priQTable); }
 
-ListUpdate PriQConfigTable::afterChange(ConfigImage& image) const { return FullRefresh(image); }
+void PriQConfigTable::deriveAfterChange(ConfigImage& image) const { deriveOnOpen(image); }
+
+ListUpdate PriQConfigTable::openUpdate() const { return FULL_REFRESH; }
+
+ListUpdate PriQConfigTable::changeUpdate() const { return FULL_REFRESH; }
 
 void PriQConfigTable::emptyEntry(ConfigImage& image, int entry) const
 {

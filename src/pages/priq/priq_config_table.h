@@ -9,17 +9,20 @@ namespace talvex {
 class PriQConfigTable final : public ImageTable<&ConfigImage::priQTable> {
 public:
     constexpr PriQConfigTable()
-        : ImageTable(TableKind::PriQ, "priq", PRIQ_COUNT, /*moves=*/false)
+        : ImageTable(TableKind::PriQ, /*moves=*/false)
     {
     }
 
     std::string lineText(const ConfigImage& image, int entry) const override;
 
-    // Both run the full refresh: the structure pass (which does not set
-    // `modified`), every line, the width, and the caret line alone selected.
-    // A change may move the queue numbers and QoS nodes of other entries.
-    ListUpdate openPage(ConfigImage& image) const override;
-    ListUpdate afterChange(ConfigImage& image) const override;
+    // Opening and every change run the full refresh: the structure pass
+    // (RunStructurePass), then every line, the width, and the caret line
+    // alone selected. A change may move the queue numbers and QoS nodes of
+    // other entries.
+    void deriveOnOpen(ConfigImage& image) const override;
+    void deriveAfterChange(ConfigImage& image) const override;
+    ListUpdate openUpdate() const override;
+    ListUpdate changeUpdate() const override;
 
 protected:
     // Only the flags word becomes 0.

@@ -3,24 +3,19 @@
 #include <optional>
 
 #include "config/number_reads.h"
+#include "config/number_texts.h"
 #include "config/preconditions.h"
 #include "pages/priq/priq_structure.h"
 
 namespace talvex {
 
-namespace {
-
-std::string Decimal(std::int64_t value) { return std::to_string(value); }
-
-} // namespace
-
 PriQEditorFields DecodePriQEntry(const PriorityQueueEntry& entry, int entryNumber)
 {
     PriQEditorFields fields;
-    fields.entryNumber = Decimal(entryNumber);
-    fields.qos = Decimal(entry.qosNode.get());
-    fields.metrics = {Decimal(entry.metric1.get()), Decimal(entry.metric2.get()),
-                      Decimal(entry.metric3.get()), Decimal(entry.metric4.get())};
+    fields.entryNumber = DecimalText(entryNumber);
+    fields.qos = DecimalText(entry.qosNode.get());
+    fields.metrics = {DecimalText(entry.metric1.get()), DecimalText(entry.metric2.get()),
+                      DecimalText(entry.metric3.get()), DecimalText(entry.metric4.get())};
     fields.startChecked = (entry.flags & PQ_START) != 0;
     fields.endChecked = (entry.flags & PQ_END) != 0;
     return fields;

@@ -34,7 +34,7 @@ void QosConfigTable::emptyEntry(ConfigImage& image, int entry) const
 void QosConfigTable::renumberReferences(ConfigImage& image, int a, int b,
                                         RewrittenEntries& rewritten) const
 {
-    SwapActionReferences(image, ReferencedTable::QosNodes, a, b, rewritten);
+    SwapActionReferences(image, TableKind::Qos, a, b, rewritten);
     for (int m = 0; m < MASK_COUNT; ++m) {
         if (ExchangeQosNumber(image.maskTable[static_cast<std::size_t>(m)].qosNode, a, b))
             rewritten.add(TableKind::Masks, m);

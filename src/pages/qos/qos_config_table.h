@@ -8,7 +8,7 @@ namespace talvex {
 
 class QosConfigTable final : public ImageTable<&ConfigImage::qosTable> {
 public:
-    constexpr QosConfigTable() : ImageTable(TableKind::Qos, "qos", QOS_COUNT, /*moves=*/true) {}
+    constexpr QosConfigTable() : ImageTable(TableKind::Qos, /*moves=*/true) {}
 
     std::string lineText(const ConfigImage& image, int entry) const override;
 

@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "config/number_reads.h"
+#include "config/number_texts.h"
 #include "pages/qos/qos_units.h"
 
 namespace talvex {
@@ -25,7 +26,7 @@ QosEditorFields DecodeQosEditor(const QosNode& node, int index)
     const std::uint32_t samplePeriod = node.samplePeriod != 0u ? node.samplePeriod.get()
                                                                : DEFAULT_SAMPLE_PERIOD;
     const float seconds = SampleSeconds(samplePeriod);
-    fields.index = std::to_string(index);
+    fields.index = DecimalText(index);
     fields.rate = RateText(rateInterval);
     fields.seconds = SecondsText(samplePeriod);
     fields.low = PerSecondText(node.lowThreshold, seconds);

@@ -4,7 +4,7 @@
 #include <limits>
 
 #include "config/number_reads.h"
-#include "pages/qos/fixed_text.h"
+#include "config/number_texts.h"
 
 namespace talvex {
 

@@ -3,6 +3,7 @@
 #include <optional>
 
 #include "config/number_reads.h"
+#include "config/number_texts.h"
 
 namespace talvex {
 
@@ -69,7 +70,7 @@ std::string DottedDecimal(std::span<const std::uint8_t> bytes)
     for (std::size_t i = 0; i < bytes.size(); ++i) {
         if (i > 0)
             text += '.';
-        text += std::to_string(bytes[i]);
+        text += DecimalText(bytes[i]);
     }
     return text;
 }
@@ -82,7 +83,7 @@ std::string LoadedText(const IpFieldSpec& field, std::span<const std::uint8_t> b
     std::uint32_t value = 0;
     for (std::uint8_t b : bytes)
         value = value * 256 + b;
-    return std::to_string(value);
+    return DecimalText(value);
 }
 
 // Fills boxes and texts from the pattern, field by field where the bytes at

@@ -1,6 +1,7 @@
 #include "pages/rules/pattern_wizard.h"
 
 #include "config/number_reads.h"
+#include "config/number_texts.h"
 
 namespace talvex {
 
@@ -38,7 +39,7 @@ WizardOutput PatternOutput(std::span<const std::uint8_t> data, std::span<const s
 {
     WizardOutput output;
     output.generated = true;
-    output.display.offset = std::to_string(offset);
+    output.display.offset = DecimalText(offset);
     output.results.offset = output.display.offset;
     if (length <= 0) {
         output.display.data = NO_ITEMS_DATA_TEXT;

@@ -23,16 +23,14 @@ std::string RuleConfigTable::lineText(const ConfigImage& image, int slot) const
     return RuleLineText(entryIn(image, slot), slot);
 }
 
-ListUpdate RuleConfigTable::openPage(ConfigImage& image) const
+void RuleConfigTable::deriveOnOpen(ConfigImage& image) const
 {
     StampRuleNumbers(image.ruleTable);
-    return {.allLines = true, .fitWidth = true};
 }
 
-ListUpdate RuleConfigTable::activatePage(ConfigImage&) const
-{
-    return {.allLines = true, .fitWidth = true};
-}
+ListUpdate RuleConfigTable::openUpdate() const { return {.allLines = true, .fitWidth = true}; }
+
+ListUpdate RuleConfigTable::activateUpdate() const { return {.allLines = true, .fitWidth = true}; }
 
 void RuleConfigTable::emptyEntry(ConfigImage& image, int slot) const
 {
@@ -42,7 +40,7 @@ void RuleConfigTable::emptyEntry(ConfigImage& image, int slot) const
 void RuleConfigTable::renumberReferences(ConfigImage& image, int a, int b,
                                          RewrittenEntries& rewritten) const
 {
-    SwapActionReferences(image, ReferencedTable::Rules, a, b, rewritten);
+    SwapActionReferences(image, TableKind::Rules, a, b, rewritten);
 }
 
 void StampRuleNumbers(RuleTable& table)

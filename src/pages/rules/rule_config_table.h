@@ -9,18 +9,19 @@ namespace talvex {
 class RuleConfigTable final : public ImageTable<&ConfigImage::ruleTable> {
 public:
     constexpr RuleConfigTable()
-        : ImageTable(TableKind::Rules, "rules", RULE_COUNT, /*moves=*/true)
+        : ImageTable(TableKind::Rules, /*moves=*/true)
     {
     }
 
     std::string lineText(const ConfigImage& image, int slot) const override;
 
-    // Stamps every slot (StampRuleNumbers, which does not set `modified`);
-    // every line, then the width.
-    ListUpdate openPage(ConfigImage& image) const override;
+    // Stamps every slot (StampRuleNumbers).
+    void deriveOnOpen(ConfigImage& image) const override;
+    // Every line, then the width.
+    ListUpdate openUpdate() const override;
     // The other pages rewrite rule parameters when they move their entries:
     // every line again, then the width; selection and caret stay.
-    ListUpdate activatePage(ConfigImage& image) const override;
+    ListUpdate activateUpdate() const override;
 
 protected:
     void emptyEntry(ConfigImage& image, int slot) const override;

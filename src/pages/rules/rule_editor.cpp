@@ -7,6 +7,7 @@
 #include "config/dotted_hex.h"
 #include "config/edited_inputs.h"
 #include "config/number_reads.h"
+#include "config/number_texts.h"
 #include "pages/rules/condition_params.h"
 
 namespace talvex {
@@ -15,31 +16,6 @@ namespace {
 
 constexpr std::uint32_t FORM_COMPARISON = 1;
 constexpr std::uint8_t KEPT_HIGH_BITS = 0xE0;
-
-// The code the choice shows: the record's code when its table has that row,
-// otherwise the table's first row, which the filled list selects.
-std::uint32_t ShownCode(std::span<const CodeEntry> table, std::uint32_t code)
-{
-    if (LookupCodeEntry(table, code) != nullptr)
-        return code;
-    return table.front().code;
-}
-
-std::string Unsigned(std::uint32_t value) { return std::to_string(value); }
-
-std::uint32_t ReadParam(const Bytes<16>& bytes, int index)
-{
-    std::uint32_t value = 0;
-    for (int i = 3; i >= 0; --i)
-        value = (value << 8) | bytes[static_cast<std::size_t>(index * 4 + i)];
-    return value;
-}
-
-void WriteParam(Bytes<16>& bytes, int index, std::uint32_t value)
-{
-    for (int i = 0; i < 4; ++i)
-        bytes[static_cast<std::size_t>(index * 4 + i)] = static_cast<std::uint8_t>(value >> (8 * i));
-}
 
 const CodeEntry& ConditionRow(std::uint32_t condition)
 {
@@ -109,7 +85,7 @@ bool EncodePattern(const RuleEditorFields& fields, bool blockEdited, bool length
         record.patternMask = mask;
     } else {
         for (std::size_t k = 0; k < params.size(); ++k)
-            WriteParam(record.patternData, static_cast<int>(k), params[k]);
+            record.setConditionParam(static_cast<int>(k), params[k]);
     }
     return true;
 }
@@ -125,21 +101,21 @@ void WriteRuleOpenDefaults(RuleRecord& record)
 RuleEditorFields DecodeRuleEditor(const RuleRecord& record, int slot)
 {
     RuleEditorFields fields;
-    fields.rule = std::to_string(slot);
+    fields.rule = DecimalText(slot);
     fields.ruleType = RuleTypeTable().front().code;
     const std::uint32_t conditionCode = record.conditionWord() & CONDITION_WORD_MASK;
-    fields.condition = ShownCode(ConditionTable(), conditionCode);
-    fields.comparison = ShownCode(OperatorTable(), conditionCode);
-    fields.base = ShownCode(OffsetBaseTable(), record.offsetBase());
-    fields.thenAction = ShownCode(ActionTable(), record.thenAction & ACTION_CODE_MASK);
-    fields.elseAction = ShownCode(ActionTable(), record.elseAction & ACTION_CODE_MASK);
+    fields.condition = ShownChoiceCode(ConditionTable(), conditionCode);
+    fields.comparison = ShownChoiceCode(OperatorTable(), conditionCode);
+    fields.base = ShownChoiceCode(OffsetBaseTable(), record.offsetBase());
+    fields.thenAction = ShownChoiceCode(ActionTable(), record.thenAction & ACTION_CODE_MASK);
+    fields.elseAction = ShownChoiceCode(ActionTable(), record.elseAction & ACTION_CODE_MASK);
 
-    fields.offset = Unsigned(static_cast<std::uint16_t>(record.offset.get()));
-    fields.length = Unsigned(static_cast<std::uint16_t>(record.frameLength.get()));
-    fields.thenParam = Unsigned(static_cast<std::uint16_t>(record.thenParam.get()));
-    fields.elseParam = Unsigned(static_cast<std::uint16_t>(record.elseParam.get()));
+    fields.offset = DecimalText(static_cast<std::uint16_t>(record.offset.get()));
+    fields.length = DecimalText(static_cast<std::uint16_t>(record.frameLength.get()));
+    fields.thenParam = DecimalText(static_cast<std::uint16_t>(record.thenParam.get()));
+    fields.elseParam = DecimalText(static_cast<std::uint16_t>(record.elseParam.get()));
     for (std::size_t k = 0; k < fields.params.size(); ++k)
-        fields.params[k] = Unsigned(ReadParam(record.patternData, static_cast<int>(k)));
+        fields.params[k] = DecimalText(record.conditionParam(static_cast<int>(k)));
 
     // FormatDottedHex holds a stored length outside 0 to 16 to the bytes
     // that exist, so the editor shows at most the sixteen of each field.

@@ -1,38 +1,15 @@
 #include "pages/rules/rule_line.h"
 
 #include <algorithm>
-#include <cstdio>
 
 #include "config/byte_tests.h"
 #include "config/code_tables.h"
 #include "config/dotted_hex.h"
+#include "config/number_texts.h"
 
 namespace talvex {
 
 namespace {
-
-std::string SlotNumber(int slot)
-{
-    char text[16];
-    std::snprintf(text, sizeof text, "%03d", slot);
-    return text;
-}
-
-std::string HexByte(unsigned value)
-{
-    char text[8];
-    std::snprintf(text, sizeof text, "0x%02X", value);
-    return text;
-}
-
-// P1 to P4 of a parameterised condition, kept little-endian in patternData.
-std::uint32_t ConditionParam(const RuleRecord& rule, int index)
-{
-    std::uint32_t value = 0;
-    for (int i = 3; i >= 0; --i)
-        value = (value << 8) | rule.patternData[static_cast<std::size_t>(index * 4 + i)];
-    return value;
-}
 
 // The number of pattern bytes to show: the stored length held to the 16
 // bytes that exist.
@@ -44,7 +21,7 @@ int ShownPatternLength(const RuleRecord& rule)
 std::string ComparisonText(const RuleRecord& rule, std::string_view operatorName)
 {
     const int n = ShownPatternLength(rule);
-    std::string text = "Data @ Offset " + std::to_string(rule.offset.get()) + " ";
+    std::string text = "Data @ Offset " + DecimalText(rule.offset.get()) + " ";
     text += operatorName;
     text += ' ';
     if (AllPrintable(rule.patternData.data(), n)) {
@@ -74,14 +51,14 @@ std::string ConditionText(const RuleRecord& rule)
         return "Sent ";
     case CONDITION_CONNECTION_EXISTS:
     case CONDITION_CONNECTION_NEW:
-        return std::string(*name) + " (Mask " + std::to_string(ConditionParam(rule, 0)) + ") ";
+        return std::string(*name) + " (Mask " + DecimalText(rule.conditionParam(0)) + ") ";
     case CONDITION_POPULATION_IN:
     case CONDITION_POPULATION_OUT:
-        return std::string(*name) + " (Key Group " + std::to_string(ConditionParam(rule, 0))
-            + ", " + std::to_string(ConditionParam(rule, 1)) + " - "
-            + std::to_string(ConditionParam(rule, 2)) + ") ";
+        return std::string(*name) + " (Key Group " + DecimalText(rule.conditionParam(0))
+            + ", " + DecimalText(rule.conditionParam(1)) + " - "
+            + DecimalText(rule.conditionParam(2)) + ") ";
     default:
-        return "Condition " + HexByte(rule.condition & CONDITION_MASK) + " ";
+        return "Condition 0x" + HexByteText(static_cast<std::uint8_t>(rule.condition & CONDITION_MASK)) + " ";
     }
 }
 
@@ -95,7 +72,7 @@ std::string ActionText(std::uint8_t actionByte, std::int16_t param)
         text += row->text;
     text += ' ';
     if (row != nullptr && row->argument > 0)
-        text += std::to_string(param) + " ";
+        text += DecimalText(param) + " ";
     return text;
 }
 
@@ -104,8 +81,8 @@ std::string ActionText(std::uint8_t actionByte, std::int16_t param)
 std::string RuleLineText(const RuleRecord& rule, int slot)
 {
     if (!rule.isUsed())
-        return "{Unused} #" + SlotNumber(slot);
-    return "Rule #" + SlotNumber(slot) + ": ..." + "If " + ConditionText(rule) + "Then "
+        return "{Unused} #" + ZeroPaddedText(slot, 3);
+    return "Rule #" + ZeroPaddedText(slot, 3) + ": ..." + "If " + ConditionText(rule) + "Then "
         + ActionText(rule.thenAction, rule.thenParam) + "Else "
         + ActionText(rule.elseAction, rule.elseParam);
 }

@@ -30,15 +30,13 @@ QFont CourierNew(int pixelSize)
     return font;
 }
 
-TalvexPage* MakePage(PageKind kind, ShellContext& context)
+TalvexPage* MakeTablePage(TableKind kind, ShellContext& context)
 {
     switch (kind) {
-    case PageKind::Rules: return new CTalvexConfigRules(context);
-    case PageKind::AddressMasks: return new CTalvexConfigMasks(context);
-    case PageKind::PriorityQueue: return new CTalvexConfigPriQ(context);
-    case PageKind::Qos: return new CTalvexConfigQos(context);
-    case PageKind::Verify: return new CTalvexVerify(context);
-    case PageKind::Info: return new CTalvexConfigInfo(context);
+    case TableKind::Rules: return new CTalvexConfigRules(context);
+    case TableKind::Masks: return new CTalvexConfigMasks(context);
+    case TableKind::PriQ: return new CTalvexConfigPriQ(context);
+    case TableKind::Qos: return new CTalvexConfigQos(context);
     }
     return nullptr;
 }
@@ -79,8 +77,10 @@ void TalvexApp::StartUp(const std::string& commandLineText)
 std::unique_ptr<CTalvexPropertySheet> TalvexApp::buildSheet()
 {
     std::vector<TalvexPage*> pages;
-    for (PageKind kind : SheetPages(*image_))
-        pages.push_back(MakePage(kind, *context_));
+    for (TableKind kind : SheetTables(*image_))
+        pages.push_back(MakeTablePage(kind, *context_));
+    pages.push_back(new CTalvexVerify(*context_));
+    pages.push_back(new CTalvexConfigInfo(*context_));
     auto save = [this](const std::string& fileName, std::string& reason) {
         return SaveConfig(*image_, fileName, &reason);
     };
@@ -93,7 +93,8 @@ void TalvexApp::tellWhyLoadFailed(QWidget& sheet)
 {
     QMessageBox box(QMessageBox::Warning, sheet.windowTitle(),
                     QString::fromStdString(DamagedFileMessage(state_.loadedName,
-                                                              state_.loadFailure, state_.fileName)),
+                                                              state_.loadFailure->reason,
+                                                              state_.fileName)),
                     QMessageBox::Ok, &sheet);
     context_->RunModal(box);
 }
@@ -102,7 +103,7 @@ int TalvexApp::RunSheet()
 {
     auto sheet = buildSheet();
     PlaceBesideSheet(*hints_, *sheet);
-    if (state_.loadFailed)
+    if (state_.loadFailure)
         sheet->runAfterShown([this, shown = sheet.get()] { tellWhyLoadFailed(*shown); });
     context_->RunModal(*sheet);
     sheet.reset();

@@ -66,7 +66,7 @@ TEST(ActionReferenceTable, OnlyTheThreeWholeBytesCountAsMaskReferences)
 {
     for (int byte = 0; byte < 256; ++byte) {
         const bool expected = byte == 0x12 || byte == 0x16 || byte == 0x17;
-        EXPECT_EQ(ActionReferenceTable(static_cast<std::uint8_t>(byte)) == ReferencedTable::AddressMasks,
+        EXPECT_EQ(ActionReferenceTable(static_cast<std::uint8_t>(byte)) == TableKind::Masks,
                   expected) << byte;
     }
 }

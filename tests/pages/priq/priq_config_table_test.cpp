@@ -21,9 +21,9 @@ TEST(PriQTable, OpeningThePageAndEveryChangeRunTheStructurePass)
         auto image = std::make_unique<ConfigImage>();
         image->priQTable = TwoQueueTable();
         if (open)
-            table.openPage(*image);
+            table.deriveOnOpen(*image);
         else
-            table.afterChange(*image);
+            table.deriveAfterChange(*image);
         EXPECT_EQ(image->priQTable[4].qosNode, 7);
         EXPECT_EQ(image->priQTable[4].queueNumber, 2);
     }

@@ -31,7 +31,7 @@ TEST(RuleTable, OpeningThePageStampsEachSlotNumberIntoNumberAndIndexOnly)
     RuleTable& table = image->ruleTable;
     table = PatternedTable();
     const RuleTable before = table;
-    RuleConfigTable().openPage(*image);
+    RuleConfigTable().deriveOnOpen(*image);
     for (int s = 0; s < RULE_COUNT; ++s) {
         const auto& rule = table[static_cast<std::size_t>(s)];
         EXPECT_EQ(rule.ruleNumber, s);

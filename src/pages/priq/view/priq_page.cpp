@@ -1,14 +1,20 @@
 #include "pages/priq/view/priq_page.h"
 
+#include "pages/priq/priq_config_table.h"
 #include "pages/priq/priq_hints.h"
 #include "pages/priq/view/priq_editor_dialog.h"
-#include "tables/config_tables.h"
 
 namespace talvex {
 
+namespace {
+
+const PriQConfigTable PRIQ_TABLE;
+
+} // namespace
+
 CTalvexConfigPriQ::CTalvexConfigPriQ(ShellContext& context, QWidget* parent)
-    : TableListPage(context, ConfigTableOf(TableKind::PriQ), QStringLiteral("Priority Queue"),
-                    "priqList", PRIQ_LIST_HINT, &RunEditor<CEditQueuePriorityDlg>, parent)
+    : TableListPage(context, PRIQ_TABLE, PRIQ_LIST_HINT, &RunEditor<CEditQueuePriorityDlg>,
+                    parent)
 {
 }
 

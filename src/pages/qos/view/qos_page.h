@@ -10,11 +10,6 @@ class CTalvexConfigQos : public TableListPage {
     Q_OBJECT
 public:
     explicit CTalvexConfigQos(ShellContext& context, QWidget* parent = nullptr);
-
-protected:
-    // Puts a fresh line in place of the old one; the caret and the line's
-    // selection stay as they were.
-    void renderLine(int entry) override;
 };
 
 } // namespace talvex

@@ -2,15 +2,20 @@
 
 #include <QListWidget>
 
+#include "pages/rules/rule_config_table.h"
 #include "pages/rules/rule_hints.h"
 #include "pages/rules/view/rule_editor_dialog.h"
-#include "tables/config_tables.h"
 
 namespace talvex {
 
+namespace {
+
+const RuleConfigTable RULE_TABLE;
+
+} // namespace
+
 CTalvexConfigRules::CTalvexConfigRules(ShellContext& context, QWidget* parent)
-    : TableListPage(context, ConfigTableOf(TableKind::Rules), QStringLiteral("Rules"), "ruleList",
-                    RULES_HINT, &RunEditor<CEditRuleDlg>, parent)
+    : TableListPage(context, RULE_TABLE, RULES_HINT, &RunEditor<CEditRuleDlg>, parent)
 {
 }
 

@@ -11,8 +11,8 @@
 #include "config/dotted_hex.h"
 #include "config/little_endian.h"
 #include "config/number_reads.h"
+#include "config/number_texts.h"
 #include "fuzz_checks.h"
-#include "pages/qos/fixed_text.h"
 #include "pages/qos/qos_units.h"
 
 namespace talvex::fuzz {

@@ -119,9 +119,9 @@ void EditRules(ConfigImage& image)
         Isolated<RuleRecord> isolated(image.ruleTable[static_cast<std::size_t>(r)]);
         RuleRecord& rule = *isolated;
         const RuleRecord restore = rule;
-        WriteRuleOpenDefaults(rule);
+        WriteRuleEditorDefaults(rule);
         const RuleEditorFields opening = DecodeRuleEditor(rule, r);
-        RuleEditorEnablingFor(opening.condition, opening.thenAction, opening.elseAction);
+        RuleEditorEnablingFor(opening);
         const RuleRecord opened = rule;
         if (!restore.isUsed()) {
             if (!AcceptRuleEditor(std::nullopt, opening, rule)) {
@@ -161,33 +161,33 @@ void EditMasks(ConfigImage& image)
         Isolated<AddressMask> isolated(image.maskTable[static_cast<std::size_t>(m)]);
         AddressMask& mask = *isolated;
         const AddressMask restore = mask;
-        WriteMaskOpenDefaults(mask);
-        const MaskEditorFields opening = DecodeMaskFields(mask, m);
-        MaskEnablingFor(opening);
+        WriteMaskEditorDefaults(mask);
+        const MaskEditorFields opening = DecodeMaskEditor(mask, m);
+        MaskEditorEnablingFor(opening);
         const AddressMask opened = mask;
         if (!restore.isUsed()) {
-            if (!AcceptMaskFields(std::nullopt, opening, mask)) {
+            if (!AcceptMaskEditor(std::nullopt, opening, mask)) {
                 Expect(SameRecord(&mask, &opened), "a refused new mask stores nothing");
                 mask = restore;
                 continue;
             }
-            Expect(DecodeMaskFields(mask, m) == opening, "a new mask stores what its editor showed");
+            Expect(DecodeMaskEditor(mask, m) == opening, "a new mask stores what its editor showed");
             continue;
         }
         // With templates the editor shows the template's sides, not the stored ones.
         const std::uint64_t made = opening.useTemplates ? ADDRESS_SIDES : 0;
-        const bool accepted = AcceptMaskFields(opening, opening, mask);
+        const bool accepted = AcceptMaskEditor(opening, opening, mask);
         ExpectOnlyOwnedBytesChanged(RecordBytes(opened), RecordBytes(mask), made,
                                     "OK without edits keeps every byte of the mask");
-        Expect(!accepted || DecodeMaskFields(mask, m) == opening,
+        Expect(!accepted || DecodeMaskEditor(mask, m) == opening,
                "OK without edits stores the mask as its editor showed it");
 
         AddressMask edited = opened;
         MaskEditorFields fields = opening;
         const std::uint64_t owned =
             EditMaskFields(fields, opened, PickFor(RecordBytes(opened), m)) | made;
-        MaskEnablingFor(fields);
-        if (AcceptMaskFields(opening, fields, edited)) {
+        MaskEditorEnablingFor(fields);
+        if (AcceptMaskEditor(opening, fields, edited)) {
             Expect(edited.srcLength + edited.dstLength > 0, "an accepted mask holds a byte");
             Consume(MaskLineText(edited, m));
         }
@@ -215,9 +215,9 @@ void EditQueues(ConfigImage& image)
 
             PriorityQueueEntry edited = (*opened)[entry];
             if (session.makesNewEntry()) {
-                if (EncodePriQEntry(std::nullopt, opening, edited)) {
+                if (AcceptPriQEditor(std::nullopt, opening, edited)) {
                     const std::uint16_t position = PositionBits(edited);
-                    Expect(DecodePriQEntry(edited, e) == opening
+                    Expect(DecodePriQEditor(edited, e) == opening
                                && (position == PQ_START || position == PQ_MIDDLE
                                    || position == PQ_END || position == (PQ_START | PQ_END)),
                            "a new queue entry stores what its editor showed, in one of the "
@@ -228,7 +228,7 @@ void EditQueues(ConfigImage& image)
             }
             PriQEditorFields fields = opening;
             const std::uint64_t owned = EditQueueFields(fields, PickFor(RecordBytes(edited), e));
-            EncodePriQEntry(opening, fields, edited);
+            AcceptPriQEditor(opening, fields, edited);
             ExpectOnlyOwnedBytesChanged(RecordBytes((*opened)[entry]), RecordBytes(edited), owned,
                                         "a queue edit changes only the bytes it owns");
 
@@ -248,7 +248,7 @@ void EditQosNodes(ConfigImage& image)
             Isolated<QosNode> isolated(image.qosTable[static_cast<std::size_t>(q)]);
             QosNode& node = *isolated;
             const QosNode restore = node;
-            WriteQosOpenDefaults(node);
+            WriteQosEditorDefaults(node);
             const QosEditorFields opening = DecodeQosEditor(node, q);
             const QosNode opened = node;
             if (!restore.isUsed()) {

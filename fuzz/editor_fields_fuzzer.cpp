@@ -67,7 +67,7 @@ void RuleEditor(FuzzedDataProvider& input)
         if (input.ConsumeBool())
             *text = Text(input);
     }
-    RuleEditorEnablingFor(fields.condition, fields.thenAction, fields.elseAction);
+    RuleEditorEnablingFor(fields);
 
     const RuleRecord before = rule;
     // The editor made a new rule, or opened a used one.
@@ -103,7 +103,7 @@ void MaskEditor(FuzzedDataProvider& input)
 {
     AddressMask mask = ConsumeRecord<AddressMask>(input);
     const int entry = input.ConsumeIntegralInRange(0, MASK_COUNT - 1);
-    const MaskEditorFields opening = DecodeMaskFields(mask, entry);
+    const MaskEditorFields opening = DecodeMaskEditor(mask, entry);
     MaskEditorFields fields = opening;
     if (input.ConsumeBool()) {
         fields.useTemplates = !fields.useTemplates;
@@ -127,12 +127,12 @@ void MaskEditor(FuzzedDataProvider& input)
         if (input.ConsumeBool())
             *text = Text(input);
     }
-    MaskEnablingFor(fields);
+    MaskEditorEnablingFor(fields);
 
     const AddressMask before = mask;
     const ShownAtOpen<MaskEditorFields> shown =
         input.ConsumeBool() ? std::nullopt : ShownAtOpen<MaskEditorFields>(opening);
-    if (!AcceptMaskFields(shown, fields, mask)) {
+    if (!AcceptMaskEditor(shown, fields, mask)) {
         Expect(Same(&mask, &before), "a refused mask OK stores nothing");
         return;
     }
@@ -162,7 +162,7 @@ void MaskEditor(FuzzedDataProvider& input)
     Expect((mask.dstMask == before.dstMask && mask.dstLength == before.dstLength)
                || sideWritten(mask.dstMask, mask.dstLength),
            "a written destination side has 0 to 16 bytes and zeros after them");
-    DecodeMaskFields(mask, entry);
+    DecodeMaskEditor(mask, entry);
     MaskLineText(mask, entry);
 }
 

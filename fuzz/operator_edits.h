@@ -28,7 +28,7 @@ std::uint64_t EditRuleFields(RuleEditorFields& fields, std::size_t pick);
 // The mask's record is needed for the refreshes a click or a choice runs.
 std::uint64_t EditMaskFields(MaskEditorFields& fields, const AddressMask& record,
                              std::size_t pick);
-// The bytes of the entry as EncodePriQEntry leaves them, before the
+// The bytes of the entry as AcceptPriQEditor leaves them, before the
 // structure pass of OK.
 std::uint64_t EditQueueFields(PriQEditorFields& fields, std::size_t pick);
 std::uint64_t EditQosFields(QosEditorFields& fields, std::size_t pick);

@@ -19,9 +19,10 @@
 
 namespace talvex {
 
-template <typename Record, typename Fields>
+template <typename Record, typename FieldsType>
 class EditorSession {
 public:
+    using Fields = FieldsType;
     virtual ~EditorSession() { cancel(); }
     EditorSession(const EditorSession&) = delete;
     EditorSession& operator=(const EditorSession&) = delete;

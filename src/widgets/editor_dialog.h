@@ -3,13 +3,10 @@
 // button, Return, accept(), done(Accepted)) ends the dialog as accepted only
 // once commit() succeeded, and keeps it open otherwise; every other ending
 // (Cancel, Escape, the window's close button, reject(), done() with any
-// other code) runs cancel() first. An editor holds its EditorSession as a
-// member: commit() is the session's accept(), cancel() its cancel(), and a
-// dialog destroyed without either restores its record through the session's
-// own destructor.
+// other code) runs cancel() first. The editors' own base is
+// RecordEditorDialog.
 #include <QDialog>
 
-#include "widgets/shell_context.h"
 
 namespace talvex {
 
@@ -29,17 +26,5 @@ private:
     // The work of every other ending; may run more than once.
     virtual void cancel() {}
 };
-
-// The commit() of an editor on its EditorSession: the fields the dialog
-// shows go to the session's accept(), and when that takes them, `modified`
-// is set.
-template <typename Session, typename Fields>
-bool AcceptFields(Session& session, const Fields& shown, ShellContext& context)
-{
-    if (!session.accept(shown))
-        return false;
-    context.setModified();
-    return true;
-}
 
 } // namespace talvex

@@ -1,5 +1,6 @@
 #include "widgets/table_list_page.h"
 
+#include <QAction>
 #include <QHBoxLayout>
 #include <QHelpEvent>
 #include <QKeyEvent>
@@ -44,46 +45,54 @@ TableListPage::TableListPage(ShellContext& context, const ConfigTable& table,
     (new FocusHintFilter(context, this))->watchFocus(list_, hint);
 
     auto* buttons = new QVBoxLayout;
-    const auto add = [&](const QString& text, const char* name, auto command) {
-        auto* button = NamedButton<QPushButton>(text, name, this);
-        // Return on a focused button presses that button, not the sheet's OK.
-        button->setAutoDefault(true);
-        connect(button, &QPushButton::clicked, this, command);
-        buttons->addWidget(button);
-    };
-    add(QStringLiteral("&Add..."), "addButton", [this] { addEntry(); });
-    add(QStringLiteral("&Edit..."), "editButton", [this] { editEntry(); });
-    add(QStringLiteral("&Delete"), "deleteButton", [this] { deleteSelected(); });
-    if (table_.moves()) {
-        add(QStringLiteral("&Up"), "upButton", [this] { moveCaret(MoveStep::Up); });
-        add(QStringLiteral("D&n"), "downButton", [this] { moveCaret(MoveStep::Down); });
-    }
+    makeCommands(*buttons);
     buttons->addStretch(1);
     auto* layout = new QHBoxLayout(this);
     layout->addWidget(list_, 1);
     layout->addLayout(buttons);
 
     connect(list_, &QListWidget::itemDoubleClicked, this, [this] { editEntry(); });
-    list_->installEventFilter(this);
     list_->viewport()->installEventFilter(this);
+}
+
+const std::vector<TableListPage::Command>& TableListPage::commands()
+{
+    static const std::vector<Command> COMMANDS{
+        {"&Add...", "addButton", {}, false, &TableListPage::addEntry},
+        {"&Edit...", "editButton", {Qt::Key_Return, Qt::Key_Enter}, false,
+         &TableListPage::editEntry},
+        {"&Delete", "deleteButton", {Qt::Key_Delete}, false, &TableListPage::deleteSelected},
+        {"&Up", "upButton", {}, true, &TableListPage::moveUp},
+        {"D&n", "downButton", {}, true, &TableListPage::moveDown},
+    };
+    return COMMANDS;
+}
+
+void TableListPage::makeCommands(QLayout& buttons)
+{
+    for (const Command& command : commands()) {
+        if (command.movesOnly && !table_.moves())
+            continue;
+        const auto run = [this, &command] { (this->*command.run)(); };
+        auto* button = NamedButton<QPushButton>(QString::fromUtf8(command.text),
+                                                command.objectName, this);
+        // Return on a focused button presses that button, not the sheet's OK.
+        button->setAutoDefault(true);
+        connect(button, &QPushButton::clicked, this, run);
+        buttons.addWidget(button);
+        if (command.keys.empty())
+            continue;
+        // The keys work while the list has the focus, and never reach the sheet.
+        auto* action = new QAction(PlainText(QString::fromUtf8(command.text)), list_);
+        action->setShortcuts(command.keys);
+        action->setShortcutContext(Qt::WidgetShortcut);
+        connect(action, &QAction::triggered, this, run);
+        list_->addAction(action);
+    }
 }
 
 bool TableListPage::eventFilter(QObject* watched, QEvent* event)
 {
-    // On the list, Return is "Edit..." (as a double-click) and Delete is
-    // "Delete"; neither reaches the sheet.
-    if (watched == list_ && event->type() == QEvent::KeyPress) {
-        const auto& key = *static_cast<QKeyEvent*>(event);
-        const bool plain = (key.modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
-        if (plain && (key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter)) {
-            editEntry();
-            return true;
-        }
-        if (plain && key.key() == Qt::Key_Delete) {
-            deleteSelected();
-            return true;
-        }
-    }
     if (watched == list_->viewport() && event->type() == QEvent::ToolTip) {
         ShowWholeLineTip(*list_, *static_cast<QHelpEvent*>(event));
         return true;

@@ -1,21 +1,26 @@
 #pragma once
 // Base of the four table pages (rules, address masks, priority queue, QoS):
 // one multi-selection list with a line per table entry, whose current item is
-// the caret, and a column of command buttons at its right: "Add...",
-// "Edit...", "Delete" and, on pages whose table moves its entries, "Up" and
-// "Dn". Double-clicking a line, or Return on it, is "Edit..."; the Delete key
-// on the list is "Delete". A line wider than the list shows its whole text
-// as a tooltip.
+// the caret, and a column of command buttons at its right, made from one
+// table of commands (commands()): "Add...", "Edit...", "Delete" and, on
+// pages whose table moves its entries, "Up" and "Dn". A command's keys work
+// on the list (Return is "Edit...", Delete is "Delete"); double-clicking a
+// line is "Edit...". A line wider than the list shows its whole text as a
+// tooltip.
 //
 // Every command runs on the page's ConfigTable (its lines, its first unused
 // entry, its delete, neighbour and exchange, and what it redraws after
 // opening, activation and changes) and the page's editor.
 #include <QDialog>
+#include <QKeySequence>
+#include <QList>
 #include <string_view>
+#include <vector>
 
 #include "config/config_table.h"
 #include "widgets/talvex_page.h"
 
+class QLayout;
 class QListWidget;
 
 namespace talvex {
@@ -57,6 +62,20 @@ protected:
     QString lineText(int entry) const;
 
 private:
+    // One command of every list page: its button, its keys on the list, and
+    // what it runs.
+    struct Command {
+        const char* text;          // the button's text, with its mnemonic
+        const char* objectName;    // the button's object name
+        QList<QKeySequence> keys;  // none: the button alone
+        bool movesOnly;            // only on pages whose table moves its entries
+        void (TableListPage::*run)();
+    };
+    // The commands, in the order of their buttons.
+    static const std::vector<Command>& commands();
+    // The buttons and the list's keys, one of each per command.
+    void makeCommands(QLayout& buttons);
+
     // Makes the list hold a line per entry and sets the text of each.
     void renderAllLines();
     // Renders one line, widens the list if needed and selects only that line.
@@ -71,6 +90,8 @@ private:
     void editEntry();
     void deleteSelected();
     void moveCaret(MoveStep step);
+    void moveUp() { moveCaret(MoveStep::Up); }
+    void moveDown() { moveCaret(MoveStep::Down); }
 
     const ConfigTable& table_;
     EditorRun runEditor_;

@@ -112,6 +112,16 @@ inline void Focus(QWidget& widget)
     QCoreApplication::sendEvent(&widget, &event);
 }
 
+// The window shown and made the active one at once, as a keyboard reaches
+// it: its shortcuts and focus then work as on a desktop, also from inside a
+// dialog's answer.
+inline void ShowActive(QWidget& window)
+{
+    window.show();
+    QApplication::setActiveWindow(&window);
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+}
+
 inline void Choose(QComboBox& list, const QString& text)
 {
     const int index = list.findText(text);

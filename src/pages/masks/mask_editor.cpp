@@ -129,13 +129,13 @@ std::span<const CodeEntry> AddressListTable(bool useTemplates)
     return useTemplates ? KeyTypeTable() : OffsetBaseTable();
 }
 
-void WriteMaskOpenDefaults(AddressMask& record)
+void WriteMaskEditorDefaults(AddressMask& record)
 {
     if (record.flags == 0)
         record.flags = static_cast<std::uint16_t>(MASK_IN_USE | MASK_BIDIR_QOS);
 }
 
-MaskEditorFields DecodeMaskFields(const AddressMask& record, int entry)
+MaskEditorFields DecodeMaskEditor(const AddressMask& record, int entry)
 {
     MaskEditorFields fields;
     fields.entry = DecimalText(entry);
@@ -187,7 +187,7 @@ void FieldRefresh(const AddressMask& record, MaskEditorFields& fields)
     fields.dstMask = StoredMaskText(record.dstMask, record.dstLength);
 }
 
-MaskEditorEnabling MaskEnablingFor(const MaskEditorFields& fields)
+MaskEditorEnabling MaskEditorEnablingFor(const MaskEditorFields& fields)
 {
     MaskEditorEnabling enabling{};
     enabling.offsetsAndMasks = !fields.useTemplates;
@@ -198,7 +198,7 @@ MaskEditorEnabling MaskEnablingFor(const MaskEditorFields& fields)
     return enabling;
 }
 
-bool AcceptMaskFields(const ShownAtOpen<MaskEditorFields>& opening,
+bool AcceptMaskEditor(const ShownAtOpen<MaskEditorFields>& opening,
                       const MaskEditorFields& fields, AddressMask& record)
 {
     using F = MaskEditorFields;

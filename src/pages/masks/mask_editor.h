@@ -50,10 +50,10 @@ std::span<const CodeEntry> AddressListTable(bool useTemplates);
 
 // The default the editor writes when it opens: an empty record is marked as
 // in use with bidirectional QoS (0x0003).
-void WriteMaskOpenDefaults(AddressMask& record);
+void WriteMaskEditorDefaults(AddressMask& record);
 
 // The fields shown right after opening on this record (entry `entry`).
-MaskEditorFields DecodeMaskFields(const AddressMask& record, int entry);
+MaskEditorFields DecodeMaskEditor(const AddressMask& record, int entry);
 
 // Run when the templates box or "Use Key Group" is clicked or the default
 // action changes: both address choices are taken again from the stored
@@ -66,7 +66,7 @@ void ModeRefresh(const AddressMask& record, MaskEditorFields& fields);
 // of the two choices, without them from the stored record.
 void FieldRefresh(const AddressMask& record, MaskEditorFields& fields);
 
-MaskEditorEnabling MaskEnablingFor(const MaskEditorFields& fields);
+MaskEditorEnabling MaskEditorEnablingFor(const MaskEditorFields& fields);
 
 // OK. `opening` holds the fields as the editor showed them when it opened on
 // a used mask, none for a new mask; `fields` the fields now. A new mask is
@@ -83,7 +83,7 @@ MaskEditorEnabling MaskEnablingFor(const MaskEditorFields& fields);
 // stored and true returned. Otherwise false, and the record is untouched.
 // Bits and bytes the editor does not own keep their value. The caller sets
 // `modified` on true.
-bool AcceptMaskFields(const ShownAtOpen<MaskEditorFields>& opening,
+bool AcceptMaskEditor(const ShownAtOpen<MaskEditorFields>& opening,
                       const MaskEditorFields& fields, AddressMask& record);
 
 // The up-down arrows beside an offset box: the box's number moved by `delta`
@@ -92,7 +92,7 @@ std::string StepOffsetText(std::string_view text, int delta);
 
 // One run of the editor on one entry of the live table, opened with
 // MaskEditorSession(table, entry).
-using MaskEditorSession = RecordEditorSession<AddressMask, MaskEditorFields, WriteMaskOpenDefaults,
-                                              DecodeMaskFields, AcceptMaskFields>;
+using MaskEditorSession = RecordEditorSession<AddressMask, MaskEditorFields, WriteMaskEditorDefaults,
+                                              DecodeMaskEditor, AcceptMaskEditor>;
 
 } // namespace talvex

@@ -9,32 +9,32 @@
 
 namespace talvex {
 
-PriQEditorFields DecodePriQEntry(const PriorityQueueEntry& entry, int entryNumber)
+PriQEditorFields DecodePriQEditor(const PriorityQueueEntry& record, int entry)
 {
     PriQEditorFields fields;
-    fields.entryNumber = DecimalText(entryNumber);
-    fields.qos = DecimalText(entry.qosNode.get());
-    fields.metrics = {DecimalText(entry.metric1.get()), DecimalText(entry.metric2.get()),
-                      DecimalText(entry.metric3.get()), DecimalText(entry.metric4.get())};
-    fields.startChecked = (entry.flags & PQ_START) != 0;
-    fields.endChecked = (entry.flags & PQ_END) != 0;
+    fields.entry = DecimalText(entry);
+    fields.qos = DecimalText(record.qosNode.get());
+    fields.metrics = {DecimalText(record.metric1.get()), DecimalText(record.metric2.get()),
+                      DecimalText(record.metric3.get()), DecimalText(record.metric4.get())};
+    fields.startChecked = (record.flags & PQ_START) != 0;
+    fields.endChecked = (record.flags & PQ_END) != 0;
     return fields;
 }
 
-void WritePriQOpenDefaults(PriQTable& table, int entryNumber)
+void WritePriQEditorDefaults(PriQTable& table, int entry)
 {
-    PriorityQueueEntry& entry = EntryAt(table, entryNumber);
-    if (entry.flags == 0)
-        entry.flags = PQ_IN_USE;
-    if (entryNumber == 0 || PositionBits(entry) != 0)
+    PriorityQueueEntry& record = EntryAt(table, entry);
+    if (record.flags == 0)
+        record.flags = PQ_IN_USE;
+    if (entry == 0 || PositionBits(record) != 0)
         return;
-    const std::uint16_t above = PositionBits(table[static_cast<std::size_t>(entryNumber - 1)]);
-    std::uint16_t flags = entry.flags;
+    const std::uint16_t above = PositionBits(table[static_cast<std::size_t>(entry - 1)]);
+    std::uint16_t flags = record.flags;
     if ((above & (PQ_START | PQ_MIDDLE)) != 0)
         flags |= PQ_MIDDLE;
     if (above == 0)
         flags |= PQ_START;
-    entry.flags = flags;
+    record.flags = flags;
 }
 
 std::uint16_t EncodePriQFlags(std::uint16_t oldFlags, bool startChecked, bool endChecked)
@@ -49,13 +49,13 @@ std::uint16_t EncodePriQFlags(std::uint16_t oldFlags, bool startChecked, bool en
     return static_cast<std::uint16_t>(flags | PQ_IN_USE);
 }
 
-bool EncodePriQEntry(const ShownAtOpen<PriQEditorFields>& opening,
-                     const PriQEditorFields& fields, PriorityQueueEntry& entry)
+bool AcceptPriQEditor(const ShownAtOpen<PriQEditorFields>& opening,
+                      const PriQEditorFields& fields, PriorityQueueEntry& record)
 {
     using F = PriQEditorFields;
     // The inputs of each stored value: the QoS node and each metric its own
     // box, the position bits and PQ_IN_USE the two check boxes.
-    PriorityQueueEntry result = entry;
+    PriorityQueueEntry result = record;
     if (InputsEdited(opening, fields, &F::qos)) {
         const std::optional<std::uint32_t> qos = ReadUnsigned(fields.qos);
         if (!qos)
@@ -72,22 +72,22 @@ bool EncodePriQEntry(const ShownAtOpen<PriQEditorFields>& opening,
         *metrics[i] = static_cast<std::uint16_t>(*metric);
     }
     if (InputsEdited(opening, fields, &F::startChecked, &F::endChecked))
-        result.flags = EncodePriQFlags(entry.flags, fields.startChecked, fields.endChecked);
-    entry = result;
+        result.flags = EncodePriQFlags(record.flags, fields.startChecked, fields.endChecked);
+    record = result;
     return true;
 }
 
-PriQEditorSession::PriQEditorSession(PriQTable& table, int entryNumber)
-    : EditorSession(table, entryNumber), table_(table)
+PriQEditorSession::PriQEditorSession(PriQTable& table, int entry)
+    : EditorSession(table, entry), table_(table)
 {
-    WritePriQOpenDefaults(table_, entryNumber);
-    setOpeningFields(DecodePriQEntry(record(), entryNumber));
+    WritePriQEditorDefaults(table_, entry);
+    setOpeningFields(DecodePriQEditor(record(), entry));
 }
 
 bool PriQEditorSession::encode(const ShownAtOpen<PriQEditorFields>& opening,
-                               const PriQEditorFields& current, PriorityQueueEntry& entry)
+                               const PriQEditorFields& current, PriorityQueueEntry& record)
 {
-    if (!EncodePriQEntry(opening, current, entry))
+    if (!AcceptPriQEditor(opening, current, record))
         return false;
     RunStructurePass(table_);
     return true;

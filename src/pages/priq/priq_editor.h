@@ -15,7 +15,7 @@ namespace talvex {
 
 // What the editor shows and what the operator can change.
 struct PriQEditorFields {
-    std::string entryNumber;              // "PriQ" (read-only)
+    std::string entry;                    // "PriQ" (read-only)
     std::string qos;                      // "QoS"
     std::array<std::string, 4> metrics;   // "Metric 1" to "Metric 4"
     bool startChecked = false;            // "Highest Priority ( Start A Priotity Queue )"
@@ -24,14 +24,14 @@ struct PriQEditorFields {
     bool operator==(const PriQEditorFields&) const = default;
 };
 
-// The fields showing entry `entryNumber` as it is.
-PriQEditorFields DecodePriQEntry(const PriorityQueueEntry& entry, int entryNumber);
+// The fields showing the record of entry `entry` as it is.
+PriQEditorFields DecodePriQEditor(const PriorityQueueEntry& record, int entry);
 
 // The defaults written when the editor opens: an empty entry becomes
 // PQ_IN_USE; then an entry after entry 0 without position bits takes
 // PQ_MIDDLE when the entry above has PQ_START or PQ_MIDDLE, and PQ_START when
 // the entry above has no position bits at all.
-void WritePriQOpenDefaults(PriQTable& table, int entryNumber);
+void WritePriQEditorDefaults(PriQTable& table, int entry);
 
 // The flags word OK stores: the old word without its position bits, plus
 // PQ_START and/or PQ_END as checked (PQ_MIDDLE when neither), plus PQ_IN_USE.
@@ -45,16 +45,16 @@ std::uint16_t EncodePriQFlags(std::uint16_t oldFlags, bool startChecked, bool en
 // (read as "%u" reads it), the position bits and PQ_IN_USE from the two check
 // boxes; every other value is kept as stored and its text is not read. False,
 // with the entry untouched, when a text read holds no number.
-bool EncodePriQEntry(const ShownAtOpen<PriQEditorFields>& opening,
-                     const PriQEditorFields& fields, PriorityQueueEntry& entry);
+bool AcceptPriQEditor(const ShownAtOpen<PriQEditorFields>& opening,
+                      const PriQEditorFields& fields, PriorityQueueEntry& record);
 
-// One run of the editor on entry `entryNumber` of the live table
-// (EditorSession): opening writes WritePriQOpenDefaults and shows
-// DecodePriQEntry; OK is EncodePriQEntry followed by the structure pass over
+// One run of the editor on entry `entry` of the live table
+// (EditorSession): opening writes WritePriQEditorDefaults and shows
+// DecodePriQEditor; OK is AcceptPriQEditor followed by the structure pass over
 // the whole table.
 class PriQEditorSession final : public EditorSession<PriorityQueueEntry, PriQEditorFields> {
 public:
-    PriQEditorSession(PriQTable& table, int entryNumber);
+    PriQEditorSession(PriQTable& table, int entry);
 
     // The "QoS" box is enabled exactly when the start box was checked at
     // open; later clicks on the check boxes do not change that.
@@ -62,7 +62,7 @@ public:
 
 private:
     bool encode(const ShownAtOpen<PriQEditorFields>& opening, const PriQEditorFields& current,
-                PriorityQueueEntry& entry) override;
+                PriorityQueueEntry& record) override;
 
     PriQTable& table_;
 };

@@ -8,7 +8,7 @@
 
 namespace talvex {
 
-void WriteQosOpenDefaults(QosNode& node)
+void WriteQosEditorDefaults(QosNode& node)
 {
     if (node.flags == 0)
         node.flags = QOS_NEW_NODE_FLAGS;
@@ -18,7 +18,7 @@ void WriteQosOpenDefaults(QosNode& node)
         node.samplePeriod = DEFAULT_SAMPLE_PERIOD;
 }
 
-QosEditorFields DecodeQosEditor(const QosNode& node, int index)
+QosEditorFields DecodeQosEditor(const QosNode& node, int entry)
 {
     QosEditorFields fields;
     const std::uint32_t rateInterval = node.rateInterval != 0u ? node.rateInterval.get()
@@ -26,7 +26,7 @@ QosEditorFields DecodeQosEditor(const QosNode& node, int index)
     const std::uint32_t samplePeriod = node.samplePeriod != 0u ? node.samplePeriod.get()
                                                                : DEFAULT_SAMPLE_PERIOD;
     const float seconds = SampleSeconds(samplePeriod);
-    fields.index = DecimalText(index);
+    fields.entry = DecimalText(entry);
     fields.rate = RateText(rateInterval);
     fields.seconds = SecondsText(samplePeriod);
     fields.low = PerSecondText(node.lowThreshold, seconds);

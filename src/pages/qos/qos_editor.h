@@ -19,7 +19,7 @@ constexpr std::uint16_t QOS_NEW_NODE_FLAGS = QOS_BY_FRAMES | QOS_IMMORTAL;  // 0
 
 // The editor's field texts and the states of its check boxes and radio buttons.
 struct QosEditorFields {
-    std::string index;    // "QoS:", read-only
+    std::string entry;    // "QoS:", read-only
     std::string rate;     // per second
     std::string seconds;  // "Seconds Per Sample"
     std::string low;      // per second
@@ -35,14 +35,10 @@ struct QosEditorFields {
 
 // The defaults the editor writes when it opens, where a value is missing:
 // flags 0x0011, rate interval 1000, sample period 1000000.
-void WriteQosOpenDefaults(QosNode& node);
+void WriteQosEditorDefaults(QosNode& node);
 
-// What the editor shows for the node (after its defaults) at this index.
-QosEditorFields DecodeQosEditor(const QosNode& node, int index);
-
-// The Low and High fields and "Use Absolute Thresholds" are usable only while
-// "Enable Thresholds" is checked.
-inline bool ThresholdControlsEnabled(bool thresholdsChecked) { return thresholdsChecked; }
+// What the editor shows for the node (after its defaults) of entry `entry`.
+QosEditorFields DecodeQosEditor(const QosNode& node, int entry);
 
 // The node's flags with the editor's seven bits taken from the fields.
 std::uint16_t EncodeQosFlags(std::uint16_t oldFlags, const QosEditorFields& fields);
@@ -59,8 +55,8 @@ bool AcceptQosEditor(const ShownAtOpen<QosEditorFields>& opening,
                      const QosEditorFields& fields, QosNode& node);
 
 // One run of the editor on one node of the live table, opened with
-// QosEditorSession(table, index).
-using QosEditorSession = RecordEditorSession<QosNode, QosEditorFields, WriteQosOpenDefaults,
+// QosEditorSession(table, entry).
+using QosEditorSession = RecordEditorSession<QosNode, QosEditorFields, WriteQosEditorDefaults,
                                              DecodeQosEditor, AcceptQosEditor>;
 
 } // namespace talvex

@@ -92,16 +92,16 @@ bool EncodePattern(const RuleEditorFields& fields, bool blockEdited, bool length
 
 } // namespace
 
-void WriteRuleOpenDefaults(RuleRecord& record)
+void WriteRuleEditorDefaults(RuleRecord& record)
 {
     if (!record.isUsed())
         record.setCodeWord(NEW_RULE_DEFAULT);
 }
 
-RuleEditorFields DecodeRuleEditor(const RuleRecord& record, int slot)
+RuleEditorFields DecodeRuleEditor(const RuleRecord& record, int entry)
 {
     RuleEditorFields fields;
-    fields.rule = DecimalText(slot);
+    fields.entry = DecimalText(entry);
     fields.ruleType = RuleTypeTable().front().code;
     const std::uint32_t conditionCode = record.conditionWord() & CONDITION_WORD_MASK;
     fields.condition = ShownChoiceCode(ConditionTable(), conditionCode);
@@ -124,14 +124,13 @@ RuleEditorFields DecodeRuleEditor(const RuleRecord& record, int slot)
     return fields;
 }
 
-RuleEditorEnabling RuleEditorEnablingFor(std::uint32_t condition, std::uint32_t thenAction,
-                                         std::uint32_t elseAction)
+RuleEditorEnabling RuleEditorEnablingFor(const RuleEditorFields& fields)
 {
     RuleEditorEnabling enabling;
-    enabling.thenParamEnabled = TakesParameter(thenAction);
-    enabling.elseParamEnabled = TakesParameter(elseAction);
+    enabling.thenParamEnabled = TakesParameter(fields.thenAction);
+    enabling.elseParamEnabled = TakesParameter(fields.elseAction);
 
-    const CodeEntry& row = ConditionRow(condition);
+    const CodeEntry& row = ConditionRow(fields.condition);
     enabling.comparisonShown = row.argument == FORM_COMPARISON;
     enabling.parametersShown = row.argument > FORM_COMPARISON;
     const ConditionParams& params = ConditionParamsFor(row.ordinal);

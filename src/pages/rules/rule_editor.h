@@ -14,7 +14,7 @@
 namespace talvex {
 
 struct RuleEditorFields {
-    std::string rule;                 // "Rule:", the slot number (read-only)
+    std::string entry;                // "Rule:", the slot number (read-only)
     std::uint32_t ruleType = 0;       // RuleTypeTable code
     std::uint32_t condition = 0;      // ConditionTable code
     std::string offset;               // "Offset:"
@@ -32,11 +32,11 @@ struct RuleEditorFields {
 
 // The default the editor writes when it opens: an unused record (bytes 4 to
 // 7 zero) becomes a new rule with NEW_RULE_DEFAULT there.
-void WriteRuleOpenDefaults(RuleRecord& record);
+void WriteRuleEditorDefaults(RuleRecord& record);
 
-// The fields the editor shows for the record in `slot`. A code without a row
-// in its table shows as the table's first row.
-RuleEditorFields DecodeRuleEditor(const RuleRecord& record, int slot);
+// The fields the editor shows for the record in slot `entry`. A code without
+// a row in its table shows as the table's first row.
+RuleEditorFields DecodeRuleEditor(const RuleRecord& record, int entry);
 
 // Which fields are usable for the selected choices.
 struct RuleEditorEnabling {
@@ -47,8 +47,7 @@ struct RuleEditorEnabling {
     std::array<std::string_view, 4> parameterLabels{};
     std::array<bool, 4> parameterEnabled{};
 };
-RuleEditorEnabling RuleEditorEnablingFor(std::uint32_t condition, std::uint32_t thenAction,
-                                         std::uint32_t elseAction);
+RuleEditorEnabling RuleEditorEnablingFor(const RuleEditorFields& fields);
 
 // OK. `opening` holds the fields as the editor showed them when it opened on
 // a used rule, none for a new rule; `fields` the fields now. A new rule is
@@ -66,9 +65,9 @@ bool AcceptRuleEditor(const ShownAtOpen<RuleEditorFields>& opening,
                       const RuleEditorFields& fields, RuleRecord& record);
 
 // One run of the editor on one slot of the live table, opened with
-// RuleEditorSession(table, slot). The wizards' results reach only the
+// RuleEditorSession(table, entry). The wizards' results reach only the
 // fields, never the session.
-using RuleEditorSession = RecordEditorSession<RuleRecord, RuleEditorFields, WriteRuleOpenDefaults,
+using RuleEditorSession = RecordEditorSession<RuleRecord, RuleEditorFields, WriteRuleEditorDefaults,
                                               DecodeRuleEditor, AcceptRuleEditor>;
 
 } // namespace talvex

@@ -17,8 +17,8 @@ std::vector<std::uint8_t> BytesOf(const AddressMask& mask)
 // Fields as the editor shows them right after opening on `record`.
 MaskEditorFields Opened(AddressMask& record, int entry = 3)
 {
-    WriteMaskOpenDefaults(record);
-    return DecodeMaskFields(record, entry);
+    WriteMaskEditorDefaults(record);
+    return DecodeMaskEditor(record, entry);
 }
 
 // A used record with a source mask, so OK has something to accept.
@@ -35,10 +35,10 @@ AddressMask UsedRecord()
 TEST(MaskEditorOpen, EmptyEntryGetsDefaultFlagsAndShowsZeros)
 {
     AddressMask record{};
-    WriteMaskOpenDefaults(record);
+    WriteMaskEditorDefaults(record);
     EXPECT_EQ(record.flags, 0x0003);
 
-    const MaskEditorFields f = DecodeMaskFields(record, 7);
+    const MaskEditorFields f = DecodeMaskEditor(record, 7);
     EXPECT_EQ(f.entry, "7");
     EXPECT_TRUE(f.bidirectionalQos);
     EXPECT_FALSE(f.absoluteTtl);
@@ -57,7 +57,7 @@ TEST(MaskEditorOpen, EmptyEntryGetsDefaultFlagsAndShowsZeros)
     EXPECT_EQ(f.defaultParam, "0");
     EXPECT_EQ(f.defaultAction, 0x00);  // <No Action Selected>
 
-    const MaskEditorEnabling e = MaskEnablingFor(f);
+    const MaskEditorEnabling e = MaskEditorEnablingFor(f);
     EXPECT_TRUE(e.offsetsAndMasks);
     EXPECT_FALSE(e.keyGroup);
     EXPECT_FALSE(e.defaultParam);
@@ -67,7 +67,7 @@ TEST(MaskEditorOpen, UsedEntryKeepsItsFlags)
 {
     AddressMask record{};
     record.flags = 0x0100;
-    WriteMaskOpenDefaults(record);
+    WriteMaskEditorDefaults(record);
     EXPECT_EQ(record.flags, 0x0100);
 }
 
@@ -165,7 +165,7 @@ TEST(MaskEditorAccept, RefusesInputThatDoesNotConvertAndLeavesTheRecord)
         MaskEditorFields f = opening;
         const auto before = BytesOf(record);
         c.edit(f);
-        EXPECT_FALSE(AcceptMaskFields(opening, f, record)) << c.what;
+        EXPECT_FALSE(AcceptMaskEditor(opening, f, record)) << c.what;
         EXPECT_EQ(BytesOf(record), before) << c.what;
     }
 }
@@ -191,7 +191,7 @@ TEST(MaskEditorAccept, NewMaskIsStoredAsShown)
         MaskEditorFields f = opening;
         if (c.srcMask != nullptr)
             f.srcMask = c.srcMask;
-        ASSERT_TRUE(AcceptMaskFields(std::nullopt, f, record)) << c.what;
+        ASSERT_TRUE(AcceptMaskEditor(std::nullopt, f, record)) << c.what;
         EXPECT_EQ(record.srcLength, c.srcLength) << c.what;
         EXPECT_EQ(record.dstLength, c.dstLength) << c.what;
         EXPECT_EQ(record.dstOffset, c.dstOffset) << c.what;
@@ -207,7 +207,7 @@ TEST(MaskEditorAccept, UsedMaskShownWithTemplatesIsStoredAsTheTemplateShowsIt)
     record.srcKeyType = 5;              // IP addr: four bytes at 12 and 16
     record.dstKeyType = 5;
     const MaskEditorFields opening = Opened(record);
-    ASSERT_TRUE(AcceptMaskFields(opening, opening, record));
+    ASSERT_TRUE(AcceptMaskEditor(opening, opening, record));
     EXPECT_EQ(record.srcOffset, 12);
     EXPECT_EQ(record.srcLength, 4);
     EXPECT_EQ(record.dstOffset, 16);
@@ -222,7 +222,7 @@ TEST(MaskEditorAccept, MaskTextStopsAtTheFirstByteThatDoesNotFit)
     const MaskEditorFields opening = Opened(record);
     MaskEditorFields f = opening;
     f.srcMask = "FF.GG";
-    ASSERT_TRUE(AcceptMaskFields(opening, f, record));
+    ASSERT_TRUE(AcceptMaskEditor(opening, f, record));
     EXPECT_EQ(record.srcLength, 1);
     Bytes<16> expected{};
     expected[0] = 0xFF;
@@ -257,7 +257,7 @@ TEST(MaskEditorAccept, NumbersKeepTheirLowBitsAfterTheUnsignedRead)
         f.ttl = c.ttl;
         f.defaultParam = c.param;
         f.srcOffset = c.offset;
-        ASSERT_TRUE(AcceptMaskFields(opening, f, record)) << c.qos;
+        ASSERT_TRUE(AcceptMaskEditor(opening, f, record)) << c.qos;
         EXPECT_EQ(record.qosNode, c.storedQos) << c.qos;
         EXPECT_EQ(record.keyGroup, c.storedKeyGroup) << c.keyGroup;
         EXPECT_EQ(record.ttlTicks, c.storedTicks) << c.ttl;
@@ -274,7 +274,7 @@ TEST(MaskEditorAccept, StoredValuesShowTheSameWhenReopened)
     f.qos = "-1";
     f.keyGroup = "200";
     f.ttl = "150000000";
-    ASSERT_TRUE(AcceptMaskFields(opening, f, record));
+    ASSERT_TRUE(AcceptMaskEditor(opening, f, record));
     const MaskEditorFields again = Opened(record);
     EXPECT_EQ(again.qos, "-1");
     EXPECT_EQ(again.keyGroup, "-56");
@@ -300,7 +300,7 @@ TEST(MaskEditorAccept, KeepsEveryBitAndByteTheEditorDoesNotOwn)
     f.srcChoice = 0x50;  // ECB
     f.dstChoice = 0x10;  // D-MAC
     f.defaultAction = 0x05;
-    ASSERT_TRUE(AcceptMaskFields(opening, f, record));
+    ASSERT_TRUE(AcceptMaskEditor(opening, f, record));
 
     EXPECT_EQ(record.flags, (0xA5C5 & 0xFFC5) | MASK_ABSOLUTE_TTL | MASK_KEY_GROUP);
     EXPECT_EQ(record.srcBase, 0x5A);
@@ -319,7 +319,7 @@ TEST(MaskEditorAccept, FlagBitsWithoutInUseStayWithoutIt)
     record.flags = 0x0100;
     const MaskEditorFields opening = Opened(record);
     MaskEditorFields f = opening;
-    ASSERT_TRUE(AcceptMaskFields(opening, f, record));
+    ASSERT_TRUE(AcceptMaskEditor(opening, f, record));
     EXPECT_EQ(record.flags, 0x0100);
 }
 
@@ -333,7 +333,7 @@ TEST(MaskEditorTemplates, IpAddrPlusPortOnBothSides)
     ModeRefresh(record, f);
     EXPECT_EQ(f.srcChoice, 1);  // a stored 0 leaves <Don't Care>
     EXPECT_EQ(f.dstChoice, 1);
-    EXPECT_FALSE(MaskEnablingFor(f).offsetsAndMasks);
+    EXPECT_FALSE(MaskEditorEnablingFor(f).offsetsAndMasks);
 
     f.srcChoice = 7;
     f.dstChoice = 7;
@@ -343,7 +343,7 @@ TEST(MaskEditorTemplates, IpAddrPlusPortOnBothSides)
     EXPECT_EQ(f.srcMask, "FF.FF.FF.FF.00.00.00.00.FF.FF");
     EXPECT_EQ(f.dstMask, "FF.FF.FF.FF.00.00.FF.FF");
 
-    ASSERT_TRUE(AcceptMaskFields(opening, f, record));
+    ASSERT_TRUE(AcceptMaskEditor(opening, f, record));
     EXPECT_EQ(record.srcKeyType, 7);
     EXPECT_EQ(record.dstKeyType, 7);
     EXPECT_EQ(record.srcBase, 0x43);
@@ -384,11 +384,11 @@ TEST(MaskEditorTemplates, DontCareOnBothSidesIsRefusedOnOneSideStoresAnEmptySide
     f.srcChoice = 1;
     f.dstChoice = 1;
     FieldRefresh(record, f);
-    EXPECT_FALSE(AcceptMaskFields(opening, f, record));
+    EXPECT_FALSE(AcceptMaskEditor(opening, f, record));
 
     f.srcChoice = 5;
     FieldRefresh(record, f);
-    ASSERT_TRUE(AcceptMaskFields(opening, f, record));
+    ASSERT_TRUE(AcceptMaskEditor(opening, f, record));
     EXPECT_EQ(record.dstKeyType, 1);
     EXPECT_EQ(record.dstLength, 0);
     EXPECT_EQ(record.dstOffset, 0);
@@ -446,10 +446,10 @@ TEST(MaskEditorEnabling, ParameterBoxFollowsTheActionsArgument)
                           {0x18, false}, {-1, false}, {0x01, false}};
     for (const Case& c : cases) {
         f.defaultAction = c.action;
-        EXPECT_EQ(MaskEnablingFor(f).defaultParam, c.enabled) << c.action;
+        EXPECT_EQ(MaskEditorEnablingFor(f).defaultParam, c.enabled) << c.action;
     }
     f.useKeyGroup = true;
-    EXPECT_TRUE(MaskEnablingFor(f).keyGroup);
+    EXPECT_TRUE(MaskEditorEnablingFor(f).keyGroup);
 }
 
 TEST(StepOffsetText, StepsWithinTheByteRange)

@@ -64,7 +64,7 @@ TEST(PriQEditorOpen, ShowsTheEntryAsStored)
     table[10].metric4 = 12;
     PriQEditorSession session(table, 10);
     PriQEditorFields expected;
-    expected.entryNumber = "10";
+    expected.entry = "10";
     expected.qos = "-4";
     expected.metrics = {"65535", "0", "0", "12"};
     expected.startChecked = true;
@@ -139,7 +139,7 @@ TEST(PriQEditorOk, NumbersAreReadAsUnsignedAndMetricsKeepTheLowSixteenBits)
     EXPECT_EQ(table[0].metric2, 65535);
     EXPECT_EQ(table[0].metric3, 7);
     EXPECT_EQ(table[0].metric4, 65535);
-    EXPECT_EQ(DecodePriQEntry(table[0], 0).metrics[0], "4464");
+    EXPECT_EQ(DecodePriQEditor(table[0], 0).metrics[0], "4464");
 }
 
 TEST(PriQEditorOk, TextWithoutADigitStoresNothingAndKeepsTheEditorOpen)

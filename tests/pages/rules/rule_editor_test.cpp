@@ -33,7 +33,7 @@ RuleRecord ResetSlot(int slot)
 // Opens the editor on `rule` and returns the fields it shows.
 RuleEditorFields OpenAndDecode(RuleRecord& rule, int slot)
 {
-    WriteRuleOpenDefaults(rule);
+    WriteRuleEditorDefaults(rule);
     return DecodeRuleEditor(rule, slot);
 }
 
@@ -56,7 +56,7 @@ TEST(RuleEditor, OpenOnUsedSlotLeavesTheRecordAlone)
 {
     RuleRecord rule = ComparisonRule(BASE_FRAGS, 0x0200, 9, {0x06}, {0xFF});
     const RuleRecord original = rule;
-    WriteRuleOpenDefaults(rule);
+    WriteRuleEditorDefaults(rule);
     EXPECT_TRUE(SameBytes(rule, original));
 }
 
@@ -85,7 +85,7 @@ TEST(RuleEditor, DecodeShowsCodesAndUnsignedNumbers)
     rule.elseAction = ACTION_GOTO_RULE;
     rule.elseParam = 3;
     const RuleEditorFields fields = DecodeRuleEditor(rule, 255);
-    EXPECT_EQ(fields.rule, "255");
+    EXPECT_EQ(fields.entry, "255");
     EXPECT_EQ(fields.condition, 0x0000u);  // ">" is not a condition row: first row
     EXPECT_EQ(fields.comparison, 0x0200u);
     EXPECT_EQ(fields.base, 0x50u);
@@ -260,28 +260,39 @@ TEST(RuleEditor, EncodingKeepsEveryBitItDoesNotOwn)
     EXPECT_TRUE(std::equal(now.begin() + 22, now.begin() + 32, was.begin() + 22));
 }
 
+// The enabling for the three choices it follows.
+RuleEditorEnabling EnablingFor(std::uint32_t condition, std::uint32_t thenAction,
+                               std::uint32_t elseAction)
+{
+    RuleEditorFields fields;
+    fields.condition = condition;
+    fields.thenAction = thenAction;
+    fields.elseAction = elseAction;
+    return RuleEditorEnablingFor(fields);
+}
+
 TEST(RuleEditor, EnablingFollowsTheSelectedRows)
 {
-    const RuleEditorEnabling comparison = RuleEditorEnablingFor(0x0000, 0x08, 0x11);
+    const RuleEditorEnabling comparison = EnablingFor(0x0000, 0x08, 0x11);
     EXPECT_FALSE(comparison.thenParamEnabled);
     EXPECT_TRUE(comparison.elseParamEnabled);
     EXPECT_TRUE(comparison.comparisonShown);
     EXPECT_FALSE(comparison.parametersShown);
 
-    const RuleEditorEnabling received = RuleEditorEnablingFor(0x0100, 0x05, 0x03);
+    const RuleEditorEnabling received = EnablingFor(0x0100, 0x05, 0x03);
     EXPECT_TRUE(received.thenParamEnabled);
     EXPECT_FALSE(received.elseParamEnabled);
     EXPECT_FALSE(received.comparisonShown);
     EXPECT_FALSE(received.parametersShown);
 
-    const RuleEditorEnabling connection = RuleEditorEnablingFor(0x1800, 0x09, 0x09);
+    const RuleEditorEnabling connection = EnablingFor(0x1800, 0x09, 0x09);
     EXPECT_FALSE(connection.comparisonShown);
     EXPECT_TRUE(connection.parametersShown);
     EXPECT_EQ(connection.parameterLabels[0], "Mask:");
     EXPECT_EQ(connection.parameterLabels[1], "");
     EXPECT_EQ(connection.parameterEnabled, (std::array<bool, 4>{true, false, false, false}));
 
-    const RuleEditorEnabling population = RuleEditorEnablingFor(0x1900, 0x09, 0x09);
+    const RuleEditorEnabling population = EnablingFor(0x1900, 0x09, 0x09);
     EXPECT_TRUE(population.parametersShown);
     EXPECT_EQ(population.parameterLabels[0], "Key Group:");
     EXPECT_EQ(population.parameterLabels[1], "Minimum Population:");

@@ -24,15 +24,13 @@ std::pair<std::unique_ptr<TableListPage>, std::unique_ptr<QDialog>> Make(ShellCo
 {
     return {std::make_unique<Page>(c), std::make_unique<Editor>(c, 3)};
 }
-// The four table pages, each with its editor on entry 3 and the name of the
-// editor's entry number box.
+// The four table pages, each with its editor on entry 3.
 const struct {
     decltype(&Make<CTalvexConfigQos, CEditQosDlg>) make;
-    const char* entryBox;
-} KINDS[] = {{Make<CTalvexConfigRules, CEditRuleDlg>, "ruleBox"},
-             {Make<CTalvexConfigMasks, CEditAddressMaskDlg>, "entryBox"},
-             {Make<CTalvexConfigPriQ, CEditQueuePriorityDlg>, "priqBox"},
-             {Make<CTalvexConfigQos, CEditQosDlg>, "qosIndexBox"}};
+} KINDS[] = {{Make<CTalvexConfigRules, CEditRuleDlg>},
+             {Make<CTalvexConfigMasks, CEditAddressMaskDlg>},
+             {Make<CTalvexConfigPriQ, CEditQueuePriorityDlg>},
+             {Make<CTalvexConfigQos, CEditQosDlg>}};
 
 struct Fixture : GuiFixture {
     Fixture() { image.maskTable[3].srcLength = 1; }  // a mask OK accepts as it opens
@@ -79,24 +77,29 @@ void KeyboardTest::keysOnTheListAndTheButtonsRunTheCommands()
         Fixture f;
         auto page = kind.make(f.context).first;
         page->activate();
+        // The keys are the list's shortcuts: its window is active, the list has the focus.
+        ShowActive(*page);
         QListWidget& list = page->list();
+        list.setFocus();
         list.setCurrentRow(3);
         // Return on a line opens its editor, focus in a field where Return is OK.
-        f.answer = [&kind](QDialog& d) {
-            d.show();
+        f.answer = [](QDialog& d) {
+            ShowActive(d);
             auto* field = qobject_cast<QLineEdit*>(d.focusWidget());
             QVERIFY(field && !field->isReadOnly());
-            QCOMPARE(Child<QLineEdit>(d, kind.entryBox).text(), QString("3"));
+            QCOMPARE(Child<QLineEdit>(d, "entryBox").text(), QString("3"));
             QTest::keyClick(field, Qt::Key_Return);
         };
         QTest::keyClick(&list, Qt::Key_Return);
         QVERIFY(f.modified && !list.item(3)->text().startsWith("{Unused}"));
         f.answer = [](QDialog& d) {
-            d.show();
+            ShowActive(d);
             QTest::keyClick(&Child<QPushButton>(d, "cancelButton"), Qt::Key_Return);
         };
         QTest::keyClick(&Child<QPushButton>(*page, "addButton"), Qt::Key_Return);
         QVERIFY(list.currentRow() == 0 && list.item(0)->text().startsWith("{Unused}"));
+        ShowActive(*page);  // back from the dialog, as the desktop does
+        list.setFocus();
         list.setCurrentRow(3);
         QTest::keyClick(&list, Qt::Key_Delete);
         QVERIFY(list.item(3)->text().startsWith("{Unused}"));

@@ -4,56 +4,63 @@
 // convert (and does nothing otherwise); every other way of closing puts the
 // entry back as it was.
 #include "pages/masks/mask_editor.h"
-#include "widgets/editor_dialog.h"
+#include "widgets/record_editor_dialog.h"
 
 class QCheckBox;
 class QComboBox;
+class QLayout;
 class QLineEdit;
-class QPushButton;
 
 namespace talvex {
 
-class ShellContext;
-class FocusHintFilter;
+class FormBuilder;
 
-class CEditAddressMaskDlg : public EditorDialog {
+class CEditAddressMaskDlg : public RecordEditorDialog<MaskEditorSession> {
     Q_OBJECT
 public:
     CEditAddressMaskDlg(ShellContext& context, int entry, QWidget* parent = nullptr);
+
+    MaskEditorFields readFields() const override;
 
 protected:
     // Up and Down in an offset box step it like its arrows.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    bool commit() override;
-    void cancel() override;
+    // One address side: its list, offset box with arrows, and mask box.
+    struct AddressSide {
+        QComboBox* list = nullptr;
+        QLineEdit* offset = nullptr;
+        QWidget* arrows = nullptr;
+        QLineEdit* mask = nullptr;
+    };
+
+    void buildWidgets() override;
+    void showFields(const MaskEditorFields& fields) override;
+    // The parts of the dialog, top to bottom, in the keyboard's order.
+    QLayout* buildTop(FormBuilder& form);
+    QLayout* buildNumbers(FormBuilder& form);
+    QLayout* buildFlags(FormBuilder& form);
+    QLayout* buildDefaultAction(FormBuilder& form);
+    // The group of one address side, titled `title` ("&Source Address").
+    QWidget* addressGroup(FormBuilder& form, const QString& title, const char* side,
+                          std::string_view fromHint, std::string_view offsetHint,
+                          std::string_view maskHint, AddressSide& made);
+    QWidget* offsetArrows(QLineEdit* box, const QString& name);
     // The live record (after the opening defaults).
     const AddressMask& record() const;
-    QWidget* offsetArrows(QLineEdit* box, const QString& name);
-    void buildWidgets();
-    MaskEditorFields readFields() const;
     // The lists refilled for the current mode, then the field texts.
     void showModeRefresh(const MaskEditorFields& fields);
     void showFieldTexts(const MaskEditorFields& fields);
     void runModeRefresh();
     void runFieldRefresh();
 
-    ShellContext& context_;
-    MaskEditorSession session_;
-    FocusHintFilter* hints_ = nullptr;
     bool updating_ = false;
 
     QLineEdit* entryBox_ = nullptr;
     QCheckBox* templatesBox_ = nullptr;
-    QComboBox* srcList_ = nullptr;
-    QLineEdit* srcOffsetBox_ = nullptr;
-    QWidget* srcArrows_ = nullptr;
-    QLineEdit* srcMaskBox_ = nullptr;
-    QComboBox* dstList_ = nullptr;
-    QLineEdit* dstOffsetBox_ = nullptr;
-    QWidget* dstArrows_ = nullptr;
-    QLineEdit* dstMaskBox_ = nullptr;
+    AddressSide src_;
+    AddressSide dst_;
     QLineEdit* ttlBox_ = nullptr;
     QLineEdit* qosBox_ = nullptr;
     QCheckBox* absoluteTtlBox_ = nullptr;
@@ -63,8 +70,6 @@ private:
     QCheckBox* auditBox_ = nullptr;
     QComboBox* actionList_ = nullptr;
     QLineEdit* paramBox_ = nullptr;
-    QPushButton* okButton_ = nullptr;
-    QPushButton* cancelButton_ = nullptr;
 };
 
 } // namespace talvex

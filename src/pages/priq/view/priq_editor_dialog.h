@@ -4,38 +4,34 @@
 #include <array>
 
 #include "pages/priq/priq_editor.h"
-#include "widgets/editor_dialog.h"
-#include "widgets/shell_context.h"
+#include "widgets/record_editor_dialog.h"
 
 class QCheckBox;
-class QComboBox;
 class QLineEdit;
 
 namespace talvex {
 
-class CEditQueuePriorityDlg : public EditorDialog {
+class FormBuilder;
+
+class CEditQueuePriorityDlg : public RecordEditorDialog<PriQEditorSession> {
     Q_OBJECT
 public:
-    // Opens the editor on entry `entryNumber` (0 to 63): the entry's restore
-    // copy is taken and its defaults are written at once.
-    CEditQueuePriorityDlg(ShellContext& context, int entryNumber, QWidget* parent = nullptr);
+    // Opens the editor on entry `entry` (0 to 63): the entry's restore copy
+    // is taken and its defaults are written at once.
+    CEditQueuePriorityDlg(ShellContext& context, int entry, QWidget* parent = nullptr);
+
+    PriQEditorFields readFields() const override;
 
 private:
-    // OK (also Enter): stores the fields when every number reads; otherwise
-    // does nothing and the editor stays open.
-    bool commit() override;
-    // Cancel, Escape and closing the window: the entry is restored.
-    void cancel() override;
-    PriQEditorFields readFields() const;
+    void buildWidgets() override;
+    void showFields(const PriQEditorFields& fields) override;
+    QWidget* buildMetrics(FormBuilder& form);
 
-    ShellContext& context_;
-    PriQEditorSession session_;
     QLineEdit* entryBox_ = nullptr;
     QLineEdit* qosBox_ = nullptr;
     std::array<QLineEdit*, 4> metricBoxes_{};
     QCheckBox* startBox_ = nullptr;
     QCheckBox* endBox_ = nullptr;
-    QComboBox* algorithmList_ = nullptr;
 };
 
 } // namespace talvex

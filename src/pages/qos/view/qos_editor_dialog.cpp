@@ -9,160 +9,123 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
-#include <QRegularExpressionValidator>
 #include <QVBoxLayout>
 
 #include "pages/qos/qos_hints.h"
-#include "widgets/dialog_buttons.h"
-#include "widgets/dialog_focus.h"
-#include "widgets/display_field.h"
-#include "widgets/focus_hint_filter.h"
-#include "widgets/mnemonic_text.h"
-#include "widgets/shell_context.h"
+#include "widgets/form_builder.h"
 #include "widgets/view_text.h"
 
 namespace talvex {
 
-namespace {
-
-QLineEdit* DataBox(const char* name, const QFont& font, int widthInDigits, QWidget* parent)
-{
-    auto* box = new QLineEdit(parent);
-    box->setObjectName(QString::fromLatin1(name));
-    box->setFont(font);
-    box->setFixedWidth(QFontMetrics(font).horizontalAdvance(QLatin1Char('0')) * widthInDigits + 12);
-    return box;
-}
-
-void DigitsOnly(QLineEdit* box)
-{
-    box->setValidator(
-        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), box));
-}
-
-} // namespace
-
 CEditQosDlg::CEditQosDlg(ShellContext& context, int entry, QWidget* parent)
-    : EditorDialog(parent), context_(context), session_(context.image().qosTable, entry)
+    : RecordEditorDialog(context, context.image().qosTable, entry,
+                         QStringLiteral("Quality of Service"), parent)
 {
-    setWindowTitle(QStringLiteral("Quality of Service"));
-    buildWidgets();
-    showFields(session_.openingFields());
-    session_.setOpeningFields(readFields());
-    FocusFirstField(*this);
+    openFields();
 }
 
 void CEditQosDlg::buildWidgets()
 {
-    const QFont& dataFont = context_.dataFont();
+    FormBuilder form(*this, context());
+    QLayout* rateAndSample = buildRateAndSample(form);
+    thresholdsBox_ = form.checkBox(QStringLiteral("&Enable Thresholds"), "thresholdsBox",
+                                   QOS_THRESHOLDS_HINT);
+    QWidget* thresholds = buildThresholds(form);
+    auto* switches = new QHBoxLayout;
+    fixedDelayBox_ =
+        form.checkBox(QStringLiteral("Fixed &Delay"), "fixedDelayBox", QOS_FIXED_DELAY_HINT);
+    bankingBox_ = form.checkBox(QStringLiteral("&Allow Banking "), "bankingBox", QOS_BANKING_HINT);
+    immortalBox_ = form.checkBox(QStringLiteral("&Create Imortal Nodes"), "immortalBox",
+                                 QOS_IMMORTAL_HINT);
+    for (QWidget* box : {fixedDelayBox_, bankingBox_, immortalBox_})
+        switches->addWidget(box);
+    switches->addStretch();
 
-    indexBox_ = DataBox("qosIndexBox", dataFont, 3, this);
-    MakeDisplayField(*indexBox_);
-    rateBox_ = DataBox("rateBox", dataFont, 10, this);
-    DigitsOnly(rateBox_);
-    bytesButton_ = NamedButton<QRadioButton>(QStringLiteral("&Bytes"), "bytesButton", this);
-    framesButton_ = NamedButton<QRadioButton>(QStringLiteral("&Frames"), "framesButton", this);
+    // Entry and rate on top, then the sample period, the thresholds and the
+    // remaining switches; OK and Cancel below, as in every editor.
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(rateAndSample);
+    layout->addWidget(thresholdsBox_);
+    layout->addWidget(thresholds);
+    layout->addLayout(switches);
+    layout->addWidget(form.okCancel());
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    connect(bytesButton_, &QRadioButton::clicked, this,
+            [this] { chooseUnit(bytesButton_, framesButton_); });
+    connect(framesButton_, &QRadioButton::clicked, this,
+            [this] { chooseUnit(framesButton_, bytesButton_); });
+    connect(thresholdsBox_, &QCheckBox::clicked, this, &CEditQosDlg::enableThresholdControls);
+}
+
+// The entry, the rate with its unit and the sample period.
+QLayout* CEditQosDlg::buildRateAndSample(FormBuilder& form)
+{
+    const LabelledBox entry = form.display(
+        {.name = "entryBox", .label = QStringLiteral("QoS:"), .chars = 3, .dataFont = true});
+    entryBox_ = entry.box;
+    const LabelledBox rate =
+        form.textBox({.name = "rateBox", .label = QStringLiteral("&Per Second"), .chars = 10,
+                      .dataFont = true, .digitsOnly = true, .hint = QOS_RATE_HINT});
+    rateBox_ = rate.box;
+    bytesButton_ = form.radioButton(QStringLiteral("&Bytes"), "bytesButton", QOS_BYTES_HINT);
+    framesButton_ = form.radioButton(QStringLiteral("&Frames"), "framesButton", QOS_FRAMES_HINT);
     // One radio group. It excludes only once the operator has chosen a unit
     // (showFields), so an entry with neither bit, or both, shows as it is.
     unitGroup_ = new QButtonGroup(this);
     unitGroup_->addButton(bytesButton_);
     unitGroup_->addButton(framesButton_);
-    secondsBox_ = DataBox("secondsBox", dataFont, 10, this);
-    thresholdsBox_ =
-        NamedButton<QCheckBox>(QStringLiteral("&Enable Thresholds"), "thresholdsBox", this);
+    const LabelledBox seconds = form.textBox(
+        {.name = "secondsBox", .label = QStringLiteral("&Seconds Per Sample"), .chars = 10,
+         .dataFont = true, .hint = QOS_SAMPLE_HINT});
+    secondsBox_ = seconds.box;
 
-    auto* thresholds = new QGroupBox(QStringLiteral("Thresholds"), this);
-    lowBox_ = DataBox("lowBox", dataFont, 10, thresholds);
-    DigitsOnly(lowBox_);
-    highBox_ = DataBox("highBox", dataFont, 10, thresholds);
-    DigitsOnly(highBox_);
-    absoluteBox_ = NamedButton<QCheckBox>(QStringLiteral("&Use Absolute Thresholds"),
-                                          "absoluteBox", thresholds);
-    lowLabel_ = BuddyLabel(QStringLiteral("&Low:"), lowBox_, thresholds);
-    highLabel_ = BuddyLabel(QStringLiteral("&High:"), highBox_, thresholds);
-    auto* thresholdGrid = new QGridLayout(thresholds);
-    thresholdGrid->addWidget(lowLabel_, 0, 0);
-    thresholdGrid->addWidget(lowBox_, 0, 1);
-    thresholdGrid->addWidget(highLabel_, 0, 2);
-    thresholdGrid->addWidget(highBox_, 0, 3);
-    thresholdGrid->addWidget(absoluteBox_, 1, 0, 1, 4);
-    thresholdGrid->setColumnStretch(4, 1);
-
-    fixedDelayBox_ = NamedButton<QCheckBox>(QStringLiteral("Fixed &Delay"), "fixedDelayBox", this);
-    bankingBox_ = NamedButton<QCheckBox>(QStringLiteral("&Allow Banking "), "bankingBox", this);
-    immortalBox_ =
-        NamedButton<QCheckBox>(QStringLiteral("&Create Imortal Nodes"), "immortalBox", this);
-
-    QDialogButtonBox* buttons = OkCancelButtons(*this);
-
-    // Layout: entry and rate on top, then the sample period, the thresholds
-    // and the remaining switches; OK and Cancel below, as in every editor.
     auto* grid = new QGridLayout;
-    grid->addWidget(BuddyLabel(QStringLiteral("QoS:"), indexBox_, this), 0, 0);
-    grid->addWidget(indexBox_, 0, 1, Qt::AlignLeft);
+    grid->addWidget(entry.label, 0, 0);
+    grid->addWidget(entryBox_, 0, 1, Qt::AlignLeft);
     grid->addWidget(rateBox_, 1, 1);
     auto* rateLine = new QHBoxLayout;
-    rateLine->addWidget(BuddyLabel(QStringLiteral("&Per Second"), rateBox_, this));
+    rateLine->addWidget(rate.label);
     rateLine->addSpacing(8);
     rateLine->addWidget(bytesButton_);
     rateLine->addWidget(framesButton_);
     rateLine->addStretch();
     grid->addLayout(rateLine, 1, 2);
     grid->addWidget(secondsBox_, 2, 1);
-    grid->addWidget(BuddyLabel(QStringLiteral("&Seconds Per Sample"), secondsBox_, this), 2, 2);
+    grid->addWidget(seconds.label, 2, 2);
     grid->setColumnStretch(2, 1);
+    return grid;
+}
 
-    auto* switches = new QHBoxLayout;
-    switches->addWidget(fixedDelayBox_);
-    switches->addWidget(bankingBox_);
-    switches->addWidget(immortalBox_);
-    switches->addStretch();
+QWidget* CEditQosDlg::buildThresholds(FormBuilder& form)
+{
+    const LabelledBox low =
+        form.textBox({.name = "lowBox", .label = QStringLiteral("&Low:"), .chars = 10,
+                      .dataFont = true, .digitsOnly = true, .hint = QOS_LOW_HINT});
+    const LabelledBox high =
+        form.textBox({.name = "highBox", .label = QStringLiteral("&High:"), .chars = 10,
+                      .dataFont = true, .digitsOnly = true, .hint = QOS_HIGH_HINT});
+    lowLabel_ = low.label;
+    lowBox_ = low.box;
+    highLabel_ = high.label;
+    highBox_ = high.box;
+    absoluteBox_ = form.checkBox(QStringLiteral("&Use Absolute Thresholds"), "absoluteBox",
+                                 QOS_ABSOLUTE_HINT);
 
-    auto* layout = new QVBoxLayout(this);
-    layout->addLayout(grid);
-    layout->addWidget(thresholdsBox_);
-    layout->addWidget(thresholds);
-    layout->addLayout(switches);
-    layout->addWidget(buttons);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
-
-    setTabOrder(rateBox_, bytesButton_);
-    setTabOrder(bytesButton_, framesButton_);
-    setTabOrder(framesButton_, secondsBox_);
-    setTabOrder(secondsBox_, thresholdsBox_);
-    setTabOrder(thresholdsBox_, lowBox_);
-    setTabOrder(lowBox_, highBox_);
-    setTabOrder(highBox_, absoluteBox_);
-    setTabOrder(absoluteBox_, fixedDelayBox_);
-    setTabOrder(fixedDelayBox_, bankingBox_);
-    setTabOrder(bankingBox_, immortalBox_);
-    setTabOrder(immortalBox_, buttons);
-
-    connect(bytesButton_, &QRadioButton::clicked, this,
-            [this] { chooseUnit(bytesButton_, framesButton_); });
-    connect(framesButton_, &QRadioButton::clicked, this,
-            [this] { chooseUnit(framesButton_, bytesButton_); });
-    connect(thresholdsBox_, &QCheckBox::clicked, this, [this](bool checked) {
-        enableThresholdControls(ThresholdControlsEnabled(checked));
-    });
-
-    auto* hints = new FocusHintFilter(context_, this);
-    hints->watchFocus(rateBox_, QOS_RATE_HINT);
-    hints->watchFocus(secondsBox_, QOS_SAMPLE_HINT);
-    hints->watchFocus(lowBox_, QOS_LOW_HINT);
-    hints->watchFocus(highBox_, QOS_HIGH_HINT);
-    hints->watchClicks(bytesButton_, QOS_BYTES_HINT);
-    hints->watchClicks(framesButton_, QOS_FRAMES_HINT);
-    hints->watchClicks(thresholdsBox_, QOS_THRESHOLDS_HINT);
-    hints->watchClicks(absoluteBox_, QOS_ABSOLUTE_HINT);
-    hints->watchClicks(fixedDelayBox_, QOS_FIXED_DELAY_HINT);
-    hints->watchClicks(bankingBox_, QOS_BANKING_HINT);
-    hints->watchClicks(immortalBox_, QOS_IMMORTAL_HINT);
+    auto* thresholds = new QGroupBox(QStringLiteral("Thresholds"), this);
+    auto* grid = new QGridLayout(thresholds);
+    grid->addWidget(lowLabel_, 0, 0);
+    grid->addWidget(lowBox_, 0, 1);
+    grid->addWidget(highLabel_, 0, 2);
+    grid->addWidget(highBox_, 0, 3);
+    grid->addWidget(absoluteBox_, 1, 0, 1, 4);
+    grid->setColumnStretch(4, 1);
+    return thresholds;
 }
 
 void CEditQosDlg::showFields(const QosEditorFields& fields)
 {
-    SetFieldText(*indexBox_, fields.index);
+    SetFieldText(*entryBox_, fields.entry);
     SetFieldText(*rateBox_, fields.rate);
     SetFieldText(*secondsBox_, fields.seconds);
     SetFieldText(*lowBox_, fields.low);
@@ -176,13 +139,13 @@ void CEditQosDlg::showFields(const QosEditorFields& fields)
     fixedDelayBox_->setChecked(fields.fixedDelay);
     bankingBox_->setChecked(fields.banking);
     immortalBox_->setChecked(fields.immortal);
-    enableThresholdControls(ThresholdControlsEnabled(fields.thresholds));
+    enableThresholdControls(fields.thresholds);
 }
 
 QosEditorFields CEditQosDlg::readFields() const
 {
     QosEditorFields fields;
-    fields.index = FieldText(*indexBox_);
+    fields.entry = FieldText(*entryBox_);
     fields.rate = FieldText(*rateBox_);
     fields.seconds = FieldText(*secondsBox_);
     fields.low = FieldText(*lowBox_);
@@ -212,13 +175,5 @@ void CEditQosDlg::chooseUnit(QRadioButton* chosen, QRadioButton* other)
     other->setChecked(false);
     unitGroup_->setExclusive(true);
 }
-
-bool CEditQosDlg::commit()
-{
-    // Invalid input: nothing stored, nothing shown, the editor stays open.
-    return AcceptFields(session_, readFields(), context_);
-}
-
-void CEditQosDlg::cancel() { session_.cancel(); }
 
 } // namespace talvex

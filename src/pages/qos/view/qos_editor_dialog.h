@@ -3,36 +3,37 @@
 // thinks in. Works on the live node; OK stores through the core, every other
 // way of closing puts the node back as it was.
 #include "pages/qos/qos_editor.h"
-#include "widgets/editor_dialog.h"
+#include "widgets/record_editor_dialog.h"
 
 class QButtonGroup;
 class QCheckBox;
 class QLabel;
+class QLayout;
 class QLineEdit;
 class QRadioButton;
 
 namespace talvex {
 
-class ShellContext;
+class FormBuilder;
 
-class CEditQosDlg : public EditorDialog {
+class CEditQosDlg : public RecordEditorDialog<QosEditorSession> {
     Q_OBJECT
 public:
     CEditQosDlg(ShellContext& context, int entry, QWidget* parent = nullptr);
 
+    QosEditorFields readFields() const override;
+
 private:
-    bool commit() override;
-    void cancel() override;
-    void buildWidgets();
-    void showFields(const QosEditorFields& fields);
-    QosEditorFields readFields() const;
+    void buildWidgets() override;
+    void showFields(const QosEditorFields& fields) override;
+    QLayout* buildRateAndSample(FormBuilder& form);
+    QWidget* buildThresholds(FormBuilder& form);
+    // Low, High and "Use Absolute Thresholds" are usable only while "Enable
+    // Thresholds" is checked.
     void enableThresholdControls(bool enabled);
     void chooseUnit(QRadioButton* chosen, QRadioButton* other);
 
-    ShellContext& context_;
-    QosEditorSession session_;
-
-    QLineEdit* indexBox_ = nullptr;
+    QLineEdit* entryBox_ = nullptr;
     QLineEdit* rateBox_ = nullptr;
     QRadioButton* bytesButton_ = nullptr;
     QRadioButton* framesButton_ = nullptr;

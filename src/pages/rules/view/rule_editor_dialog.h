@@ -7,34 +7,37 @@
 
 #include "pages/rules/pattern_wizard.h"
 #include "pages/rules/rule_editor.h"
-#include "widgets/editor_dialog.h"
-#include "widgets/shell_context.h"
+#include "widgets/record_editor_dialog.h"
 
 class QComboBox;
 class QGroupBox;
 class QLabel;
+class QLayout;
 class QLineEdit;
 class QPushButton;
 class QStackedWidget;
 
 namespace talvex {
 
+class FormBuilder;
 class PatternWizardDialog;
 
-class CEditRuleDlg : public EditorDialog {
+class CEditRuleDlg : public RecordEditorDialog<RuleEditorSession> {
     Q_OBJECT
 public:
-    CEditRuleDlg(ShellContext& context, int slot, QWidget* parent = nullptr);
+    CEditRuleDlg(ShellContext& context, int entry, QWidget* parent = nullptr);
 
-    // The fields as the dialog shows them now.
-    RuleEditorFields readFields() const;
+    RuleEditorFields readFields() const override;
 
 private:
-    bool commit() override;
-    void cancel() override;
-    void buildWidgets();
+    void buildWidgets() override;
     // The fields, and the enabling that goes with them.
-    void showFields(const RuleEditorFields& fields);
+    void showFields(const RuleEditorFields& fields) override;
+    // The parts of the dialog, top to bottom, in the keyboard's order.
+    QLayout* buildHead(FormBuilder& form);
+    QGroupBox* buildComparison(FormBuilder& form);
+    QGroupBox* buildParameters(FormBuilder& form);
+    QLayout* buildActions(FormBuilder& form);
     void applyEnabling();
     PatternTexts patternTexts() const;
     void takePatternTexts(const PatternTexts& texts, std::uint32_t base);
@@ -42,10 +45,7 @@ private:
     void runIpWizard();
     void runEcbWizard();
 
-    ShellContext& context_;
-    RuleEditorSession session_;
-
-    QLineEdit* rule_ = nullptr;
+    QLineEdit* entryBox_ = nullptr;
     QComboBox* ruleType_ = nullptr;
     QComboBox* condition_ = nullptr;
     QStackedWidget* conditionArea_ = nullptr;
@@ -58,7 +58,6 @@ private:
     QLineEdit* patternMask_ = nullptr;
     QPushButton* tcpip_ = nullptr;
     QPushButton* ecb_ = nullptr;
-    QGroupBox* parameterGroup_ = nullptr;
     std::array<QLabel*, 4> paramLabels_{};
     std::array<QLineEdit*, 4> params_{};
     QComboBox* thenAction_ = nullptr;

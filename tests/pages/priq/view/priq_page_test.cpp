@@ -87,7 +87,7 @@ void PriQPageTest::addOpensTheEditorOnTheFirstUnusedEntryAndRedrawsEveryLine()
     // Entry 1 lies below a one-entry queue: neither box is checked; the
     // operator makes it a queue of its own.
     f.answer = [](QDialog& d) {
-        QCOMPARE(Child<QLineEdit>(d, "priqBox").text(), QString("1"));
+        QCOMPARE(Child<QLineEdit>(d, "entryBox").text(), QString("1"));
         QVERIFY(!Child<QCheckBox>(d, "startBox").isChecked());
         Child<QCheckBox>(d, "startBox").setChecked(true);
         Child<QCheckBox>(d, "endBox").setChecked(true);
@@ -127,7 +127,7 @@ void PriQPageTest::editorShowsItsFieldsAndKeepsTheQosBoxAsOpened()
     CEditQueuePriorityDlg dialog(f.context, 7);
 
     QCOMPARE(dialog.windowTitle(), QString("Edit Queue Priority"));
-    QVERIFY(Child<QLineEdit>(dialog, "priqBox").isReadOnly());
+    QVERIFY(Child<QLineEdit>(dialog, "entryBox").isReadOnly());
     QLineEdit& qos = Child<QLineEdit>(dialog, "qosBox");
     QVERIFY(!qos.isEnabled());
     QCheckBox& start = Child<QCheckBox>(dialog, "startBox");

@@ -74,7 +74,7 @@ void QosPageTest::addEditsTheLowestEmptyEntryAndStoresWhatTheOperatorTyped()
     QString shownIndex;
     f.answer = [&](QDialog& dialog) {
         QCOMPARE(dialog.windowTitle(), QStringLiteral("Quality of Service"));
-        shownIndex = Child<QLineEdit>(dialog, "qosIndexBox").text();
+        shownIndex = Child<QLineEdit>(dialog, "entryBox").text();
         QCOMPARE(Child<QLineEdit>(dialog, "rateBox").text(), QStringLiteral("1000000"));
         QCOMPARE(Child<QLineEdit>(dialog, "secondsBox").text(), QStringLiteral("1.000000"));
         SetField(dialog, "rateBox", "1000");
@@ -244,7 +244,7 @@ void QosPageTest::thresholdSwitchEnablesItsGroupAndEveryControlHintsOrIsNamed()
     const struct {
         const char* name;
         const char* label;
-    } named[] = {{"qosIndexBox", "QoS"},   {"rateBox", "Per Second"},
+    } named[] = {{"entryBox", "QoS"},   {"rateBox", "Per Second"},
                  {"secondsBox", "Seconds Per Sample"}, {"lowBox", "Low"}, {"highBox", "High"}};
     for (const auto& field : named) {
         auto& box = Child<QLineEdit>(dialog, field.name);
@@ -255,7 +255,7 @@ void QosPageTest::thresholdSwitchEnablesItsGroupAndEveryControlHintsOrIsNamed()
                 || (label->buddy() == &box && AccessibleName(label->text()) == field.label);
         QVERIFY2(hasBuddy, field.name);
     }
-    QVERIFY(Child<QLineEdit>(dialog, "qosIndexBox").isReadOnly());
+    QVERIFY(Child<QLineEdit>(dialog, "entryBox").isReadOnly());
     QVERIFY(Child<QPushButton>(dialog, "okButton").isDefault());
     for (QWidget* w : dialog.findChildren<QWidget*>()) {
         const auto* field = qobject_cast<QLineEdit*>(w);

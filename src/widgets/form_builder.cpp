@@ -1,0 +1,150 @@
+#include "widgets/form_builder.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpressionValidator>
+
+#include "widgets/choice_list.h"
+#include "widgets/dialog_buttons.h"
+#include "widgets/display_field.h"
+#include "widgets/focus_hint_filter.h"
+#include "widgets/mnemonic_text.h"
+#include "widgets/shell_context.h"
+
+namespace talvex {
+
+namespace {
+
+// Room for the frame and the text margins of a line edit.
+constexpr int BOX_MARGIN = 12;
+
+// Widest of the characters a box holds: digits, or dotted hexadecimal.
+int CharWidth(const QFont& font)
+{
+    const QFontMetrics metrics(font);
+    return std::max(metrics.horizontalAdvance(QLatin1Char('0')),
+                    metrics.horizontalAdvance(QLatin1Char('F')));
+}
+
+// The control's label, which also names it, unless the spec names it
+// otherwise.
+QLabel* LabelAndName(QWidget* control, const FieldSpec& spec, QWidget* parent)
+{
+    QLabel* label = spec.label.isEmpty() ? nullptr : BuddyLabel(spec.label, control, parent);
+    if (!spec.accessibleName.isEmpty())
+        control->setAccessibleName(spec.accessibleName);
+    return label;
+}
+
+} // namespace
+
+FormBuilder::FormBuilder(QDialog& dialog, const ShellContext& context)
+    : dialog_(dialog), context_(context), hints_(new FocusHintFilter(context, &dialog))
+{
+}
+
+void FormBuilder::styleBox(QLineEdit& box, const FieldSpec& spec) const
+{
+    box.setObjectName(QString::fromLatin1(spec.name));
+    if (spec.dataFont)
+        box.setFont(context_.dataFont());
+    if (spec.chars > 0) {
+        const int width = CharWidth(box.font()) * spec.chars + BOX_MARGIN;
+        if (spec.widthAtLeast)
+            box.setMinimumWidth(width);
+        else
+            box.setFixedWidth(width);
+    }
+    if (spec.digitsOnly)
+        box.setValidator(
+            new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), &box));
+}
+
+LabelledBox FormBuilder::textBox(const FieldSpec& spec)
+{
+    auto* box = new QLineEdit(&dialog_);
+    styleBox(*box, spec);
+    joinTabOrder(box);
+    if (!spec.hint.empty())
+        hints_->watchFocus(box, spec.hint);
+    return {LabelAndName(box, spec, &dialog_), box};
+}
+
+LabelledBox FormBuilder::display(const FieldSpec& spec)
+{
+    auto* box = new QLineEdit(&dialog_);
+    styleBox(*box, spec);
+    MakeDisplayField(*box);
+    return {LabelAndName(box, spec, &dialog_), box};
+}
+
+LabelledChoice FormBuilder::choice(const FieldSpec& spec, std::span<const CodeEntry> table)
+{
+    auto* list = new QComboBox(&dialog_);
+    list->setObjectName(QString::fromLatin1(spec.name));
+    list->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    FillChoiceList(*list, table);
+    joinTabOrder(list);
+    if (!spec.hint.empty())
+        hints_->watchFocus(list, spec.hint);
+    return {LabelAndName(list, spec, &dialog_), list};
+}
+
+QCheckBox* FormBuilder::checkBox(const QString& text, const char* name, std::string_view hint)
+{
+    auto* box = NamedButton<QCheckBox>(text, name, &dialog_);
+    joinTabOrder(box);
+    watchClicks(box, hint);
+    return box;
+}
+
+QRadioButton* FormBuilder::radioButton(const QString& text, const char* name,
+                                       std::string_view hint)
+{
+    auto* button = NamedButton<QRadioButton>(text, name, &dialog_);
+    joinTabOrder(button);
+    watchClicks(button, hint);
+    return button;
+}
+
+QPushButton* FormBuilder::pushButton(const QString& text, const char* name)
+{
+    auto* button = NamedButton<QPushButton>(text, name, &dialog_);
+    joinTabOrder(button);
+    return button;
+}
+
+QLabel* FormBuilder::labelFor(QWidget* control, const QString& text)
+{
+    return BuddyLabel(text, control, &dialog_);
+}
+
+QDialogButtonBox* FormBuilder::okCancel()
+{
+    QDialogButtonBox* buttons = OkCancelButtons(dialog_);
+    joinTabOrder(buttons->button(QDialogButtonBox::Ok));
+    joinTabOrder(buttons->button(QDialogButtonBox::Cancel));
+    return buttons;
+}
+
+void FormBuilder::joinTabOrder(QWidget* control)
+{
+    if (lastInTabOrder_ != nullptr)
+        QWidget::setTabOrder(lastInTabOrder_, control);
+    lastInTabOrder_ = control;
+}
+
+void FormBuilder::watchClicks(QAbstractButton* button, std::string_view hint)
+{
+    if (!hint.empty())
+        hints_->watchClicks(button, hint);
+}
+
+} // namespace talvex

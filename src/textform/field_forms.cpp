@@ -79,8 +79,10 @@ constexpr std::size_t PartOffset(std::size_t offset, std::size_t size, std::size
     return at + width <= size ? offset + at : RECORD_SIZE;
 }
 
-// The rows of the tables, each made from its record member, so a text name
-// is the name of the member whose bytes it holds.
+// The rows of the tables, each made from the record member whose bytes it
+// holds: its name is the member's name (an engine-owned span's is its
+// offset), its offset and width are the member's place.
+
 // A member by its own name, written as FormOf says.
 #define TEXT_FIELD(Record, member)                                                                 \
     Row(#member, offsetof(Record, member), sizeof(Record::member), 0,                              \

@@ -31,7 +31,8 @@ std::string HelpText()
         + UsageText() + "\n";
     const std::string indent(NAME_COLUMN, ' ');
     for (const Command& command : Commands()) {
-        text.append(command.name).append(NAME_COLUMN - command.name.size(), ' ');
+        const std::size_t width = command.name.size();
+        text.append(command.name).append(width < NAME_COLUMN ? NAME_COLUMN - width : 1, ' ');
         for (const char c : command.summary) {
             text += c;
             if (c == '\n')

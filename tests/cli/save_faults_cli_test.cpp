@@ -83,7 +83,8 @@ ProgramResult RunResave(const std::vector<std::string>& files, const RunOptions&
     return run;
 }
 
-void ExpectWriteFailure(const ProgramResult& run, const std::string& output, const std::string& reason)
+void ExpectWriteFailure(const ProgramResult& run, const std::string& output,
+                        const std::string& reason)
 {
     EXPECT_EQ(run.status, 3) << output << "\n" << run.err;
     EXPECT_EQ(run.out, "");

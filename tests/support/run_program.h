@@ -41,7 +41,8 @@ inline ProgramResult RunProgram(const std::string& program, const std::vector<st
     for (const std::string& arg : args)
         command += " " + ShellQuote(arg);
     TempDir capture;
-    command += " </dev/null >" + ShellQuote(capture.file("out")) + " 2>" + ShellQuote(capture.file("err"));
+    command += " </dev/null >" + ShellQuote(capture.file("out")) + " 2>"
+        + ShellQuote(capture.file("err"));
     const int raw = std::system(command.c_str());
     ProgramResult result;
     result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;

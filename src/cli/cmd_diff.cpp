@@ -4,7 +4,8 @@
 #include <set>
 
 #include "cli/cli_command.h"
-#include "cli/cli_load.h"
+#include "cli/cli_files.h"
+#include "config/number_texts.h"
 #include "tables/config_tables.h"
 #include "textform/field_values.h"
 #include "textform/text_form.h"
@@ -13,13 +14,6 @@
 namespace talvex::cli {
 
 namespace {
-
-// The list line of entry n as its page shows it; `view` is the image as the
-// pages leave it when they open (the priority-queue structure pass run).
-std::string ListLine(TableKind kind, const ConfigImage& view, int n)
-{
-    return ConfigTableOf(kind).lineText(view, n);
-}
 
 // The findings of `mine` that `theirs` lacks, each as often as it is extra.
 std::vector<std::string> OnlyIn(const std::vector<std::string>& mine,
@@ -47,16 +41,14 @@ struct Side {
 // the side of A after "<" and that of B after ">": the generation; each entry
 // that differs, as its list line and as the text form's fields that differ;
 // the verification findings only one side has.
-int CmdDiff(const Args& args, std::ostream& out, std::ostream& err)
+int CmdDiff(const Args& args, const Console& io)
 {
-    if (args.size() != 2) {
-        err << UsageText();
-        return EXIT_LOAD_OR_USAGE;
-    }
+    if (args.size() != 2)
+        return UsageError(io.err);
     Side a;
     Side b;
-    const bool loadedA = LoadForCli(*a.image, args[0], err);
-    if (!(LoadForCli(*b.image, args[1], err) && loadedA))
+    const bool loadedA = LoadForCli(*a.image, args[0], io.err);
+    if (!(LoadForCli(*b.image, args[1], io.err) && loadedA))
         return EXIT_LOAD_OR_USAGE;
     for (Side* side : {&a, &b}) {
         side->view = std::make_unique<ConfigImage>(*side->image);
@@ -64,26 +56,28 @@ int CmdDiff(const Args& args, std::ostream& out, std::ostream& err)
     }
 
     std::string text;
-    const auto pair = [&text](std::string_view heading, std::string_view mine,
-                              std::string_view theirs) {
-        text.append(heading).append("\n<").append(mine).append("\n>").append(theirs).append("\n");
+    const auto sides = [&text](std::string_view mine, std::string_view theirs) {
+        text.append("<").append(mine).append("\n>").append(theirs).append("\n");
     };
     const auto genA = textform::GenerationName(*a.image);
     const auto genB = textform::GenerationName(*b.image);
-    if (genA != genB)
-        pair("generation", " " + std::string(genA), " " + std::string(genB));
+    if (genA != genB) {
+        text += "generation\n";
+        sides(" " + std::string(genA), " " + std::string(genB));
+    }
     for (const textform::TableForm& table : textform::TableForms()) {
         for (int n = 0; n < table.count(); ++n) {
             const auto entryA = table.entry(*a.image, n);
             const auto entryB = table.entry(*b.image, n);
             if (std::ranges::equal(entryA, entryB))
                 continue;
-            pair(std::string(table.name()) + " " + std::to_string(n),
-                 " " + ListLine(table.kind, *a.view, n), " " + ListLine(table.kind, *b.view, n));
-            text.append("<").append(textform::DifferingFields(table, entryA, entryB));
-            text.append("\n>")
-                .append(textform::DifferingFields(table, entryB, entryA))
-                .append("\n");
+            // The list lines as the pages show them, on the images as the
+            // pages leave them when they open.
+            const ConfigTable& lines = ConfigTableOf(table.kind);
+            text.append(table.name()).append(" ").append(DecimalText(n)).append("\n");
+            sides(" " + lines.lineText(*a.view, n), " " + lines.lineText(*b.view, n));
+            sides(textform::DifferingFields(table, entryA, entryB),
+                  textform::DifferingFields(table, entryB, entryA));
         }
     }
     if (text.empty())
@@ -100,7 +94,7 @@ int CmdDiff(const Args& args, std::ostream& out, std::ostream& err)
         for (const std::string& finding : onlyB)
             text += "> " + finding + "\n";
     }
-    out << "< " << args[0] << "\n> " << args[1] << "\n" << text;
+    io.out << "< " << args[0] << "\n> " << args[1] << "\n" << text;
     return EXIT_DIFFERENT;
 }
 

@@ -2,22 +2,20 @@
 #include <ostream>
 
 #include "cli/cli_command.h"
-#include "cli/cli_load.h"
+#include "cli/cli_files.h"
 #include "textform/text_form.h"
 
 namespace talvex::cli {
 
 // export FILE: the loaded configuration as text on standard output.
-int CmdExport(const Args& args, std::ostream& out, std::ostream& err)
+int CmdExport(const Args& args, const Console& io)
 {
-    if (args.size() != 1) {
-        err << UsageText();
-        return EXIT_LOAD_OR_USAGE;
-    }
+    if (args.size() != 1)
+        return UsageError(io.err);
     auto image = std::make_unique<ConfigImage>();
-    if (!LoadForCli(*image, args[0], err))
+    if (!LoadForCli(*image, args[0], io.err))
         return EXIT_LOAD_OR_USAGE;
-    out << textform::WriteConfigText(*image);
+    io.out << textform::WriteConfigText(*image);
     return EXIT_OK;
 }
 

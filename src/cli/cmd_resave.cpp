@@ -2,14 +2,13 @@
 #include <ostream>
 
 #include "cli/cli_command.h"
-#include "cli/cli_load.h"
-#include "config/config_file.h"
+#include "cli/cli_files.h"
 #include "config/open_config.h"
 
 namespace talvex::cli {
 
 // resave [--extend] FILE OUT
-int CmdResave(const Args& args, std::ostream& /*out*/, std::ostream& err)
+int CmdResave(const Args& args, const Console& io)
 {
     bool extend = false;
     std::vector<std::string> files;
@@ -19,20 +18,13 @@ int CmdResave(const Args& args, std::ostream& /*out*/, std::ostream& err)
         else
             files.push_back(arg);
     }
-    if (files.size() != 2) {
-        err << UsageText();
-        return EXIT_LOAD_OR_USAGE;
-    }
+    if (files.size() != 2)
+        return UsageError(io.err);
     auto image = std::make_unique<ConfigImage>();
-    if (!LoadForCli(*image, files[0], err))
+    if (!LoadForCli(*image, files[0], io.err))
         return EXIT_LOAD_OR_USAGE;
     ApplyOldFormatAnswer(*image, extend ? OldFormatAnswer::Extend : OldFormatAnswer::Retain);
-    std::string reason;
-    if (!SaveConfig(*image, files[1], &reason)) {
-        err << "talvexcfg: cannot write " << files[1] << ": " << reason << "\n";
-        return EXIT_WRITE_FAILED;
-    }
-    return EXIT_OK;
+    return SaveForCli(*image, files[1], io.err) ? EXIT_OK : EXIT_WRITE_FAILED;
 }
 
 } // namespace talvex::cli

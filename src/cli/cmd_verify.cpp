@@ -2,7 +2,7 @@
 #include <ostream>
 
 #include "cli/cli_command.h"
-#include "cli/cli_load.h"
+#include "cli/cli_files.h"
 #include "verify/verification.h"
 
 namespace talvex::cli {
@@ -25,12 +25,10 @@ void WriteText(std::ostream& out, const std::string& text)
 // still ends on a whole line. A file that does not load gives its one line on
 // err and no frame; the others are still checked. The status is the worst
 // one: 2 for a load failure, else 1 for findings, else 0.
-int CmdVerify(const Args& args, std::ostream& out, std::ostream& err)
+int CmdVerify(const Args& args, const Console& io)
 {
-    if (args.empty()) {
-        err << UsageText();
-        return EXIT_LOAD_OR_USAGE;
-    }
+    if (args.empty())
+        return UsageError(io.err);
     const bool framed = args.size() > 1;
     // One image and one report text serve every file.
     auto image = std::make_unique<ConfigImage>();
@@ -38,20 +36,20 @@ int CmdVerify(const Args& args, std::ostream& out, std::ostream& err)
     bool anyLoadFailed = false;
     bool anyFindings = false;
     for (const std::string& fileName : args) {
-        if (!LoadForCli(*image, fileName, err)) {
+        if (!LoadForCli(*image, fileName, io.err)) {
             anyLoadFailed = true;
             continue;
         }
         if (VerifyConfiguration(*image, report))
             anyFindings = true;
         if (framed) {
-            out << "==> " << fileName << " <==\n";
-            WriteText(out, report);
+            io.out << "==> " << fileName << " <==\n";
+            WriteText(io.out, report);
             if (!report.ends_with('\n'))
-                out << "\r\n";
-            out << "\n";
+                io.out << "\r\n";
+            io.out << "\n";
         } else {
-            WriteText(out, report);
+            WriteText(io.out, report);
         }
     }
     if (anyLoadFailed)

@@ -1,69 +1,76 @@
+#include <algorithm>
 #include <ostream>
 
 #include "cli/cli_command.h"
 
 namespace talvex::cli {
 
+namespace {
+
+// The options that stand in place of a command.
+constexpr std::string_view OPTIONS_SYNOPSIS = "--help | --version";
+// The width of the command names before their summaries in --help.
+constexpr std::size_t NAME_COLUMN = 8;
+
 std::string UsageText()
 {
-    return "usage: talvexcfg verify FILE...\n"
-           "       talvexcfg list rules|masks|priq|qos FILE\n"
-           "       talvexcfg resave [--extend] FILE OUT\n"
-           "       talvexcfg export FILE\n"
-           "       talvexcfg import TEXT|- OUT\n"
-           "       talvexcfg diff A B\n"
-           "       talvexcfg --help | --version\n";
+    std::string text;
+    const auto line = [&text](std::string_view words) {
+        text.append(text.empty() ? "usage: " : "       ").append("talvexcfg ").append(words);
+        text += '\n';
+    };
+    for (const Command& command : Commands())
+        line(std::string(command.name) + " " + std::string(command.synopsis));
+    line(OPTIONS_SYNOPSIS);
+    return text;
 }
 
-int RunTalvexCfg(const Args& args, std::ostream& out, std::ostream& err)
+std::string HelpText()
 {
-    if (args.empty()) {
-        err << UsageText();
-        return EXIT_LOAD_OR_USAGE;
+    std::string text = "talvexcfg - check, list, rewrite and compare TALVEX configuration files\n\n"
+        + UsageText() + "\n";
+    const std::string indent(NAME_COLUMN, ' ');
+    for (const Command& command : Commands()) {
+        const std::size_t width = command.name.size();
+        text.append(command.name).append(width < NAME_COLUMN ? NAME_COLUMN - width : 1, ' ');
+        for (const char c : command.summary) {
+            text += c;
+            if (c == '\n')
+                text += indent;
+        }
+        text += '\n';
     }
-    const std::string& command = args.front();
-    const Args rest(args.begin() + 1, args.end());
-    if (command == "--help" || command == "-h") {
-        out << "talvexcfg - check, list, rewrite and compare TALVEX configuration files\n\n"
-            << UsageText()
-            << "\nverify  writes the verification report; exit 0 when it finds nothing, 1 when it\n"
-               "        finds errors. With several files each report is headed \"==> FILE <==\"\n"
-               "        and followed by an empty line; a file that does not load is reported on\n"
-               "        standard error and the others are still verified (exit 2 if any failed)\n"
-               "list    writes the list lines of one table as the manager shows them\n"
-               "resave  writes the loaded configuration to OUT as the manager saves it;\n"
-               "        --extend writes the newer generation with all four tables\n"
-               "export  writes the configuration as text: a header line naming its generation,\n"
-               "        then one line per entry that differs from a new configuration, with the\n"
-               "        fields that differ as name=value\n"
-               "import  reads such a text (- for standard input) and writes OUT; a field or\n"
-               "        entry left out keeps its new value. A wrong line gives\n"
-               "        \"talvexcfg: TEXT:LINE: reason\", exit 2, and OUT is not touched\n"
-               "diff    compares two files entry by entry: for each entry that differs its list\n"
-               "        line and the fields that differ, A after \"<\" and B after \">\", then\n"
-               "        the verification findings only one of them has; exit 0 when they are\n"
-               "        the same, 1 when they differ\n"
-               "\nA file that cannot be loaded gives exit 2, a failed write exit 3.\n";
+    return text + "\nA file that cannot be loaded gives exit 2, a failed write exit 3.\n";
+}
+
+} // namespace
+
+int UsageError(std::ostream& err)
+{
+    err << UsageText();
+    return EXIT_LOAD_OR_USAGE;
+}
+
+int RunTalvexCfg(const Args& args, std::istream& in, std::ostream& out, std::ostream& err)
+{
+    if (args.empty())
+        return UsageError(err);
+    const std::string_view word = args.front();
+    if (word == "--help" || word == "-h") {
+        out << HelpText();
         return EXIT_OK;
     }
-    if (command == "--version") {
+    if (word == "--version") {
         out << "talvexcfg " << TALVEX_VERSION << "\n";
         return EXIT_OK;
     }
-    if (command == "verify")
-        return CmdVerify(rest, out, err);
-    if (command == "list")
-        return CmdList(rest, out, err);
-    if (command == "resave")
-        return CmdResave(rest, out, err);
-    if (command == "export")
-        return CmdExport(rest, out, err);
-    if (command == "import")
-        return CmdImport(rest, out, err);
-    if (command == "diff")
-        return CmdDiff(rest, out, err);
-    err << "talvexcfg: unknown command '" << command << "'\n" << UsageText();
-    return EXIT_LOAD_OR_USAGE;
+    const auto commands = Commands();
+    const auto command = std::ranges::find(commands, word, &Command::name);
+    if (command == commands.end()) {
+        err << "talvexcfg: unknown command '" << word << "'\n";
+        return UsageError(err);
+    }
+    return command->run(Args(args.begin() + 1, args.end()), Console{in, out, err});
 }
 
 } // namespace talvex::cli

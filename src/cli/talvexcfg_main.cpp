@@ -9,7 +9,7 @@ int main(int argc, char** argv)
     std::signal(SIGXFSZ, SIG_IGN);
     std::ios::sync_with_stdio(false);
     const talvex::cli::Args args(argv + 1, argv + argc);
-    const int status = talvex::cli::RunTalvexCfg(args, std::cout, std::cerr);
+    const int status = talvex::cli::RunTalvexCfg(args, std::cin, std::cout, std::cerr);
     std::cout.flush();
     if (!std::cout) {
         std::cerr << "talvexcfg: cannot write to standard output\n";

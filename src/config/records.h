@@ -1,10 +1,12 @@
 #pragma once
 // The four record kinds of the configuration file and the image that holds
-// them. Every record is 64 bytes; the field offsets are the file format.
+// them. Every record is 64 bytes; the lines after each record give every
+// member's offset and width, which are the file format.
 #include <array>
 #include <cstddef>
 #include <cstdint>
 #include <span>
+#include <type_traits>
 
 #include "config/little_endian.h"
 
@@ -15,6 +17,17 @@ constexpr int RULE_COUNT = 256;
 constexpr int QOS_COUNT = 64;
 constexpr int MASK_COUNT = 64;
 constexpr int PRIQ_COUNT = 64;
+
+// A record as the file holds it: 64 bytes without padding, copied to and
+// from the file byte for byte.
+template <typename T>
+constexpr bool IS_FILE_RECORD = sizeof(T) == RECORD_SIZE && alignof(T) == 1
+    && std::is_trivially_copyable_v<T> && std::is_standard_layout_v<T>;
+
+// A member's place in the file: its offset in the record and its width.
+#define TALVEX_FILE_FIELD(Record, member, offset, width)                                    \
+    static_assert(offsetof(Record, member) == (offset) && sizeof(Record::member) == (width), \
+                  #Record "::" #member " is not at byte " #offset " with " #width " bytes")
 
 // ---- rules -------------------------------------------------------------
 
@@ -86,23 +99,23 @@ constexpr std::uint8_t ACTION_LOG_NEXT_RULE = 0x19;
 constexpr std::uint32_t NEW_RULE_DEFAULT = 0x09030001;
 
 struct RuleRecord {
-    LeU16 ruleNumber;            // 0
-    LeU16 ruleIndex;             // 2
-    std::uint8_t ruleFlags;      // 4: bits 0-3 flags, bits 4-7 `offsetBase`
-    std::uint8_t condition;      // 5: bits 0-4 condition, bits 5-7 kept
-    std::uint8_t thenAction;     // 6: bits 0-4 action code, bits 5-7 kept
-    std::uint8_t elseAction;     // 7
-    LeI16 offset;                // 8
-    LeI16 frameLength;           // 10
-    LeI16 patternLength;         // 12
-    LeI16 thenParam;             // 14
-    LeU32 runtimeA;              // 16: engine-owned, cleared after load
-    LeI16 elseParam;             // 20
-    LeU32 runtimeB;              // 22: engine-owned, cleared after load
-    Bytes<2> engineReserved;     // 26: engine-owned, never written
-    LeU32 engineLink;            // 28: engine-owned, zeroed by reset and delete
-    Bytes<16> patternData;       // 32: pattern, or `conditionParams` P1 to P4
-    Bytes<16> patternMask;       // 48
+    LeU16 ruleNumber;
+    LeU16 ruleIndex;
+    std::uint8_t ruleFlags;      // bits 0-3 flags, bits 4-7 `offsetBase`
+    std::uint8_t condition;      // bits 0-4 condition, bits 5-7 kept
+    std::uint8_t thenAction;     // bits 0-4 action code, bits 5-7 kept
+    std::uint8_t elseAction;
+    LeI16 offset;
+    LeI16 frameLength;
+    LeI16 patternLength;
+    LeI16 thenParam;
+    LeU32 runtimeA;              // engine-owned, cleared after load
+    LeI16 elseParam;
+    LeU32 runtimeB;              // engine-owned, cleared after load
+    Bytes<2> engineReserved;     // engine-owned, never written
+    LeU32 engineLink;            // engine-owned, zeroed by reset and delete
+    Bytes<16> patternData;       // pattern, or `conditionParams` P1 to P4
+    Bytes<16> patternMask;
 
     std::uint8_t offsetBase() const { return ruleFlags & OFFSET_BASE_MASK; }
     // Bytes 4 and 5 as one little-endian word: bits 8-12 condition, 4-7 base.
@@ -143,6 +156,25 @@ struct RuleRecord {
     }
 };
 
+static_assert(IS_FILE_RECORD<RuleRecord>);
+TALVEX_FILE_FIELD(RuleRecord, ruleNumber, 0, 2);
+TALVEX_FILE_FIELD(RuleRecord, ruleIndex, 2, 2);
+TALVEX_FILE_FIELD(RuleRecord, ruleFlags, 4, 1);
+TALVEX_FILE_FIELD(RuleRecord, condition, 5, 1);
+TALVEX_FILE_FIELD(RuleRecord, thenAction, 6, 1);
+TALVEX_FILE_FIELD(RuleRecord, elseAction, 7, 1);
+TALVEX_FILE_FIELD(RuleRecord, offset, 8, 2);
+TALVEX_FILE_FIELD(RuleRecord, frameLength, 10, 2);
+TALVEX_FILE_FIELD(RuleRecord, patternLength, 12, 2);
+TALVEX_FILE_FIELD(RuleRecord, thenParam, 14, 2);
+TALVEX_FILE_FIELD(RuleRecord, runtimeA, 16, 4);
+TALVEX_FILE_FIELD(RuleRecord, elseParam, 20, 2);
+TALVEX_FILE_FIELD(RuleRecord, runtimeB, 22, 4);
+TALVEX_FILE_FIELD(RuleRecord, engineReserved, 26, 2);
+TALVEX_FILE_FIELD(RuleRecord, engineLink, 28, 4);
+TALVEX_FILE_FIELD(RuleRecord, patternData, 32, 16);
+TALVEX_FILE_FIELD(RuleRecord, patternMask, 48, 16);
+
 // ---- QoS nodes ---------------------------------------------------------
 
 constexpr std::uint16_t QOS_IMMORTAL = 0x0001;
@@ -156,19 +188,31 @@ constexpr std::uint16_t QOS_BANKING = 0x0100;
 constexpr std::uint32_t DEFAULT_SAMPLE_PERIOD = 1000000;
 
 struct QosNode {
-    Bytes<12> runtimeA;          // 0: engine-owned, cleared after load
-    LeU16 flags;                 // 12: 0 means empty
-    LeU16 runtimeB;              // 14: engine-owned, cleared after load
-    Bytes<20> runtimeC;          // 16: engine-owned, cleared after load
-    LeU32 rateInterval;          // 36: nanoseconds per byte or frame
-    LeU32 samplePeriod;          // 40: microseconds
-    LeU32 highThreshold;         // 44
-    LeU32 lowThreshold;          // 48
-    Bytes<8> runtimeD;           // 52: engine-owned, cleared after load
-    Bytes<4> engineReserved;     // 60: engine-owned, never written
+    Bytes<12> runtimeA;          // engine-owned, cleared after load
+    LeU16 flags;                 // 0 means empty
+    LeU16 runtimeB;              // engine-owned, cleared after load
+    Bytes<20> runtimeC;          // engine-owned, cleared after load
+    LeU32 rateInterval;          // nanoseconds per byte or frame
+    LeU32 samplePeriod;          // microseconds
+    LeU32 highThreshold;
+    LeU32 lowThreshold;
+    Bytes<8> runtimeD;           // engine-owned, cleared after load
+    Bytes<4> engineReserved;     // engine-owned, never written
 
     bool isUsed() const { return flags != 0; }
 };
+
+static_assert(IS_FILE_RECORD<QosNode>);
+TALVEX_FILE_FIELD(QosNode, runtimeA, 0, 12);
+TALVEX_FILE_FIELD(QosNode, flags, 12, 2);
+TALVEX_FILE_FIELD(QosNode, runtimeB, 14, 2);
+TALVEX_FILE_FIELD(QosNode, runtimeC, 16, 20);
+TALVEX_FILE_FIELD(QosNode, rateInterval, 36, 4);
+TALVEX_FILE_FIELD(QosNode, samplePeriod, 40, 4);
+TALVEX_FILE_FIELD(QosNode, highThreshold, 44, 4);
+TALVEX_FILE_FIELD(QosNode, lowThreshold, 48, 4);
+TALVEX_FILE_FIELD(QosNode, runtimeD, 52, 8);
+TALVEX_FILE_FIELD(QosNode, engineReserved, 60, 4);
 
 // ---- address masks -----------------------------------------------------
 
@@ -179,27 +223,47 @@ constexpr std::uint16_t MASK_KEY_GROUP = 0x0010;
 constexpr std::uint16_t MASK_AUDIT = 0x0020;
 
 struct AddressMask {
-    Bytes<8> engineReserved;     // 0: engine-owned, never written
-    LeI16 qosNode;               // 8
-    LeU16 flags;                 // 10: 0 means empty
-    Bytes<16> srcMask;           // 12
-    std::uint8_t srcKeyType;     // 28: template code 1-15, or 0
-    std::uint8_t srcBase;        // 29: high nibble offset base, low nibble kept
-    std::uint8_t srcOffset;      // 30
-    std::uint8_t srcLength;      // 31
-    Bytes<16> dstMask;           // 32
-    std::uint8_t dstKeyType;     // 48
-    std::uint8_t dstBase;        // 49
-    std::uint8_t dstOffset;      // 50
-    std::uint8_t dstLength;      // 51
-    LeU32 ttlTicks;              // 52: ticks of 1/18 s
-    std::uint8_t keyGroup;       // 56
-    std::uint8_t defaultAction;  // 57: bits 0-4 action code, bits 5-7 kept
-    LeI16 defaultParam;          // 58
-    Bytes<4> engineTail;         // 60: engine-owned, never written
+    Bytes<8> engineReserved;     // engine-owned, never written
+    LeI16 qosNode;
+    LeU16 flags;                 // 0 means empty
+    Bytes<16> srcMask;
+    std::uint8_t srcKeyType;     // template code 1-15, or 0
+    std::uint8_t srcBase;        // high nibble offset base, low nibble kept
+    std::uint8_t srcOffset;
+    std::uint8_t srcLength;
+    Bytes<16> dstMask;
+    std::uint8_t dstKeyType;
+    std::uint8_t dstBase;
+    std::uint8_t dstOffset;
+    std::uint8_t dstLength;
+    LeU32 ttlTicks;              // ticks of 1/18 s
+    std::uint8_t keyGroup;
+    std::uint8_t defaultAction;  // bits 0-4 action code, bits 5-7 kept
+    LeI16 defaultParam;
+    Bytes<4> engineTail;         // engine-owned, never written
 
     bool isUsed() const { return flags != 0; }
 };
+
+static_assert(IS_FILE_RECORD<AddressMask>);
+TALVEX_FILE_FIELD(AddressMask, engineReserved, 0, 8);
+TALVEX_FILE_FIELD(AddressMask, qosNode, 8, 2);
+TALVEX_FILE_FIELD(AddressMask, flags, 10, 2);
+TALVEX_FILE_FIELD(AddressMask, srcMask, 12, 16);
+TALVEX_FILE_FIELD(AddressMask, srcKeyType, 28, 1);
+TALVEX_FILE_FIELD(AddressMask, srcBase, 29, 1);
+TALVEX_FILE_FIELD(AddressMask, srcOffset, 30, 1);
+TALVEX_FILE_FIELD(AddressMask, srcLength, 31, 1);
+TALVEX_FILE_FIELD(AddressMask, dstMask, 32, 16);
+TALVEX_FILE_FIELD(AddressMask, dstKeyType, 48, 1);
+TALVEX_FILE_FIELD(AddressMask, dstBase, 49, 1);
+TALVEX_FILE_FIELD(AddressMask, dstOffset, 50, 1);
+TALVEX_FILE_FIELD(AddressMask, dstLength, 51, 1);
+TALVEX_FILE_FIELD(AddressMask, ttlTicks, 52, 4);
+TALVEX_FILE_FIELD(AddressMask, keyGroup, 56, 1);
+TALVEX_FILE_FIELD(AddressMask, defaultAction, 57, 1);
+TALVEX_FILE_FIELD(AddressMask, defaultParam, 58, 2);
+TALVEX_FILE_FIELD(AddressMask, engineTail, 60, 4);
 
 // ---- priority queues ---------------------------------------------------
 
@@ -210,24 +274,43 @@ constexpr std::uint16_t PQ_END = 0x0040;
 constexpr std::uint16_t PQ_POSITION_MASK = PQ_START | PQ_MIDDLE | PQ_END;
 
 struct PriorityQueueEntry {
-    Bytes<8> engineA;            // 0
-    Bytes<16> engineReserved;    // 8: never written
-    LeI32 qosNode;               // 24
-    LeU16 flags;                 // 28: 0 means empty
-    LeU16 queueNumber;           // 30: derived by the structure pass
-    LeU16 metric1;               // 32
-    LeU16 metric2;               // 34
-    LeU16 metric3;               // 36
-    LeU16 metric4;               // 38
-    Bytes<2> engineB;            // 40
-    Bytes<4> engineC;            // 42
-    Bytes<4> engineD;            // 46
-    Bytes<2> engineE;            // 50
-    Bytes<8> engineF;            // 52
-    Bytes<4> engineTail;         // 60: never written
+    Bytes<8> engineA;
+    Bytes<16> engineReserved;    // never written
+    LeI32 qosNode;
+    LeU16 flags;                 // 0 means empty
+    LeU16 queueNumber;           // derived by the structure pass
+    LeU16 metric1;
+    LeU16 metric2;
+    LeU16 metric3;
+    LeU16 metric4;
+    Bytes<2> engineB;
+    Bytes<4> engineC;
+    Bytes<4> engineD;
+    Bytes<2> engineE;
+    Bytes<8> engineF;
+    Bytes<4> engineTail;         // never written
 
     bool isUsed() const { return flags != 0; }
 };
+
+static_assert(IS_FILE_RECORD<PriorityQueueEntry>);
+TALVEX_FILE_FIELD(PriorityQueueEntry, engineA, 0, 8);
+TALVEX_FILE_FIELD(PriorityQueueEntry, engineReserved, 8, 16);
+TALVEX_FILE_FIELD(PriorityQueueEntry, qosNode, 24, 4);
+TALVEX_FILE_FIELD(PriorityQueueEntry, flags, 28, 2);
+TALVEX_FILE_FIELD(PriorityQueueEntry, queueNumber, 30, 2);
+TALVEX_FILE_FIELD(PriorityQueueEntry, metric1, 32, 2);
+TALVEX_FILE_FIELD(PriorityQueueEntry, metric2, 34, 2);
+TALVEX_FILE_FIELD(PriorityQueueEntry, metric3, 36, 2);
+TALVEX_FILE_FIELD(PriorityQueueEntry, metric4, 38, 2);
+TALVEX_FILE_FIELD(PriorityQueueEntry, engineB, 40, 2);
+TALVEX_FILE_FIELD(PriorityQueueEntry, engineC, 42, 4);
+TALVEX_FILE_FIELD(PriorityQueueEntry, engineD, 46, 4);
+TALVEX_FILE_FIELD(PriorityQueueEntry, engineE, 50, 2);
+TALVEX_FILE_FIELD(PriorityQueueEntry, engineF, 52, 8);
+TALVEX_FILE_FIELD(PriorityQueueEntry, engineTail, 60, 4);
+
+#undef TALVEX_FILE_FIELD
 
 // ---- the image ---------------------------------------------------------
 

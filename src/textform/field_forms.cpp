@@ -1,6 +1,9 @@
 #include "textform/field_forms.h"
 
 #include <array>
+#include <concepts>
+#include <cstddef>
+#include <type_traits>
 
 namespace talvex::textform {
 
@@ -28,117 +31,196 @@ constexpr std::array MASK_FLAG_NAMES{
     FlagName{"MASK_IN_USE", MASK_IN_USE}, FlagName{"MASK_BIDIR_QOS", MASK_BIDIR_QOS},
     FlagName{"MASK_ABSOLUTE_TTL", MASK_ABSOLUTE_TTL}, FlagName{"MASK_KEY_GROUP", MASK_KEY_GROUP},
     FlagName{"MASK_AUDIT", MASK_AUDIT}};
-constexpr std::array PRIQ_FLAG_NAMES{FlagName{"PQ_IN_USE", PQ_IN_USE}, FlagName{"PQ_START", PQ_START},
-                                   FlagName{"PQ_MIDDLE", PQ_MIDDLE}, FlagName{"PQ_END", PQ_END}};
+constexpr std::array PRIQ_FLAG_NAMES{
+    FlagName{"PQ_IN_USE", PQ_IN_USE}, FlagName{"PQ_START", PQ_START},
+    FlagName{"PQ_MIDDLE", PQ_MIDDLE}, FlagName{"PQ_END", PQ_END}};
 
-constexpr FieldForm Number(std::string_view name, std::uint8_t offset, std::uint8_t width,
-                           ValueForm form)
+// The number a member holds: the integer itself, or that of a little-endian
+// integer; void for a span of bytes.
+template <typename Member>
+struct NumberOf {
+    using Type = void;
+};
+template <std::integral T>
+struct NumberOf<T> {
+    using Type = T;
+};
+template <typename T>
+struct NumberOf<LittleEndian<T>> {
+    using Type = T;
+};
+
+// How a member named by its own name is written: decimal, signed where the
+// member is; a span of bytes in dotted hexadecimal.
+template <typename Member>
+constexpr ValueForm FormOf()
 {
-    return {name, offset, width, 0, form};
-}
-constexpr FieldForm Coded(std::string_view name, std::uint8_t offset, std::uint32_t bits,
-                          std::span<const WordSource> words)
-{
-    return {name, offset, 1, bits, Words, words};
-}
-constexpr FieldForm Flagged(std::string_view name, std::uint8_t offset, std::uint8_t width,
-                            std::uint32_t bits, std::span<const FlagName> flags)
-{
-    return {name, offset, width, bits, Flags, {}, flags};
+    using Number = typename NumberOf<Member>::Type;
+    if constexpr (std::is_void_v<Number>)
+        return Bytes;
+    else
+        return std::is_signed_v<Number> ? Signed : Unsigned;
 }
 
-// Engine-owned spans are named by their offset.
+constexpr FieldForm Row(std::string_view name, std::size_t offset, std::size_t width,
+                        std::uint32_t bits, ValueForm form, std::span<const WordSource> words = {},
+                        std::span<const FlagName> flags = {})
+{
+    return {name, static_cast<std::uint8_t>(offset), static_cast<std::uint8_t>(width), bits, form,
+            words, flags};
+}
+
+// The offset of the `width` bytes at `at` in a member of `size` bytes at
+// `offset`; past the record when they do not lie inside the member, which
+// fails the table check below.
+constexpr std::size_t PartOffset(std::size_t offset, std::size_t size, std::size_t at,
+                                 std::size_t width)
+{
+    return at + width <= size ? offset + at : RECORD_SIZE;
+}
+
+// The rows of the tables, each made from the record member whose bytes it
+// holds: its name is the member's name (an engine-owned span's is its
+// offset), its offset and width are the member's place.
+
+// A member by its own name, written as FormOf says.
+#define TEXT_FIELD(Record, member)                                                                 \
+    Row(#member, offsetof(Record, member), sizeof(Record::member), 0,                              \
+        FormOf<decltype(Record::member)>())
+// A coded member by the manager's words for its codes.
+#define TEXT_CODE(Record, member, words)                                                           \
+    Row(#member, offsetof(Record, member), sizeof(Record::member), 0, Words, words)
+// The `bits` of a flag member (0: all of them) by their flag names.
+#define TEXT_FLAGS(Record, member, bits, names)                                                    \
+    Row(#member, offsetof(Record, member), sizeof(Record::member), bits, Flags, {}, names)
+// The coded `bits` of a member that holds two fields, named by the record's
+// accessor of those bits.
+#define TEXT_CODE_PART(Record, member, accessor, bits, words)                                      \
+    Row((static_cast<void>(&Record::accessor), #accessor), offsetof(Record, member),               \
+        sizeof(Record::member), bits, Words, words)
+// An engine-owned member, named by its offset ("engine16").
+#define ENGINE_FIELD(Record, member, name, form)                                                   \
+    Row(name, offsetof(Record, member), sizeof(Record::member), 0, form)
+// The engine's u32 at byte `at` of an engine-owned member, named by its
+// offset in the record.
+#define ENGINE_WORD(Record, member, at, name)                                                      \
+    Row(name, PartOffset(offsetof(Record, member), sizeof(Record::member), at, 4), 4, 0, Hex)
+
 constexpr std::array RULE_FIELDS{
-    Number("ruleNumber", 0, 2, Unsigned),
-    Number("ruleIndex", 2, 2, Unsigned),
-    Flagged("ruleFlags", 4, 1, RULE_FLAGS_MASK, RULE_FLAG_NAMES),
-    Coded("offsetBase", 4, OFFSET_BASE_MASK, OFFSET_BASE_WORDS),
-    Coded("condition", 5, 0, CONDITION_WORDS),
-    Coded("thenAction", 6, 0, ACTION_WORDS),
-    Coded("elseAction", 7, 0, ACTION_WORDS),
-    Number("offset", 8, 2, Signed),
-    Number("frameLength", 10, 2, Signed),
-    Number("patternLength", 12, 2, Signed),
-    Number("thenParam", 14, 2, Signed),
-    Number("engine16", 16, 4, Hex),
-    Number("elseParam", 20, 2, Signed),
-    Number("engine22", 22, 4, Hex),
-    Number("engine26", 26, 2, Bytes),
-    Number("engine28", 28, 4, Hex),
-    Number("patternData", 32, 16, Bytes),
-    Number("patternMask", 48, 16, Bytes),
+    TEXT_FIELD(RuleRecord, ruleNumber),
+    TEXT_FIELD(RuleRecord, ruleIndex),
+    TEXT_FLAGS(RuleRecord, ruleFlags, RULE_FLAGS_MASK, RULE_FLAG_NAMES),
+    TEXT_CODE_PART(RuleRecord, ruleFlags, offsetBase, OFFSET_BASE_MASK, OFFSET_BASE_WORDS),
+    TEXT_CODE(RuleRecord, condition, CONDITION_WORDS),
+    TEXT_CODE(RuleRecord, thenAction, ACTION_WORDS),
+    TEXT_CODE(RuleRecord, elseAction, ACTION_WORDS),
+    TEXT_FIELD(RuleRecord, offset),
+    TEXT_FIELD(RuleRecord, frameLength),
+    TEXT_FIELD(RuleRecord, patternLength),
+    TEXT_FIELD(RuleRecord, thenParam),
+    ENGINE_FIELD(RuleRecord, runtimeA, "engine16", Hex),
+    TEXT_FIELD(RuleRecord, elseParam),
+    ENGINE_FIELD(RuleRecord, runtimeB, "engine22", Hex),
+    ENGINE_FIELD(RuleRecord, engineReserved, "engine26", Bytes),
+    ENGINE_FIELD(RuleRecord, engineLink, "engine28", Hex),
+    TEXT_FIELD(RuleRecord, patternData),
+    TEXT_FIELD(RuleRecord, patternMask),
 };
 
 constexpr std::array QOS_FIELDS{
-    Number("engine0", 0, 4, Hex),
-    Number("engine4", 4, 4, Hex),
-    Number("engine8", 8, 4, Hex),
-    Flagged("flags", 12, 2, 0, QOS_FLAG_NAMES),
-    Number("engine14", 14, 2, Hex),
-    Number("engine16", 16, 4, Hex),
-    Number("engine20", 20, 4, Hex),
-    Number("engine24", 24, 4, Hex),
-    Number("engine28", 28, 4, Hex),
-    Number("engine32", 32, 4, Hex),
-    Number("rateInterval", 36, 4, Unsigned),
-    Number("samplePeriod", 40, 4, Unsigned),
-    Number("highThreshold", 44, 4, Unsigned),
-    Number("lowThreshold", 48, 4, Unsigned),
-    Number("engine52", 52, 4, Hex),
-    Number("engine56", 56, 4, Hex),
-    Number("engine60", 60, 4, Hex),
+    ENGINE_WORD(QosNode, runtimeA, 0, "engine0"),
+    ENGINE_WORD(QosNode, runtimeA, 4, "engine4"),
+    ENGINE_WORD(QosNode, runtimeA, 8, "engine8"),
+    TEXT_FLAGS(QosNode, flags, 0, QOS_FLAG_NAMES),
+    ENGINE_FIELD(QosNode, runtimeB, "engine14", Hex),
+    ENGINE_WORD(QosNode, runtimeC, 0, "engine16"),
+    ENGINE_WORD(QosNode, runtimeC, 4, "engine20"),
+    ENGINE_WORD(QosNode, runtimeC, 8, "engine24"),
+    ENGINE_WORD(QosNode, runtimeC, 12, "engine28"),
+    ENGINE_WORD(QosNode, runtimeC, 16, "engine32"),
+    TEXT_FIELD(QosNode, rateInterval),
+    TEXT_FIELD(QosNode, samplePeriod),
+    TEXT_FIELD(QosNode, highThreshold),
+    TEXT_FIELD(QosNode, lowThreshold),
+    ENGINE_WORD(QosNode, runtimeD, 0, "engine52"),
+    ENGINE_WORD(QosNode, runtimeD, 4, "engine56"),
+    ENGINE_FIELD(QosNode, engineReserved, "engine60", Hex),
 };
 
 constexpr std::array MASK_FIELDS{
-    Number("engine0", 0, 8, Bytes),
-    Number("qosNode", 8, 2, Signed),
-    Flagged("flags", 10, 2, 0, MASK_FLAG_NAMES),
-    Number("srcMask", 12, 16, Bytes),
-    Coded("srcKeyType", 28, 0, KEY_TYPE_WORDS),
-    Coded("srcBase", 29, 0, OFFSET_BASE_WORDS),
-    Number("srcOffset", 30, 1, Unsigned),
-    Number("srcLength", 31, 1, Unsigned),
-    Number("dstMask", 32, 16, Bytes),
-    Coded("dstKeyType", 48, 0, KEY_TYPE_WORDS),
-    Coded("dstBase", 49, 0, OFFSET_BASE_WORDS),
-    Number("dstOffset", 50, 1, Unsigned),
-    Number("dstLength", 51, 1, Unsigned),
-    Number("ttlTicks", 52, 4, Unsigned),
-    Number("keyGroup", 56, 1, Unsigned),
-    Coded("defaultAction", 57, 0, DEFAULT_ACTION_WORDS),
-    Number("defaultParam", 58, 2, Signed),
-    Number("engine60", 60, 4, Bytes),
+    ENGINE_FIELD(AddressMask, engineReserved, "engine0", Bytes),
+    TEXT_FIELD(AddressMask, qosNode),
+    TEXT_FLAGS(AddressMask, flags, 0, MASK_FLAG_NAMES),
+    TEXT_FIELD(AddressMask, srcMask),
+    TEXT_CODE(AddressMask, srcKeyType, KEY_TYPE_WORDS),
+    TEXT_CODE(AddressMask, srcBase, OFFSET_BASE_WORDS),
+    TEXT_FIELD(AddressMask, srcOffset),
+    TEXT_FIELD(AddressMask, srcLength),
+    TEXT_FIELD(AddressMask, dstMask),
+    TEXT_CODE(AddressMask, dstKeyType, KEY_TYPE_WORDS),
+    TEXT_CODE(AddressMask, dstBase, OFFSET_BASE_WORDS),
+    TEXT_FIELD(AddressMask, dstOffset),
+    TEXT_FIELD(AddressMask, dstLength),
+    TEXT_FIELD(AddressMask, ttlTicks),
+    TEXT_FIELD(AddressMask, keyGroup),
+    TEXT_CODE(AddressMask, defaultAction, DEFAULT_ACTION_WORDS),
+    TEXT_FIELD(AddressMask, defaultParam),
+    ENGINE_FIELD(AddressMask, engineTail, "engine60", Bytes),
 };
 
 constexpr std::array PRIQ_FIELDS{
-    Number("engine0", 0, 4, Hex),
-    Number("engine4", 4, 4, Hex),
-    Number("engine8", 8, 16, Bytes),
-    Number("qosNode", 24, 4, Signed),
-    Flagged("flags", 28, 2, 0, PRIQ_FLAG_NAMES),
-    Number("queueNumber", 30, 2, Unsigned),
-    Number("metric1", 32, 2, Unsigned),
-    Number("metric2", 34, 2, Unsigned),
-    Number("metric3", 36, 2, Unsigned),
-    Number("metric4", 38, 2, Unsigned),
-    Number("engine40", 40, 2, Hex),
-    Number("engine42", 42, 4, Hex),
-    Number("engine46", 46, 4, Hex),
-    Number("engine50", 50, 2, Hex),
-    Number("engine52", 52, 4, Hex),
-    Number("engine56", 56, 4, Hex),
-    Number("engine60", 60, 4, Hex),
+    ENGINE_WORD(PriorityQueueEntry, engineA, 0, "engine0"),
+    ENGINE_WORD(PriorityQueueEntry, engineA, 4, "engine4"),
+    ENGINE_FIELD(PriorityQueueEntry, engineReserved, "engine8", Bytes),
+    TEXT_FIELD(PriorityQueueEntry, qosNode),
+    TEXT_FLAGS(PriorityQueueEntry, flags, 0, PRIQ_FLAG_NAMES),
+    TEXT_FIELD(PriorityQueueEntry, queueNumber),
+    TEXT_FIELD(PriorityQueueEntry, metric1),
+    TEXT_FIELD(PriorityQueueEntry, metric2),
+    TEXT_FIELD(PriorityQueueEntry, metric3),
+    TEXT_FIELD(PriorityQueueEntry, metric4),
+    ENGINE_FIELD(PriorityQueueEntry, engineB, "engine40", Hex),
+    ENGINE_FIELD(PriorityQueueEntry, engineC, "engine42", Hex),
+    ENGINE_FIELD(PriorityQueueEntry, engineD, "engine46", Hex),
+    ENGINE_FIELD(PriorityQueueEntry, engineE, "engine50", Hex),
+    ENGINE_WORD(PriorityQueueEntry, engineF, 0, "engine52"),
+    ENGINE_WORD(PriorityQueueEntry, engineF, 4, "engine56"),
+    ENGINE_FIELD(PriorityQueueEntry, engineTail, "engine60", Hex),
 };
 
-// Every bit of the 64 bytes is owned by exactly one field, and no two
-// fields share a name.
-constexpr bool OwnsEveryBitOnce(std::span<const FieldForm> fields)
+#undef TEXT_FIELD
+#undef TEXT_CODE
+#undef TEXT_FLAGS
+#undef TEXT_CODE_PART
+#undef ENGINE_FIELD
+#undef ENGINE_WORD
+
+// An engine-owned span is named "engine" and its offset in decimal; no
+// other name starts with "engine".
+constexpr bool NamedByOffsetIfEngine(const FieldForm& f)
+{
+    constexpr std::string_view ENGINE = "engine";
+    if (!f.name.starts_with(ENGINE))
+        return true;
+    std::string_view digits = f.name.substr(ENGINE.size());
+    int offset = 0;
+    for (char c : digits) {
+        if (c < '0' || c > '9')
+            return false;
+        offset = offset * 10 + (c - '0');
+    }
+    return !digits.empty() && offset == f.offset;
+}
+
+// Every bit of the 64 bytes is owned by exactly one field, no two fields
+// share a name, and engine spans are named by their offset.
+constexpr bool IsExactTable(std::span<const FieldForm> fields)
 {
     std::array<std::uint8_t, RECORD_SIZE> owned{};
     for (const FieldForm& f : fields) {
         if (f.offset + f.width > static_cast<int>(RECORD_SIZE) || f.width == 0)
             return false;
-        if (f.form != Bytes && f.width > 4)
+        if ((f.form != Bytes && f.width > 4) || !NamedByOffsetIfEngine(f))
             return false;
         for (int i = 0; i < f.width; ++i) {
             const auto bits
@@ -158,10 +240,10 @@ constexpr bool OwnsEveryBitOnce(std::span<const FieldForm> fields)
     }
     return true;
 }
-static_assert(OwnsEveryBitOnce(RULE_FIELDS));
-static_assert(OwnsEveryBitOnce(QOS_FIELDS));
-static_assert(OwnsEveryBitOnce(MASK_FIELDS));
-static_assert(OwnsEveryBitOnce(PRIQ_FIELDS));
+static_assert(IsExactTable(RULE_FIELDS));
+static_assert(IsExactTable(QOS_FIELDS));
+static_assert(IsExactTable(MASK_FIELDS));
+static_assert(IsExactTable(PRIQ_FIELDS));
 
 constexpr std::array TABLE_FORMS{
     TableForm{TableKind::Rules, RULE_FIELDS,

@@ -1,9 +1,12 @@
 #pragma once
 // The fields of the four record kinds as the text form names them: one row
 // per field with its byte offset, width, the bits it owns and how its value
-// is written. Every bit of a record belongs to exactly one row (checked when
-// the tables are compiled), so writing each row that differs from another
-// record and reading those rows back over that record gives the record again.
+// is written. Each row is made from the record member it names, so its name
+// is the member's name and its offset and width are the member's place;
+// engine-owned spans are named by their offset. Every bit of a record
+// belongs to exactly one row (checked when the tables are compiled), so
+// writing each row that differs from another record and reading those rows
+// back over that record gives the record again.
 #include <cstdint>
 #include <span>
 #include <string_view>

@@ -5,6 +5,7 @@
 #include <charconv>
 
 #include "config/dotted_hex.h"
+#include "config/number_texts.h"
 
 namespace talvex::textform {
 
@@ -29,12 +30,12 @@ void StoreBits(const FieldForm& field, RecordSpan record, std::uint32_t value)
     }
 }
 
+// "0x" and two digits a byte of the field's width.
 std::string HexNumber(std::uint32_t value, int width)
 {
-    constexpr char HEX_DIGITS[] = "0123456789ABCDEF";
     std::string text = "0x";
-    for (int shift = 8 * width - 4; shift >= 0; shift -= 4)
-        text += HEX_DIGITS[(value >> shift) & 0xF];
+    for (int i = width; i-- > 0;)
+        text += HexByteText(static_cast<std::uint8_t>(value >> (8 * i)));
     return text;
 }
 
@@ -127,7 +128,14 @@ std::optional<std::uint32_t> ReadBits(const FieldForm& field, std::string_view t
     return static_cast<std::uint32_t>(number->value);
 }
 
-std::string Shown(std::string_view text) { return "'" + std::string(text) + "'"; }
+// The failure of a value given for the field: the field's name, the value
+// in single quotes, and what is wrong with it.
+bool Refuse(const FieldForm& field, std::string_view value, std::string_view wrong,
+            Failure& failure)
+{
+    return Fail(&failure, std::string(field.name) + ": '" + std::string(value) + "' "
+                              + std::string(wrong));
+}
 
 std::string QuotedIfNeeded(std::string text)
 {
@@ -158,8 +166,8 @@ std::string FlagList(const FieldForm& field)
     return list;
 }
 
-std::optional<std::string> StoreNumber(const FieldForm& field, std::string_view value,
-                                       RecordSpan record)
+bool StoreNumber(const FieldForm& field, std::string_view value, RecordSpan record,
+                 Failure& failure)
 {
     const std::int64_t range = std::int64_t{1} << (8 * field.width);
     const bool isSigned = field.form == ValueForm::Signed;
@@ -169,28 +177,32 @@ std::optional<std::string> StoreNumber(const FieldForm& field, std::string_view 
     const bool fits = number
         && (number->hex ? number->value < range : number->value >= low && number->value <= high);
     if (!fits) {
-        return Shown(value) + " is not a whole number from " + std::to_string(low) + " to "
-            + std::to_string(high) + ", nor its bits as 0x and hexadecimal digits";
+        return Refuse(field, value,
+                      "is not a whole number from " + DecimalText(low) + " to "
+                          + DecimalText(high) + ", nor its bits as 0x and hexadecimal digits",
+                      failure);
     }
     StoreBits(field, record, static_cast<std::uint32_t>(number->value));
-    return std::nullopt;
+    return true;
 }
 
-std::optional<std::string> StoreWord(const FieldForm& field, std::string_view value,
-                                     RecordSpan record)
+bool StoreWord(const FieldForm& field, std::string_view value, RecordSpan record,
+               Failure& failure)
 {
     auto code = WordValue(field, value);
     if (!code)
         code = ReadBits(field, value);
-    if (!code)
-        return Shown(value) + " is none of " + WordList(field)
-            + ", nor a code as 0x and hexadecimal digits";
+    if (!code) {
+        return Refuse(field, value,
+                      "is none of " + WordList(field) + ", nor a code as 0x and hexadecimal digits",
+                      failure);
+    }
     StoreBits(field, record, *code);
-    return std::nullopt;
+    return true;
 }
 
-std::optional<std::string> StoreFlags(const FieldForm& field, std::string_view value,
-                                      RecordSpan record)
+bool StoreFlags(const FieldForm& field, std::string_view value, RecordSpan record,
+                Failure& failure)
 {
     std::uint32_t bits = 0;
     for (std::size_t start = 0; start <= value.size();) {
@@ -199,33 +211,40 @@ std::optional<std::string> StoreFlags(const FieldForm& field, std::string_view v
         const auto flag = std::find_if(field.flags.begin(), field.flags.end(),
                                        [&](const FlagName& f) { return f.name == part; });
         const auto number = flag == field.flags.end() ? ReadBits(field, part) : flag->bit;
-        if (!number)
-            return Shown(part) + " is none of " + FlagList(field)
-                + ", nor bits as 0x and hexadecimal digits";
+        if (!number) {
+            return Refuse(field, part,
+                          "is none of " + FlagList(field)
+                              + ", nor bits as 0x and hexadecimal digits",
+                          failure);
+        }
         bits |= *number;
         start = bar + 1;
     }
     StoreBits(field, record, bits);
-    return std::nullopt;
+    return true;
 }
 
-std::optional<std::string> StoreBytes(const FieldForm& field, std::string_view value,
-                                      RecordSpan record)
+bool StoreBytes(const FieldForm& field, std::string_view value, RecordSpan record,
+                Failure& failure)
 {
     Bytes<DOTTED_HEX_MAX_BYTES> bytes{};
     const int count = ParseDottedHex(value, bytes);
     std::string upper(value);
     std::ranges::transform(upper, upper.begin(), [](unsigned char c) { return std::toupper(c); });
-    if (count == 0 || FormatDottedHex(bytes, count) != upper)
-        return Shown(value)
-            + " is not dotted hexadecimal bytes (two digits a byte, joined by \".\")";
-    if (count > field.width)
-        return Shown(value) + " has " + std::to_string(count) + " bytes, the field "
-            + std::to_string(field.width);
+    if (count == 0 || FormatDottedHex(bytes, count) != upper) {
+        return Refuse(field, value,
+                      "is not dotted hexadecimal bytes (two digits a byte, joined by \".\")",
+                      failure);
+    }
+    if (count > field.width) {
+        return Refuse(field, value,
+                      "has " + DecimalText(count) + " bytes, the field " + DecimalText(field.width),
+                      failure);
+    }
     const auto target = record.subspan(field.offset, field.width);
     std::ranges::fill(target, 0);
     std::copy_n(bytes.begin(), count, target.begin());
-    return std::nullopt;
+    return true;
 }
 
 } // namespace
@@ -237,9 +256,9 @@ std::string FormatField(const FieldForm& field, RecordView record)
     const std::uint32_t value = LoadBits(field, record);
     switch (field.form) {
     case ValueForm::Signed:
-        return std::to_string(SignedValue(value, field.width));
+        return DecimalText(SignedValue(value, field.width));
     case ValueForm::Unsigned:
-        return std::to_string(value);
+        return DecimalText(value);
     case ValueForm::Words:
         if (const auto word = WordFor(field, value))
             return QuotedIfNeeded(std::string(*word));
@@ -252,18 +271,18 @@ std::string FormatField(const FieldForm& field, RecordView record)
     return HexNumber(value, field.width);
 }
 
-std::optional<std::string> StoreField(const FieldForm& field, std::string_view value,
-                                      RecordSpan record)
+bool StoreField(const FieldForm& field, std::string_view value, RecordSpan record,
+                Failure& failure)
 {
     switch (field.form) {
     case ValueForm::Bytes:
-        return StoreBytes(field, value, record);
+        return StoreBytes(field, value, record, failure);
     case ValueForm::Words:
-        return StoreWord(field, value, record);
+        return StoreWord(field, value, record, failure);
     case ValueForm::Flags:
-        return StoreFlags(field, value, record);
+        return StoreFlags(field, value, record, failure);
     default:
-        return StoreNumber(field, value, record);
+        return StoreNumber(field, value, record, failure);
     }
 }
 

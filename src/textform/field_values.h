@@ -1,10 +1,10 @@
 #pragma once
 // One field's value between a record's bytes and the text form.
-#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
 
+#include "config/failure.h"
 #include "textform/field_forms.h"
 
 namespace talvex::textform {
@@ -18,9 +18,10 @@ using RecordSpan = std::span<std::uint8_t, RECORD_SIZE>;
 std::string FormatField(const FieldForm& field, RecordView record);
 
 // Reads a value (its quotes already taken off) into the field's bits of the
-// record. On failure the record is unchanged and the result says why.
-std::optional<std::string> StoreField(const FieldForm& field, std::string_view value,
-                                      RecordSpan record);
+// record. On false the record is unchanged and `failure` names the field,
+// the value and what is wrong with it.
+bool StoreField(const FieldForm& field, std::string_view value, RecordSpan record,
+                Failure& failure);
 
 // Whether the two records differ in the field's bits.
 bool FieldDiffers(const FieldForm& field, RecordView a, RecordView b);

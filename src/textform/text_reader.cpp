@@ -3,10 +3,10 @@
 #include <charconv>
 #include <functional>
 #include <memory>
-#include <optional>
 #include <vector>
 
 #include "config/config_file.h"
+#include "config/number_texts.h"
 #include "textform/field_values.h"
 #include "textform/text_form.h"
 
@@ -19,7 +19,7 @@ bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\v' ||
 // The words of a line: runs of characters between blanks, where double
 // quotes group blanks into a word and are taken off, and "#" outside quotes
 // ends the line.
-bool SplitWords(std::string_view line, std::vector<std::string>& words, std::string& reason)
+bool SplitWords(std::string_view line, std::vector<std::string>& words, Failure& failure)
 {
     words.clear();
     std::size_t i = 0;
@@ -35,10 +35,8 @@ bool SplitWords(std::string_view line, std::vector<std::string>& words, std::str
                 continue;
             }
             const std::size_t close = line.find('"', i + 1);
-            if (close == std::string_view::npos) {
-                reason = "a double quote is not closed";
-                return false;
-            }
+            if (close == std::string_view::npos)
+                return Fail(&failure, "a double quote is not closed");
             word.append(line.substr(i + 1, close - i - 1));
             i = close + 1;
         }
@@ -81,43 +79,38 @@ public:
             lines_.emplace_back(static_cast<std::size_t>(table.count()), 0);
     }
 
-    // One line's words; false with the reason when the line is wrong.
-    bool Line(int number, const std::vector<std::string>& words, std::string& reason)
+    // The words of line `number`; false with the reason when the line is
+    // wrong.
+    bool Line(int number, const std::vector<std::string>& words, Failure& failure)
     {
         if (!haveHeader_)
-            return Header(words, reason);
-        return Entry(number, words, reason);
+            return Header(words, failure);
+        return Entry(number, words, failure);
     }
 
     bool haveHeader() const { return haveHeader_; }
 
 private:
-    bool Header(const std::vector<std::string>& words, std::string& reason)
+    bool Header(const std::vector<std::string>& words, Failure& failure)
     {
         const bool isHeader = words.size() == 4 && words[0] == "TALVEX"
             && words[1] == "configuration" && words[2] == "Beta"
             && (words[3] == "1" || words[3] == "2");
-        if (!isHeader) {
-            reason = "expected the header line " + std::string(HEADER_HINT);
-            return false;
-        }
+        if (!isHeader)
+            return Fail(&failure, "expected the header line " + std::string(HEADER_HINT));
         image_.priQBlockAbsent = words[3] == "1";
         haveHeader_ = true;
         return true;
     }
 
-    bool Entry(int number, const std::vector<std::string>& words, std::string& reason)
+    bool Entry(int number, const std::vector<std::string>& words, Failure& failure)
     {
         const auto tables = TableForms();
         const auto table = std::ranges::find(tables, std::string_view(words[0]), &TableForm::name);
-        if (table == tables.end()) {
-            reason = "unknown table '" + words[0] + "' (rule, qos, mask or priq)";
-            return false;
-        }
-        if (table->beta2Only && image_.priQBlockAbsent) {
-            reason = "a Beta 1 configuration has no priority queues";
-            return false;
-        }
+        if (table == tables.end())
+            return Fail(&failure, "unknown table '" + words[0] + "' (rule, qos, mask or priq)");
+        if (table->beta2Only && image_.priQBlockAbsent)
+            return Fail(&failure, "a Beta 1 configuration has no priority queues");
         const auto at = static_cast<std::size_t>(table - tables.begin());
         const std::string& entryText = words.size() > 1 ? words[1] : "";
         int n = -1;
@@ -125,15 +118,14 @@ private:
             = std::from_chars(entryText.data(), entryText.data() + entryText.size(), n);
         if (error != std::errc() || end != entryText.data() + entryText.size() || n < 0
             || n >= table->count()) {
-            reason = "expected an entry number from 0 to " + std::to_string(table->count() - 1)
-                + " after '" + words[0] + "'";
-            return false;
+            return Fail(&failure, "expected an entry number from 0 to "
+                                      + DecimalText(table->count() - 1) + " after '" + words[0]
+                                      + "'");
         }
         int& firstLine = lines_[at][static_cast<std::size_t>(n)];
         if (firstLine != 0) {
-            reason = words[0] + " " + entryText + " is already given on line "
-                + std::to_string(firstLine);
-            return false;
+            return Fail(&failure, words[0] + " " + entryText + " is already given on line "
+                                      + DecimalText(firstLine));
         }
         firstLine = number;
         const auto record = table->entry(image_, n);
@@ -144,36 +136,31 @@ private:
             const FieldForm* field
                 = equals == std::string_view::npos ? nullptr : table->field(word.substr(0, equals));
             if (!field) {
-                reason = equals == std::string_view::npos
-                    ? "expected name=value, found '" + std::string(word) + "'"
-                    : "a " + words[0] + " has no field '" + std::string(word.substr(0, equals))
-                        + "'";
-                return false;
+                return Fail(&failure, equals == std::string_view::npos
+                                          ? "expected name=value, found '" + std::string(word) + "'"
+                                          : "a " + words[0] + " has no field '"
+                                              + std::string(word.substr(0, equals)) + "'");
             }
-            if (std::ranges::find(given, field) != given.end()) {
-                reason = std::string(field->name) + " is given twice";
-                return false;
-            }
+            if (std::ranges::find(given, field) != given.end())
+                return Fail(&failure, std::string(field->name) + " is given twice");
             given.push_back(field);
-            if (auto wrong = StoreField(*field, word.substr(equals + 1), record)) {
-                reason = std::string(field->name) + ": " + *wrong;
+            if (!StoreField(*field, word.substr(equals + 1), record, failure))
                 return false;
-            }
         }
-        return KeepsNoRuntimeState(*table, record, runtime_[at], reason);
+        return KeepsNoRuntimeState(*table, record, runtime_[at], failure);
     }
 
     static bool KeepsNoRuntimeState(const TableForm& table, RecordView record,
-                                    const RecordBits& runtime, std::string& reason)
+                                    const RecordBits& runtime, Failure& failure)
     {
         RecordBits kept{};
         std::ranges::transform(record, runtime, kept.begin(), std::bit_and<>());
         const RecordBits none{};
         for (const FieldForm& field : table.fields) {
             if (FieldDiffers(field, kept, none)) {
-                reason = std::string(field.name) + ": " + FormatField(field, kept)
-                    + " is the engine's run-time state, which every load clears; leave it out";
-                return false;
+                return Fail(&failure, std::string(field.name) + ": " + FormatField(field, kept)
+                                          + " is the engine's run-time state, which every load "
+                                            "clears; leave it out");
             }
         }
         return true;
@@ -195,8 +182,8 @@ bool ReadConfigText(std::string_view text, ConfigImage& image, Failure& failure)
     for (std::size_t start = 0; start < text.size();) {
         const std::size_t end = std::min(text.find('\n', start), text.size());
         ++number;
-        if (!SplitWords(text.substr(start, end - start), words, failure.reason)
-            || (!words.empty() && !reader.Line(number, words, failure.reason))) {
+        if (!SplitWords(text.substr(start, end - start), words, failure)
+            || (!words.empty() && !reader.Line(number, words, failure))) {
             failure.line = number;
             return false;
         }

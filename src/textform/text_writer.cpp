@@ -2,6 +2,7 @@
 #include <memory>
 
 #include "config/config_file.h"
+#include "config/number_texts.h"
 #include "textform/field_values.h"
 #include "textform/text_form.h"
 
@@ -25,7 +26,7 @@ std::string WriteConfigText(const ConfigImage& image)
             const auto blank = table.entry(*fresh, n);
             if (std::ranges::equal(entry, blank))
                 continue;
-            text += std::string(table.name()) + " " + std::to_string(n)
+            text += std::string(table.name()) + " " + DecimalText(n)
                 + DifferingFields(table, entry, blank) + "\n";
         }
     }

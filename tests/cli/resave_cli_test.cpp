@@ -80,22 +80,5 @@ TEST(TalvexCfgResave, AFailedWriteExitsThreeAndLeavesTheOldOutput)
     EXPECT_TRUE(std::filesystem::is_empty(dir.file("out")));
 }
 
-TEST(TalvexCfg, UsageErrorsExitTwoAndHelpAndVersionSucceed)
-{
-    for (const std::vector<std::string>& args :
-         {std::vector<std::string>{}, {"resave", "only-one"}, {"frobnicate"}, {"list", "x"},
-          {"list", "tables", "f"}, {"export"}, {"import", "t"}, {"diff", "a"}}) {
-        const auto result = RunCfg(args);
-        EXPECT_EQ(result.status, 2);
-        EXPECT_EQ(result.out, "");
-        EXPECT_NE(result.err.find("usage"), std::string::npos);
-    }
-    auto help = RunCfg({"--help"});
-    EXPECT_EQ(help.status, 0);
-    EXPECT_NE(help.out.find("talvexcfg verify FILE"), std::string::npos);
-    EXPECT_NE(help.out.find("talvexcfg import TEXT|- OUT"), std::string::npos);
-    EXPECT_EQ(RunCfg({"--version"}).status, 0);
-}
-
 } // namespace
 } // namespace talvex

@@ -13,6 +13,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include "support/run_program.h"
 #include "support/temp_dir.h"
 
 namespace talvex {
@@ -20,26 +21,16 @@ namespace {
 
 namespace fs = std::filesystem;
 using testing::PatternBytes;
+using testing::ProgramPath;
+using testing::ProgramResult;
 using testing::ReadBytes;
 using testing::TempDir;
 using testing::WriteBytes;
-
-struct ResaveRun {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
 
 struct RunOptions {
     rlim_t fileSizeLimit = RLIM_INFINITY;  // stands in for a full disk
     bool unprivileged = false;             // as root: through setpriv as nobody
 };
-
-std::string ProgramPath()
-{
-    const char* bin = std::getenv("TALVEX_BIN");
-    return std::string(bin ? bin : "build/bin") + "/talvexcfg";
-}
 
 bool SetprivAvailable()
 {
@@ -50,13 +41,13 @@ bool SetprivAvailable()
 // setpriv to become nobody.
 bool CanRunUnprivileged() { return ::geteuid() != 0 || SetprivAvailable(); }
 
-ResaveRun RunResave(const std::vector<std::string>& files, const RunOptions& options = {})
+ProgramResult RunResave(const std::vector<std::string>& files, const RunOptions& options = {})
 {
     TempDir capture;
     std::vector<std::string> argv;
     if (options.unprivileged && ::geteuid() == 0)
         argv = {"setpriv", "--reuid=65534", "--regid=65534", "--clear-groups"};
-    argv.push_back(ProgramPath());
+    argv.push_back(ProgramPath("talvexcfg"));
     argv.push_back("resave");
     argv.insert(argv.end(), files.begin(), files.end());
 
@@ -81,7 +72,7 @@ ResaveRun RunResave(const std::vector<std::string>& files, const RunOptions& opt
         ::execvp(args[0], args.data());
         ::_exit(127);
     }
-    ResaveRun run;
+    ProgramResult run;
     int status = 0;
     if (child > 0 && ::waitpid(child, &status, 0) == child && WIFEXITED(status))
         run.status = WEXITSTATUS(status);
@@ -92,7 +83,8 @@ ResaveRun RunResave(const std::vector<std::string>& files, const RunOptions& opt
     return run;
 }
 
-void ExpectWriteFailure(const ResaveRun& run, const std::string& output, const std::string& reason)
+void ExpectWriteFailure(const ProgramResult& run, const std::string& output,
+                        const std::string& reason)
 {
     EXPECT_EQ(run.status, 3) << output << "\n" << run.err;
     EXPECT_EQ(run.out, "");
@@ -149,7 +141,7 @@ TEST_F(ResaveFaults, AFullDiskExitsThreeAndLeavesTheEarlierFileDirectOrThroughAL
 {
     fs::create_symlink("earlier.cfg", dir_.file("link.cfg"));
     for (const std::string& output : {Earlier(), dir_.file("link.cfg")}) {
-        const ResaveRun run = RunResave({input_, output}, {.fileSizeLimit = 8192});
+        const ProgramResult run = RunResave({input_, output}, {.fileSizeLimit = 8192});
         ExpectWriteFailure(run, output, "File too large");
         EXPECT_EQ(ReadBytes(Earlier()), earlier_) << output;
     }

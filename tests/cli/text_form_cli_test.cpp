@@ -12,10 +12,8 @@ using testing::PatternBytes;
 using testing::ProgramResult;
 using testing::ReadBytes;
 using testing::RunCfg;
-using testing::RunProgram;
 using testing::TempDir;
 using testing::WriteBytes;
-
 
 void WriteText(const std::string& path, const std::string& text) { std::ofstream(path) << text; }
 
@@ -28,8 +26,10 @@ TEST(TalvexCfgTextForm, ImportOfExportWritesWhatResaveWrites)
         ASSERT_EQ(exported.status, 0) << exported.err;
         WriteText(dir.file("in.txt"), exported.out);
         EXPECT_EQ(RunCfg({"import", dir.file("in.txt"), dir.file("imported.cfg")}).status, 0);
+        EXPECT_EQ(RunCfg({"import", "-", dir.file("piped.cfg")}, exported.out).status, 0);
         EXPECT_EQ(RunCfg({"resave", dir.file("in.cfg"), dir.file("resaved.cfg")}).status, 0);
         EXPECT_EQ(ReadBytes(dir.file("imported.cfg")), ReadBytes(dir.file("resaved.cfg")));
+        EXPECT_EQ(ReadBytes(dir.file("piped.cfg")), ReadBytes(dir.file("resaved.cfg")));
     }
 }
 
@@ -43,7 +43,7 @@ TEST(TalvexCfgTextForm, ImportFailuresLeaveTheOutputAsItWas)
     EXPECT_EQ(result.status, 2);
     const std::string named = "talvexcfg: " + dir.file("bad.txt") + ":2: thenAction: 'Forward'";
     EXPECT_EQ(result.err.rfind(named, 0), 0u) << result.err;
-    result = RunProgram("talvexcfg", {"import", "-", out});  // standard input: the real program
+    result = RunCfg({"import", "-", out}, "\n# nothing else\n");
     EXPECT_EQ(result.err, "talvexcfg: (standard input):1: no header line: expected "
                           "\"TALVEX configuration Beta 1\" or \"TALVEX configuration Beta 2\"\n");
     EXPECT_EQ(RunCfg({"import", dir.file("missing.txt"), out}).status, 2);

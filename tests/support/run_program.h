@@ -27,15 +27,22 @@ inline std::string ShellQuote(const std::string& word)
     return quoted + "'";
 }
 
+// $TALVEX_BIN/<program>: a built program.
+inline std::string ProgramPath(const std::string& program)
+{
+    const char* bin = std::getenv("TALVEX_BIN");
+    return std::string(bin ? bin : "build/bin") + "/" + program;
+}
+
 // Runs $TALVEX_BIN/<program> with the arguments, stdin from /dev/null.
 inline ProgramResult RunProgram(const std::string& program, const std::vector<std::string>& args)
 {
-    const char* bin = std::getenv("TALVEX_BIN");
-    std::string command = ShellQuote(std::string(bin ? bin : "build/bin") + "/" + program);
+    std::string command = ShellQuote(ProgramPath(program));
     for (const std::string& arg : args)
         command += " " + ShellQuote(arg);
     TempDir capture;
-    command += " </dev/null >" + ShellQuote(capture.file("out")) + " 2>" + ShellQuote(capture.file("err"));
+    command += " </dev/null >" + ShellQuote(capture.file("out")) + " 2>"
+        + ShellQuote(capture.file("err"));
     const int raw = std::system(command.c_str());
     ProgramResult result;
     result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;

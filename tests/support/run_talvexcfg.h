@@ -1,7 +1,7 @@
 #pragma once
-// talvexcfg run in this process, RunTalvexCfg with both streams caught:
-// for every test that needs no real process (its standard input, a
-// resource limit or another user).
+// talvexcfg run in this process, RunTalvexCfg with its standard input given
+// and both output streams caught: for every test that needs no real process
+// (a resource limit, another user, the bytes on standard output).
 #include <sstream>
 #include <string>
 #include <vector>
@@ -11,12 +11,13 @@
 
 namespace talvex::testing {
 
-inline ProgramResult RunCfg(const std::vector<std::string>& args)
+inline ProgramResult RunCfg(const std::vector<std::string>& args, const std::string& input = "")
 {
+    std::istringstream in(input);
     std::ostringstream out;
     std::ostringstream err;
     ProgramResult result;
-    result.status = cli::RunTalvexCfg(args, out, err);
+    result.status = cli::RunTalvexCfg(args, in, out, err);
     result.out = out.str();
     result.err = err.str();
     return result;

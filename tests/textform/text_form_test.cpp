@@ -4,6 +4,7 @@
 #include <random>
 
 #include "config/config_file.h"
+#include "support/fresh_image.h"
 #include "textform/text_form.h"
 
 namespace talvex::textform {
@@ -48,6 +49,61 @@ TEST(TextForm, ImportOfExportIsTheResaveAndExportOfImportIsTheText)
         ASSERT_TRUE(ReadConfigText(text, *imported, error)) << error.line << ": " << error.reason;
         ASSERT_EQ(ConfigFileBytes(*imported), ConfigFileBytes(*loaded)) << text;
         ASSERT_EQ(WriteConfigText(*imported), text);
+    }
+}
+
+// A field set through its own member of entry 1 to a value no other field
+// of the record holds, and the word its line must then hold: the member's
+// name and that value.
+struct MemberValue {
+    std::string_view entry;
+    void (*set)(ConfigImage&);
+    std::string_view word;
+};
+#define SET(entry, table, member, value)                                                           \
+    MemberValue{entry, [](ConfigImage& image) { image.table[1].member = value; },                  \
+                #member "=" #value}
+#define SET_FIRST_BYTE(entry, table, member, hex)                                                  \
+    MemberValue{entry, [](ConfigImage& image) { image.table[1].member = {0x##hex}; },              \
+                #member "=" #hex}
+#define RULE(member, value) SET("rule 1", ruleTable, member, value)
+#define QOS(member, value) SET("qos 1", qosTable, member, value)
+#define MASK(member, value) SET("mask 1", maskTable, member, value)
+#define PRIQ(member, value) SET("priq 1", priQTable, member, value)
+
+TEST(TextForm, EveryFieldIsNamedAfterItsMember)
+{
+    const MemberValue cases[] = {
+        RULE(ruleNumber, 301), RULE(ruleIndex, 302), RULE(ruleFlags, RULE_DEFINED),
+        {"rule 1", [](ConfigImage& image) { image.ruleTable[1].ruleFlags |= BASE_MLID; },
+         "offsetBase=MLID"},
+        RULE(condition, 0xE3), RULE(thenAction, 0xE4), RULE(elseAction, 0xE5),
+        RULE(offset, 303), RULE(frameLength, 304), RULE(patternLength, 305),
+        RULE(thenParam, 306), RULE(elseParam, 307),
+        SET_FIRST_BYTE("rule 1", ruleTable, patternData, 0D),
+        SET_FIRST_BYTE("rule 1", ruleTable, patternMask, 0E),
+        QOS(flags, QOS_BANKING), QOS(rateInterval, 401), QOS(samplePeriod, 402),
+        QOS(highThreshold, 403), QOS(lowThreshold, 404),
+        MASK(qosNode, 501), MASK(flags, MASK_AUDIT),
+        SET_FIRST_BYTE("mask 1", maskTable, srcMask, 1A),
+        MASK(srcKeyType, 0xE6), MASK(srcBase, 0xE7), MASK(srcOffset, 111), MASK(srcLength, 112),
+        SET_FIRST_BYTE("mask 1", maskTable, dstMask, 1B),
+        MASK(dstKeyType, 0xE8), MASK(dstBase, 0xE9), MASK(dstOffset, 113), MASK(dstLength, 114),
+        MASK(ttlTicks, 502), MASK(keyGroup, 115), MASK(defaultAction, 0xEA),
+        MASK(defaultParam, 503),
+        PRIQ(qosNode, 601), PRIQ(flags, PQ_END), PRIQ(queueNumber, 602), PRIQ(metric1, 603),
+        PRIQ(metric2, 604), PRIQ(metric3, 605), PRIQ(metric4, 606),
+    };
+    auto image = testing::FreshImage();
+    for (const MemberValue& c : cases)
+        c.set(*image);
+    const std::string text = WriteConfigText(*image);
+    for (const MemberValue& c : cases) {
+        const std::size_t start = text.find("\n" + std::string(c.entry) + " ");
+        ASSERT_NE(start, std::string::npos) << text;
+        const std::string line = text.substr(start, text.find('\n', start + 1) - start) + " ";
+        EXPECT_NE(line.find(" " + std::string(c.word) + " "), std::string::npos)
+            << c.word << " not in" << line;
     }
 }
 

@@ -1,6 +1,19 @@
 # Helpers that turn a source folder into a library and its tests folder
 # (the same path under tests/, without the leading src/) into test programs.
 
+# A file that holds one system's side of something is named for it:
+# NAME_posix.cpp or NAME_windows.cpp, NAME_posix_test.cpp or
+# NAME_windows_test.cpp. Keeps in the list `files` only those of the system
+# built for.
+function(talvex_keep_platform_files files)
+  if(WIN32)
+    list(FILTER ${files} EXCLUDE REGEX "_posix(_test)?\\.cpp$")
+  else()
+    list(FILTER ${files} EXCLUDE REGEX "_windows(_test)?\\.cpp$")
+  endif()
+  set(${files} ${${files}} PARENT_SCOPE)
+endfunction()
+
 # One GoogleTest program `name` of the *_test.cpp files in tests/TEST_DIR,
 # linked with `deps`, registered test by test with CTest. Nothing when tests
 # are not built or the folder holds none. Further arguments: PROGRAMS, built
@@ -8,6 +21,7 @@
 function(talvex_gtest_program name test_dir deps)
   cmake_parse_arguments(PARSE_ARGV 3 opt "" "TIMEOUT" "PROGRAMS")
   file(GLOB tests CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/${test_dir}/*_test.cpp)
+  talvex_keep_platform_files(tests)
   if(NOT tests OR NOT TALVEX_BUILD_TESTS)
     return()
   endif()
@@ -31,6 +45,7 @@ endfunction()
 function(talvex_core_area name dir deps)
   file(GLOB_RECURSE sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/${dir}/*.cpp)
   list(FILTER sources EXCLUDE REGEX "^${CMAKE_SOURCE_DIR}/${dir}/(.*/)?(view|main)/")
+  talvex_keep_platform_files(sources)
   if(sources)
     add_library(talvex_${name} STATIC ${sources})
     target_include_directories(talvex_${name} PUBLIC ${CMAKE_SOURCE_DIR}/src)

@@ -19,8 +19,7 @@ set(CMAKE_EXE_LINKER_FLAGS_INIT -static)
 # runtimes a new prefix would otherwise offer to install. The Wine server
 # must already run (make windows starts it): a server started by a test
 # program that CTest lists would keep CTest waiting for the listing's end.
-set(TALVEX_WINEPREFIX ${CMAKE_BINARY_DIR}/wine)
-set(CMAKE_CROSSCOMPILING_EMULATOR /usr/bin/env WINEPREFIX=${TALVEX_WINEPREFIX} WINEDEBUG=-all
+set(CMAKE_CROSSCOMPILING_EMULATOR /usr/bin/env WINEPREFIX=${CMAKE_BINARY_DIR}/wine WINEDEBUG=-all
   WINEDLLOVERRIDES=mscoree,mshtml= DISPLAY= wine)
 # Wine shows the host's root folder as drive Z:.
 set(TALVEX_TEST_PATH_PREFIX Z:)

@@ -169,8 +169,9 @@ bool WriteFileSafely(const std::string& path, std::span<const std::uint8_t> byte
     }
     const DWORD attributes = ::GetFileAttributesA(path.c_str());
     const bool exists = attributes != INVALID_FILE_ATTRIBUTES;
-    if (!exists && ::GetLastError() != ERROR_FILE_NOT_FOUND) {
-        SetReason(reason, ErrorText(::GetLastError()));
+    const DWORD lookError = exists ? 0 : ::GetLastError();
+    if (lookError != 0 && lookError != ERROR_FILE_NOT_FOUND) {
+        SetReason(reason, ErrorText(lookError));
         return false;
     }
     if (exists && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {

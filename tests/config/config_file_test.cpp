@@ -262,7 +262,7 @@ TEST(SaveConfig, CreatesNewFilesAndReplacesLongerOnes)
 }
 
 // Symbolic links, permission bits, the umask and a file size limit are
-// POSIX's; the Windows save has its cases in save_windows_test.cpp.
+// POSIX's; the Windows save has its cases in config_file_windows_test.cpp.
 #ifndef _WIN32
 TEST(SaveConfig, FollowsASymbolicLinkAndKeepsThePermissionBits)
 {

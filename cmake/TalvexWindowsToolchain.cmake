@@ -1,6 +1,6 @@
 # Cross-build for 64-bit Windows with Debian's MinGW-w64 (POSIX thread
 # model), every program linked statically so that an .exe needs nothing
-# beside it. Test programs run under Wine, in a prefix inside the build
+# beside it, and stripped. Test programs run under Wine, in a prefix inside the build
 # folder, without a display.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
@@ -12,7 +12,7 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
-set(CMAKE_EXE_LINKER_FLAGS_INIT -static)
+set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -s")
 
 # CTest runs the test programs through Wine: in a prefix of the build
 # folder's own, quiet, without a display, and without the .NET and HTML

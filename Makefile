@@ -1,10 +1,15 @@
 # Front door: `make`, `make test`, `make run [FILE=path]`, `make install`,
-# `make package`, and the extra checks `make test-asan`, `make fuzz`,
-# `make bench`. The three builds are the presets of CMakePresets.json
-# (default, asan, fuzz), in the folders named below.
+# `make package`, the extra checks `make test-asan`, `make fuzz`,
+# `make bench`, and the Windows programs `make windows`, `make windows-dist`.
+# The four builds are the presets of CMakePresets.json (default, asan, fuzz,
+# windows), in the folders named below.
 BUILD_DIR ?= build
 ASAN_DIR ?= build-asan
 FUZZ_DIR ?= build-fuzz
+WINDOWS_DIR ?= build-windows
+# The Linux programs the Windows ones are compared with: those of
+# $(BUILD_DIR) when it is configured, else a build of just these two.
+WINDOWS_REFERENCE ?= $(if $(wildcard $(BUILD_DIR)/CMakeCache.txt),$(BUILD_DIR),$(WINDOWS_DIR)/linux)
 JOBS ?= $(shell nproc)
 PREFIX ?= /usr/local
 DESTDIR ?=
@@ -14,7 +19,8 @@ CMAKE_FLAGS ?=
 CONFIGURE_FLAGS = -DTALVEX_WERROR=$(TALVEX_WERROR) $(CMAKE_FLAGS)
 DEPS = scripts/install-deps
 
-.PHONY: all build configure test run deps install package clean test-asan fuzz fuzz-run bench
+.PHONY: all build configure test run deps install package clean test-asan fuzz fuzz-run bench \
+  windows windows-dist
 
 all: build
 
@@ -80,5 +86,24 @@ bench:
 	cmake --build $(BUILD_DIR) -j $(JOBS)
 	bench/run-all $(BUILD_DIR)
 
+# talvexcfg.exe and tabseed.exe for 64-bit Windows (MinGW-w64, linked
+# statically) with the core's tests, run under Wine, and the byte for byte
+# comparison with the Linux programs.
+windows:
+	$(DEPS) windows
+	cmake --preset windows -B $(WINDOWS_DIR) $(CONFIGURE_FLAGS)
+	cmake --build $(WINDOWS_DIR) -j $(JOBS)
+	[ -f $(WINDOWS_REFERENCE)/CMakeCache.txt ] || cmake --preset default -B $(WINDOWS_REFERENCE) \
+	  -DTALVEX_WITH_QT=OFF -DTALVEX_BUILD_TESTS=OFF $(CONFIGURE_FLAGS)
+	cmake --build $(WINDOWS_REFERENCE) -j $(JOBS) --target talvexcfg tabseed
+	JOBS=$(JOBS) scripts/run-windows-tests $(WINDOWS_DIR) $(WINDOWS_REFERENCE)/bin
+
+# The two programs, the README and the manual pages as plain text in
+# $(WINDOWS_DIR)/talvex-VERSION-windows-x86_64.zip.
+windows-dist:
+	$(DEPS) windows
+	cmake --preset windows -B $(WINDOWS_DIR) $(CONFIGURE_FLAGS)
+	cmake --build $(WINDOWS_DIR) -j $(JOBS) --target windows_dist
+
 clean:
-	rm -rf $(BUILD_DIR) $(ASAN_DIR) $(FUZZ_DIR)
+	rm -rf $(BUILD_DIR) $(ASAN_DIR) $(FUZZ_DIR) $(WINDOWS_DIR)

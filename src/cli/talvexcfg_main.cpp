@@ -1,12 +1,11 @@
-#include <csignal>
 #include <iostream>
 
 #include "cli/cli_command.h"
+#include "config/file_access.h"
 
 int main(int argc, char** argv)
 {
-    // A file size limit must make a write fail, not end the program.
-    std::signal(SIGXFSZ, SIG_IGN);
+    talvex::PrepareStandardFiles();
     std::ios::sync_with_stdio(false);
     const talvex::cli::Args args(argv + 1, argv + argc);
     const int status = talvex::cli::RunTalvexCfg(args, std::cin, std::cout, std::cerr);

@@ -3,11 +3,9 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include "config/atomic_file_write.h"
+#include "config/file_access.h"
 
 namespace talvex {
 
@@ -104,7 +102,7 @@ bool LoadConfigBytes(ConfigImage& image, std::span<const std::uint8_t> bytes, st
 
 bool LoadConfig(ConfigImage& image, const std::string& fileName, std::string* reason)
 {
-    return LoadConfig(image, fileName, reason, ::read);
+    return LoadConfig(image, fileName, reason, ReadFromFile);
 }
 
 bool LoadConfig(ConfigImage& image, const std::string& fileName, std::string* reason,
@@ -112,29 +110,18 @@ bool LoadConfig(ConfigImage& image, const std::string& fileName, std::string* re
 {
     image.masksBlockAbsent = true;
     image.priQBlockAbsent = true;
-    // A device is not even opened: opening some has effects of its own.
-    struct stat status {};
-    if (::stat(fileName.c_str(), &status) == 0
-        && (S_ISCHR(status.st_mode) || S_ISBLK(status.st_mode))) {
-        SetReason(reason, "it is a device, not a configuration file");
-        return false;
-    }
-    // Opened without waiting, so a FIFO nobody writes to reads as empty
-    // instead of blocking the open; the reads themselves may wait again.
-    const int fd = ::open(fileName.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    std::string openFailure;
+    const int fd = OpenForLoading(fileName, openFailure);
     if (fd < 0) {
-        SetReason(reason, std::string("cannot open it: ") + std::strerror(errno));
+        SetReason(reason, std::move(openFailure));
         return false;
     }
-    const int statusFlags = ::fcntl(fd, F_GETFL);
-    if (statusFlags != -1)
-        ::fcntl(fd, F_SETFL, statusFlags & ~O_NONBLOCK);
     // Only the first FULL_FILE_SIZE bytes can matter; whatever follows is ignored.
     std::vector<std::uint8_t> bytes(FULL_FILE_SIZE);
     std::size_t got = 0;
     int readError = 0;
     while (got < bytes.size()) {
-        const ssize_t n = read(fd, bytes.data() + got, bytes.size() - got);
+        const std::ptrdiff_t n = read(fd, bytes.data() + got, bytes.size() - got);
         if (n < 0 && errno == EINTR)
             continue;
         if (n < 0) {
@@ -145,7 +132,7 @@ bool LoadConfig(ConfigImage& image, const std::string& fileName, std::string* re
             break;
         got += static_cast<std::size_t>(n);
     }
-    ::close(fd);
+    CloseFile(fd);
     bytes.resize(got);
     const bool ok = LoadConfigBytes(image, bytes, reason);
     if (readError == 0)

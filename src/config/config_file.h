@@ -7,7 +7,6 @@
 #include <cstdint>
 #include <span>
 #include <string>
-#include <sys/types.h>
 #include <vector>
 
 #include "config/records.h"
@@ -43,9 +42,9 @@ void ResetTables(ConfigImage& image);
 bool LoadConfig(ConfigImage& image, const std::string& fileName = DEFAULT_CONFIG_NAME,
                 std::string* reason = nullptr);
 
-// How LoadConfig reads from the opened file: the system's read(), or one
-// that fails on cue.
-using FileRead = ssize_t (*)(int fd, void* buffer, std::size_t count);
+// How LoadConfig reads from the opened file: the system's read
+// (ReadFromFile), or one that fails on cue.
+using FileRead = std::ptrdiff_t (*)(int fd, void* buffer, std::size_t count);
 bool LoadConfig(ConfigImage& image, const std::string& fileName, std::string* reason,
                 FileRead read);
 

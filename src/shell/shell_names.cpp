@@ -1,5 +1,7 @@
 #include "shell/shell_names.h"
 
+#include "config/path_names.h"
+
 namespace talvex {
 
 std::string CommandLineText(const std::vector<std::string>& arguments)
@@ -15,10 +17,8 @@ std::string CommandLineText(const std::vector<std::string>& arguments)
 
 std::string DamagedName(const std::string& fileName)
 {
-    const auto slash = fileName.find_last_of('/');
-    if (slash == std::string::npos)
-        return DAMAGED_PREFIX + fileName;
-    return fileName.substr(0, slash + 1) + DAMAGED_PREFIX + fileName.substr(slash + 1);
+    const std::size_t start = FileNameStart(fileName);
+    return fileName.substr(0, start) + DAMAGED_PREFIX + fileName.substr(start);
 }
 
 std::string SheetCaption(const std::string& fileName)

@@ -15,7 +15,8 @@ std::string CommandLineText(const std::vector<std::string>& arguments);
 
 // "Damaged " before the file's own name, in the same directory:
 // "/srv/cfg/net.cfg" gives "/srv/cfg/Damaged net.cfg", "net.cfg" gives
-// "Damaged net.cfg".
+// "Damaged net.cfg"; on Windows also "C:\cfg\Damaged net.cfg" and
+// "C:Damaged net.cfg".
 std::string DamagedName(const std::string& fileName);
 
 // TALVEX Manager - "NAME"

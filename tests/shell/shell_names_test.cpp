@@ -18,6 +18,10 @@ TEST(DamagedName, PutsThePrefixBeforeTheFileNameInItsDirectory)
     EXPECT_EQ(DamagedName("/srv/cfg/net.cfg"), "/srv/cfg/Damaged net.cfg");
     EXPECT_EQ(DamagedName("cfg/my net.cfg"), "cfg/Damaged my net.cfg");
     EXPECT_EQ(DamagedName("\"net.cfg\""), "Damaged \"net.cfg\"");
+#ifdef _WIN32
+    EXPECT_EQ(DamagedName("C:\\cfg\\net.cfg"), "C:\\cfg\\Damaged net.cfg");
+    EXPECT_EQ(DamagedName("C:net.cfg"), "C:Damaged net.cfg");
+#endif
 }
 
 TEST(SheetCaption, QuotesTheFileName)

@@ -53,7 +53,7 @@ TEST(StartUp, AFileThatFailsToLoadIsDamagedAndClearsTheRunTimeFields)
     auto image = std::make_unique<ConfigImage>();
     const StartupState state = StartUp(*image, dir.file("short.cfg"));
     ASSERT_TRUE(state.loadFailure);
-    EXPECT_EQ(state.fileName, dir.path().string() + "/Damaged short.cfg");
+    EXPECT_EQ(state.fileName, dir.file("Damaged short.cfg"));
     EXPECT_EQ(state.loadedName, dir.file("short.cfg"));
     EXPECT_EQ(state.loadFailure->reason, "it is 20000 bytes long, at least 22529 are needed");
     EXPECT_TRUE(state.oldFormatPromptDue);

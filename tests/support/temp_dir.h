@@ -4,10 +4,9 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <random>
 #include <string>
 #include <vector>
-
-#include <stdlib.h>
 
 namespace talvex::testing {
 
@@ -15,8 +14,12 @@ class TempDir {
 public:
     TempDir()
     {
-        std::string pattern = (std::filesystem::temp_directory_path() / "talvex-test-XXXXXX").string();
-        path_ = ::mkdtemp(pattern.data());
+        std::random_device noise;
+        const std::filesystem::path base = std::filesystem::temp_directory_path();
+        do
+            path_ = base / ("talvex-test-" + std::to_string(noise()));
+        while (!std::filesystem::create_directory(path_));
+        std::filesystem::permissions(path_, std::filesystem::perms::owner_all);
     }
     ~TempDir()
     {

@@ -19,14 +19,19 @@ namespace tabseed {
 namespace {
 
 // The space flag of the column format means nothing for unsigned fields.
+// Wine's and MinGW's C libraries print a space all the same when the number
+// fills the field, so the reference is formatted without the flag.
 #pragma GCC diagnostic ignored "-Wformat"
 
 __attribute__((format(printf, 1, 2))) std::string Printf(const char* format, ...)
 {
+    std::string withoutSpaceFlag = format;
+    for (std::size_t at = 0; (at = withoutSpaceFlag.find("% ", at)) != std::string::npos;)
+        withoutSpaceFlag.erase(++at, 1);
     char text[512];
     va_list arguments;
     va_start(arguments, format);
-    const int length = std::vsnprintf(text, sizeof text, format, arguments);
+    const int length = std::vsnprintf(text, sizeof text, withoutSpaceFlag.c_str(), arguments);
     va_end(arguments);
     return std::string(text, static_cast<std::size_t>(length));
 }

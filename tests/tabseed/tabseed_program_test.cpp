@@ -1,15 +1,20 @@
 // Runs the built program itself, for what only the whole process shows:
-// the seed taken from the C library's clock, the exit status, and a
-// standard output that was closed before the start.
+// the seed taken from the C library's clock, the exit status and the bytes
+// on standard output, and a standard output that was closed before the
+// start. The clock and the closed output need a POSIX shell.
 #include "tabseed_test_support.h"
 
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-
 #include <algorithm>
 #include <cstdlib>
 #include <string>
+
+#include "support/run_program.h"
+
+#ifndef _WIN32
+#include <sys/wait.h>
+#endif
 
 namespace tabseed {
 namespace {
@@ -30,6 +35,7 @@ protected:
         program_ = std::string(bin) + "/tabseed";
     }
 
+#ifndef _WIN32
     // Runs a shell command line with "TABSEED" standing for the program;
     // returns the exit status.
     int Shell(const std::string& line)
@@ -39,11 +45,13 @@ protected:
         const int status = std::system(command.c_str());
         return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     }
+#endif
 
 private:
     std::string program_;
 };
 
+#ifndef _WIN32
 TEST_F(TabseedProgram, SeedsTheGeneratorFromTheCalendarClock)
 {
     if (std::system("command -v faketime >/dev/null 2>&1") != 0) {
@@ -70,15 +78,6 @@ TEST_F(TabseedProgram, SeedsTheGeneratorFromTheCalendarClock)
     }
 }
 
-TEST_F(TabseedProgram, ExitStatusTellsWhetherAllWentWell)
-{
-    EXPECT_EQ(Shell("TABSEED -COUNT=2 >OUT.TXT 2>ERR.TXT"), 0);
-    EXPECT_EQ(Shell("TABSEED -COUNT=1000001 >OUT.TXT 2>ERR.TXT"), 1);
-    EXPECT_EQ(Shell("TABSEED -COUNT=-5 >OUT.TXT 2>ERR.TXT"), 1);
-    EXPECT_EQ(Shell("TABSEED -FILE=. >OUT.TXT 2>ERR.TXT"), 1);
-    EXPECT_EQ(FileText("ERR.TXT"), "\nTABSEED - Could Not Open . ");
-}
-
 TEST_F(TabseedProgram, AClosedStandardOutputIsReported)
 {
     EXPECT_EQ(Shell("TABSEED -COUNT=3 >&- 2>ERR.TXT"), 1);
@@ -86,6 +85,23 @@ TEST_F(TabseedProgram, AClosedStandardOutputIsReported)
     // Nothing to write: nothing to report.
     EXPECT_EQ(Shell("TABSEED -COUNT=0 >&- 2>ERR.TXT"), 0);
     EXPECT_EQ(FileText("ERR.TXT"), "");
+}
+#endif
+
+TEST_F(TabseedProgram, ExitStatusTellsWhetherAllWentWell)
+{
+    using talvex::testing::RunProgram;
+    const auto written = RunProgram("tabseed", {"-COUNT=2"});
+    EXPECT_EQ(written.status, 0);
+    // The entries' own CR LF reach standard output unchanged.
+    EXPECT_TRUE(written.out.starts_with("\r\n"));
+    EXPECT_EQ(std::ranges::count(written.out, '\r'), 2);
+    EXPECT_EQ(std::ranges::count(written.out, '\n'), 2);
+    EXPECT_EQ(RunProgram("tabseed", {"-COUNT=1000001"}).status, 1);
+    EXPECT_EQ(RunProgram("tabseed", {"-COUNT=-5"}).status, 1);
+    const auto unopened = RunProgram("tabseed", {"-FILE=."});
+    EXPECT_EQ(unopened.status, 1);
+    EXPECT_EQ(unopened.err, "\nTABSEED - Could Not Open . ");
 }
 
 } // namespace

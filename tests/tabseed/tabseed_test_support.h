@@ -1,5 +1,6 @@
 #pragma once
 
+#include "support/temp_dir.h"
 #include "tabseed/entry_block.h"
 #include "tabseed/entry_format.h"
 
@@ -21,21 +22,14 @@ class InTempDirectory : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        std::string pattern = (std::filesystem::temp_directory_path() / "tabseed-XXXXXX").string();
-        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-        directory_ = pattern;
         previous_ = std::filesystem::current_path();
-        std::filesystem::current_path(directory_);
+        std::filesystem::current_path(directory_.path());
     }
 
-    void TearDown() override
-    {
-        std::filesystem::current_path(previous_);
-        std::filesystem::remove_all(directory_);
-    }
+    void TearDown() override { std::filesystem::current_path(previous_); }
 
 private:
-    std::filesystem::path directory_;
+    talvex::testing::TempDir directory_;
     std::filesystem::path previous_;
 };
 

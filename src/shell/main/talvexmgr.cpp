@@ -2,19 +2,19 @@
 // name is the configuration file's name; none starts a new configuration.
 #include <QApplication>
 #include <clocale>
-#include <csignal>
 #include <cstdlib>
 #include <iostream>
 #include <string>
 #include <vector>
 
+#include "config/file_access.h"
 #include "shell/command_line_answer.h"
 #include "shell/shell_names.h"
 #include "shell/view/talvex_app.h"
 
 int main(int argc, char** argv)
 {
-    std::signal(SIGXFSZ, SIG_IGN);
+    talvex::PrepareStandardFiles();
     // The file name is the raw text; take it before Qt looks at the arguments.
     const std::vector<std::string> arguments(argv + 1, argv + argc);
     const std::string commandLine = talvex::CommandLineText(arguments);

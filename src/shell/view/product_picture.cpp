@@ -6,6 +6,21 @@
 
 namespace talvex {
 
+namespace {
+
+// Liberation Sans has Arial's measures: where it is missing (Windows) the
+// picture keeps its look in Arial, else in the system's sans-serif face.
+QFont PictureFont(int pixelSize)
+{
+    QFont font;
+    font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arial")});
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(pixelSize);
+    return font;
+}
+
+} // namespace
+
 QPixmap ProductPicture()
 {
     constexpr int WIDTH = 200;
@@ -35,14 +50,11 @@ QPixmap ProductPicture()
     p.drawLine(100, 172, 100, 190);
 
     p.setPen(QColor(245, 245, 250));
-    QFont title(QStringLiteral("Liberation Sans"));
-    title.setPixelSize(34);
+    QFont title = PictureFont(34);
     title.setBold(true);
     p.setFont(title);
     p.drawText(QRect(0, 14, WIDTH, 44), Qt::AlignCenter, QStringLiteral("TALVEX"));
-    QFont small(QStringLiteral("Liberation Sans"));
-    small.setPixelSize(13);
-    p.setFont(small);
+    p.setFont(PictureFont(13));
     p.drawText(QRect(0, 236, WIDTH, 20), Qt::AlignCenter, QStringLiteral("Traffic Shaping Engine"));
     p.drawText(QRect(0, 256, WIDTH, 20), Qt::AlignCenter, QStringLiteral("Config Tool"));
     return picture;

@@ -1,6 +1,7 @@
 #include <ostream>
 
 #include "cli/cli_command.h"
+#include "talvex_version.h"
 
 namespace talvex::cli {
 

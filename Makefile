@@ -1,11 +1,14 @@
 # Front door: `make`, `make test`, `make run [FILE=path]`, `make install`,
 # `make package`, the extra checks `make test-asan`, `make fuzz`,
 # `make bench`, and the Windows programs `make windows`, `make windows-dist`.
-# The four builds are the presets of CMakePresets.json (default, asan, fuzz,
-# windows), in the folders named below.
+# The five builds are the presets of CMakePresets.json (default, asan, fuzz,
+# bench, windows), in the folders named below. Every target configures its
+# build again before building it, so the options below take effect on an
+# existing build folder too; CMake redoes only what they change.
 BUILD_DIR ?= build
 ASAN_DIR ?= build-asan
 FUZZ_DIR ?= build-fuzz
+BENCH_DIR ?= build-bench
 WINDOWS_DIR ?= build-windows
 # The Linux programs the Windows ones are compared with: those of
 # $(BUILD_DIR) when it is configured, else a build of just these two.
@@ -24,10 +27,9 @@ DEPS = scripts/install-deps
 
 all: build
 
-$(BUILD_DIR)/CMakeCache.txt:
-	cmake --preset default -B $(BUILD_DIR) $(CONFIGURE_FLAGS)
-
-configure: $(BUILD_DIR)/CMakeCache.txt
+# Everything: the programs, the manual pages and the test programs.
+configure:
+	cmake --preset default -B $(BUILD_DIR) -DTALVEX_BUILD_TESTS=ON $(CONFIGURE_FLAGS)
 
 build: configure
 	cmake --build $(BUILD_DIR) -j $(JOBS)
@@ -41,9 +43,13 @@ test:
 	$(MAKE) build
 	cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
 
+# Builds only the manager. A build folder made here leaves the test programs
+# out, so GoogleTest is not needed; an existing one keeps them.
 run:
-	$(DEPS) test
-	$(MAKE) build
+	$(DEPS) build
+	cmake --preset default -B $(BUILD_DIR) \
+	  $(if $(wildcard $(BUILD_DIR)/CMakeCache.txt),,-DTALVEX_BUILD_TESTS=OFF) $(CONFIGURE_FLAGS)
+	cmake --build $(BUILD_DIR) -j $(JOBS) --target talvexmgr
 	@if [ -z "$$DISPLAY" ] && [ -z "$$WAYLAND_DISPLAY" ] && [ -z "$$QT_QPA_PLATFORM" ]; then \
 	  echo "make run: no display (DISPLAY is not set); start talvexmgr from a desktop session or under xvfb-run" >&2; \
 	  exit 1; \
@@ -79,12 +85,13 @@ FUZZ_SECONDS ?= 30
 fuzz-run: fuzz
 	scripts/run-fuzz $(FUZZ_DIR) $(FUZZ_SECONDS)
 
-# The benchmarks are built into $(BUILD_DIR) only from here on.
+# The programs and the benchmarks, without the tests, in their own folder;
+# bench/run-all builds the benchmark programs there and runs them.
 bench:
 	$(DEPS) bench
-	cmake --preset default -B $(BUILD_DIR) -DTALVEX_BUILD_BENCH=ON $(CONFIGURE_FLAGS)
-	cmake --build $(BUILD_DIR) -j $(JOBS)
-	bench/run-all $(BUILD_DIR)
+	cmake --preset bench -B $(BENCH_DIR) $(CONFIGURE_FLAGS)
+	cmake --build $(BENCH_DIR) -j $(JOBS)
+	bench/run-all $(BENCH_DIR)
 
 # talvexcfg.exe and tabseed.exe for 64-bit Windows (MinGW-w64, linked
 # statically) with the core's tests, run under Wine, and the byte for byte
@@ -106,4 +113,4 @@ windows-dist:
 	cmake --build $(WINDOWS_DIR) -j $(JOBS) --target windows_dist
 
 clean:
-	rm -rf $(BUILD_DIR) $(ASAN_DIR) $(FUZZ_DIR) $(WINDOWS_DIR)
+	rm -rf $(BUILD_DIR) $(ASAN_DIR) $(FUZZ_DIR) $(BENCH_DIR) $(WINDOWS_DIR)

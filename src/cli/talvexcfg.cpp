@@ -2,6 +2,7 @@
 #include <ostream>
 
 #include "cli/cli_command.h"
+#include "talvex_version.h"
 
 namespace talvex::cli {
 

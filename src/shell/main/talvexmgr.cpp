@@ -11,6 +11,7 @@
 #include "shell/command_line_answer.h"
 #include "shell/shell_names.h"
 #include "shell/view/talvex_app.h"
+#include "talvex_version.h"
 
 int main(int argc, char** argv)
 {
@@ -21,7 +22,7 @@ int main(int argc, char** argv)
 
     // --help and --version need no display, so they are answered before Qt
     // starts.
-    if (const auto answer = talvex::CommandLineAnswer(commandLine, TALVEX_VERSION)) {
+    if (const auto answer = talvex::CommandLineAnswer(commandLine, talvex::TALVEX_VERSION)) {
         std::cout << *answer << std::flush;
         return std::cout ? EXIT_SUCCESS : EXIT_FAILURE;
     }

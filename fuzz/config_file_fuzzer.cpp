@@ -21,9 +21,9 @@
 #include "fuzz_checks.h"
 #include "operator_edits.h"
 #include "pages/masks/mask_editor.h"
-#include "pages/masks/mask_lines.h"
+#include "pages/masks/mask_line.h"
 #include "pages/priq/priq_editor.h"
-#include "pages/priq/priq_lines.h"
+#include "pages/priq/priq_line.h"
 #include "pages/priq/priq_structure.h"
 #include "pages/qos/qos_editor.h"
 #include "pages/qos/qos_line.h"
@@ -73,12 +73,12 @@ void RenderLists(ConfigImage& image)
         Consume(PriQLineText(*entry, e));
     }
     RunStructurePass(image.priQTable);
-    const std::vector<std::string> queueLines = PriQListLines(image.priQTable);
-    Expect(queueLines.size() == PRIQ_COUNT, "one priority-queue line per entry");
-    for (const std::string& line : queueLines)
-        Consume(line);
-    for (std::uint32_t q = 0; q <= QOS_COUNT; ++q)  // one past the table: the error line
-        Consume(QosLineText(image, q));
+    for (int e = 0; e < PRIQ_COUNT; ++e)
+        Consume(PriQLineText(image.priQTable[static_cast<std::size_t>(e)], e));
+    for (int q = 0; q < QOS_COUNT; ++q) {
+        Isolated<QosNode> node(image.qosTable[static_cast<std::size_t>(q)]);
+        Consume(QosLineText(*node, q));
+    }
 }
 
 // The same lists as talvexcfg writes them: each table's lines after its
@@ -171,7 +171,8 @@ void EditMasks(ConfigImage& image)
                 mask = restore;
                 continue;
             }
-            Expect(DecodeMaskEditor(mask, m) == opening, "a new mask stores what its editor showed");
+            Expect(DecodeMaskEditor(mask, m) == opening,
+                   "a new mask stores what its editor showed");
             continue;
         }
         // With templates the editor shows the template's sides, not the stored ones.
@@ -257,7 +258,7 @@ void EditQosNodes(ConfigImage& image)
                 if (AcceptQosEditor(std::nullopt, opening, node)) {
                     Expect(node.flags == EncodeQosFlags(opened.flags, opening),
                            "a new node stores the boxes its editor showed");
-                    Consume(QosLineText(image, static_cast<std::uint32_t>(q)));
+                    Consume(QosLineText(image.qosTable[static_cast<std::size_t>(q)], q));
                 } else {
                     Expect(SameRecord(&node, &opened), "a refused new node stores nothing");
                 }
@@ -276,7 +277,7 @@ void EditQosNodes(ConfigImage& image)
             if (!accepted)
                 node = restore;
         }
-        Consume(QosLineText(image, static_cast<std::uint32_t>(q)));
+        Consume(QosLineText(image.qosTable[static_cast<std::size_t>(q)], q));
     }
 }
 

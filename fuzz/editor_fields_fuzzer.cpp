@@ -14,9 +14,9 @@
 #include "config/records.h"
 #include "fuzz_checks.h"
 #include "pages/masks/mask_editor.h"
-#include "pages/masks/mask_lines.h"
+#include "pages/masks/mask_line.h"
 #include "pages/priq/priq_editor.h"
-#include "pages/priq/priq_lines.h"
+#include "pages/priq/priq_line.h"
 #include "pages/qos/qos_editor.h"
 #include "pages/qos/qos_line.h"
 #include "pages/rules/rule_editor.h"
@@ -252,7 +252,7 @@ void QosEditor(FuzzedDataProvider& input)
                || (node.samplePeriod > 10000u && node.samplePeriod < 1000000000u),
            "a sample period written lies in its range");
     DecodeQosEditor(node, index);
-    QosLineText(*image, static_cast<std::uint32_t>(index));
+    QosLineText(node, index);
 }
 
 } // namespace

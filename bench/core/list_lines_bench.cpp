@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "bench_registration.h"
-#include "pages/masks/mask_lines.h"
-#include "pages/priq/priq_lines.h"
+#include "pages/masks/mask_line.h"
+#include "pages/priq/priq_line.h"
 #include "pages/qos/qos_line.h"
 #include "pages/rules/rule_line.h"
 #include "support/bench_images.h"
@@ -26,7 +26,7 @@ void RenderAllLines(const ConfigImage& image, std::vector<std::string>& lines)
     for (int e = 0; e < PRIQ_COUNT; ++e)
         lines[at++] = PriQLineText(image.priQTable[static_cast<std::size_t>(e)], e);
     for (int q = 0; q < QOS_COUNT; ++q)
-        lines[at++] = QosLineText(image, static_cast<std::uint32_t>(q));
+        lines[at++] = QosLineText(image.qosTable[static_cast<std::size_t>(q)], q);
 }
 
 // Yardstick: 448 fresh strings holding texts as long as the lines.
@@ -70,7 +70,7 @@ std::string OneLine(const ConfigImage& image, std::int64_t page)
     case 0: return RuleLineText(image.ruleTable[200], 200);
     case 1: return MaskLineText(image.maskTable[40], 40);
     case 2: return PriQLineText(image.priQTable[40], 40);
-    default: return QosLineText(image, 40);
+    default: return QosLineText(image.qosTable[40], 40);
     }
 }
 

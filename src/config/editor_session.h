@@ -19,9 +19,10 @@
 
 namespace talvex {
 
-template <typename Record, typename FieldsType>
+template <typename RecordType, typename FieldsType>
 class EditorSession {
 public:
+    using Record = RecordType;
     using Fields = FieldsType;
     virtual ~EditorSession() { cancel(); }
     EditorSession(const EditorSession&) = delete;

@@ -328,6 +328,20 @@ struct ConfigImage {
     bool priQBlockAbsent = false;
 };
 
+// The table of the image that holds records of this kind.
+template <typename Record>
+auto& TableOf(ConfigImage& image)
+{
+    if constexpr (std::is_same_v<Record, RuleRecord>)
+        return image.ruleTable;
+    else if constexpr (std::is_same_v<Record, QosNode>)
+        return image.qosTable;
+    else if constexpr (std::is_same_v<Record, AddressMask>)
+        return image.maskTable;
+    else
+        return image.priQTable;
+}
+
 // The raw bytes of a record or a whole table.
 template <typename Record>
 std::span<std::uint8_t, RECORD_SIZE> RecordBytes(Record& r)

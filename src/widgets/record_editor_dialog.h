@@ -2,11 +2,14 @@
 // Base of the four editors, each on one record of its table: it owns the
 // editor's session (config/editor_session.h), so OK stores the fields and
 // sets `modified`, and every other ending puts the record back. An editor
-// adds its widgets in three steps, the same in all four: buildWidgets()
-// makes and lays them out (FormBuilder), showFields() shows a set of fields,
-// readFields() reads them back. Its constructor ends with openFields().
+// makes its widgets in one step, buildWidgets(), with an EditorForm that
+// binds each control to the member of the fields it shows; showing and
+// reading the fields then needs nothing of the editor but what follows a
+// showing (its enabling, in afterShow()). Its constructor ends with
+// openFields().
 #include "widgets/dialog_focus.h"
 #include "widgets/editor_dialog.h"
+#include "widgets/editor_form.h"
 #include "widgets/shell_context.h"
 
 namespace talvex {
@@ -17,26 +20,46 @@ public:
     using Fields = typename Session::Fields;
 
     // The fields as the dialog shows them now.
-    virtual Fields readFields() const = 0;
+    Fields readFields() const
+    {
+        Fields fields;
+        bindings_.read(fields);
+        return fields;
+    }
 
 protected:
-    template <typename Table>
-    RecordEditorDialog(ShellContext& context, Table& table, int entry, const QString& title,
-                       QWidget* parent)
-        : EditorDialog(parent), context_(context), session_(table, entry)
+    using Form = EditorForm<Fields>;
+
+    // Opens the session on entry `entry` of its table.
+    RecordEditorDialog(ShellContext& context, int entry, const QString& title, QWidget* parent)
+        : EditorDialog(parent), context_(context),
+          session_(TableOf<typename Session::Record>(context.image()), entry)
     {
         setWindowTitle(title);
     }
 
-    virtual void buildWidgets() = 0;
-    virtual void showFields(const Fields& fields) = 0;
+    // Makes, binds and lays out the widgets, in the keyboard's order.
+    virtual void buildWidgets(Form& form) = 0;
+    // What the editor does around a showing of fields: before, whatever the
+    // bound widgets need first (the rows of a list); after, the enabling
+    // that follows the fields.
+    virtual void beforeShow(const Fields&) {}
+    virtual void afterShow(const Fields&) {}
+
+    void showFields(const Fields& fields)
+    {
+        beforeShow(fields);
+        bindings_.show(fields);
+        afterShow(fields);
+    }
 
     // Builds the widgets, shows the fields as the session opened them, takes
     // back what the widgets show (a widget may present a value its own way)
     // and puts the focus on the first field.
     void openFields()
     {
-        buildWidgets();
+        Form form(*this, context_, bindings_);
+        buildWidgets(form);
         showFields(session_.openingFields());
         session_.setOpeningFields(readFields());
         FocusFirstField(*this);
@@ -59,6 +82,7 @@ private:
 
     ShellContext& context_;
     Session session_;
+    FieldBindings<Fields> bindings_;
 };
 
 } // namespace talvex

@@ -25,6 +25,14 @@ class QListWidget;
 
 namespace talvex {
 
+// The one object of a table's ConfigTable; a ConfigTable holds no state.
+template <typename Table>
+const ConfigTable& TableObject()
+{
+    static const Table table;
+    return table;
+}
+
 // Runs a page's editor on one entry, modal; true when it ended with OK.
 using EditorRun = bool (*)(ShellContext& context, int entry, QWidget* parent);
 

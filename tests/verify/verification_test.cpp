@@ -4,7 +4,6 @@
 
 #include "config/config_file.h"
 #include "verify/verification.h"
-#include "verify/verification_report.h"
 
 namespace talvex {
 namespace {
@@ -373,21 +372,6 @@ TEST(VerifyConfiguration, SameImageGivesTheSameReportEveryTime)
     EXPECT_TRUE(VerifyConfiguration(image, first));
     EXPECT_TRUE(VerifyConfiguration(image, second));
     EXPECT_EQ(first, second);
-}
-
-TEST(VerificationReport, IsBuiltAgainOnlyWhenATableChanged)
-{
-    ConfigImage image = NewImage();
-    VerificationReport report;
-    EXPECT_TRUE(report.refresh(image));
-    EXPECT_FALSE(report.refresh(image));
-    image.priQBlockAbsent = true;  // not a table: the report stays as it is
-    EXPECT_FALSE(report.refresh(image));
-    SetAction(image, false, ACTION_QOS, 9);
-    EXPECT_TRUE(report.refresh(image));
-    std::string expected;
-    VerifyConfiguration(image, expected);
-    EXPECT_EQ(report.text(), expected);
 }
 
 } // namespace

@@ -1,7 +1,7 @@
 #include "pages/masks/mask_config_table.h"
 
 #include "config/action_references.h"
-#include "pages/masks/mask_lines.h"
+#include "pages/masks/mask_line.h"
 
 namespace talvex {
 

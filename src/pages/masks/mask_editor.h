@@ -92,7 +92,8 @@ std::string StepOffsetText(std::string_view text, int delta);
 
 // One run of the editor on one entry of the live table, opened with
 // MaskEditorSession(table, entry).
-using MaskEditorSession = RecordEditorSession<AddressMask, MaskEditorFields, WriteMaskEditorDefaults,
-                                              DecodeMaskEditor, AcceptMaskEditor>;
+using MaskEditorSession =
+    RecordEditorSession<AddressMask, MaskEditorFields, WriteMaskEditorDefaults, DecodeMaskEditor,
+                        AcceptMaskEditor>;
 
 } // namespace talvex

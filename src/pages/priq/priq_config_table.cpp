@@ -1,6 +1,6 @@
 #include "pages/priq/priq_config_table.h"
 
-#include "pages/priq/priq_lines.h"
+#include "pages/priq/priq_line.h"
 #include "pages/priq/priq_structure.h"
 
 namespace talvex {

@@ -22,8 +22,7 @@ bool ExchangeQosNumber(Number& number, int a, int b)
 
 std::string QosConfigTable::lineText(const ConfigImage& image, int entry) const
 {
-    RequireEntry(entry, QOS_COUNT);
-    return QosLineText(image, static_cast<std::uint32_t>(entry));
+    return QosLineText(entryIn(image, entry), entry);
 }
 
 void QosConfigTable::emptyEntry(ConfigImage& image, int entry) const

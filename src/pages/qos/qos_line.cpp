@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "config/number_texts.h"
+
 namespace talvex {
 
 namespace {
@@ -27,22 +29,14 @@ std::string QosFlagMarks(std::uint16_t flags)
     return marks;
 }
 
-std::string QosLineText(const ConfigImage& image, std::uint32_t index)
+std::string QosLineText(const QosNode& node, int entry)
 {
+    if (!node.isUsed())
+        return "{Unused} #" + ZeroPaddedText(entry, 2);
     // Integer conversions only: the output does not depend on the locale.
     char text[160];
-    if (index >= static_cast<std::uint32_t>(QOS_COUNT)) {
-        std::snprintf(text, sizeof text, "Error: GetHRString( %u, ... )", index);
-        return text;
-    }
-    const QosNode& node = image.qosTable[index];
-    const int number = static_cast<int>(index);
-    if (!node.isUsed()) {
-        std::snprintf(text, sizeof text, "{Unused} #%02d", number);
-        return text;
-    }
     std::snprintf(text, sizeof text, "QoS #%02d: [%s] Rate=%-10u Sample=%-10u On=%-10u Off=%-10u",
-                  number, QosFlagMarks(node.flags).c_str(), static_cast<unsigned>(node.rateInterval),
+                  entry, QosFlagMarks(node.flags).c_str(), static_cast<unsigned>(node.rateInterval),
                   static_cast<unsigned>(node.samplePeriod),
                   static_cast<unsigned>(node.highThreshold),
                   static_cast<unsigned>(node.lowThreshold));

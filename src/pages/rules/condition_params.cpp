@@ -5,12 +5,10 @@ namespace talvex {
 namespace {
 
 constexpr ConditionParams NO_PARAMS{0, {}};
-constexpr ConditionParams CONNECTION_PARAMS{1, {{{"Mask:", 0, 63}, {}, {}, {}}}};
-constexpr ConditionParams POPULATION_PARAMS{3,
-                                            {{{"Key Group:", 0, 255},
-                                              {"Minimum Population:", 0, 10000000},
-                                              {"Maximum Population:", 0, 10000000},
-                                              {}}}};
+// The editor shows the labels and does not hold the numbers to any range.
+constexpr ConditionParams CONNECTION_PARAMS{1, {"Mask:"}};
+constexpr ConditionParams POPULATION_PARAMS{
+    3, {"Key Group:", "Minimum Population:", "Maximum Population:"}};
 
 // One row per condition-table row, in its order.
 constexpr std::array<const ConditionParams*, 7> PARAMS_BY_CONDITION{

@@ -6,15 +6,9 @@
 
 namespace talvex {
 
-struct ConditionParamDescription {
-    std::string_view label;   // empty for a row the condition does not use
-    std::uint32_t minimum;    // declared range, shown in the help only
-    std::uint32_t maximum;
-};
-
 struct ConditionParams {
-    int count;                                  // rows in use, 0 to 4
-    std::array<ConditionParamDescription, 4> params;
+    int count;                             // rows in use, 0 to 4
+    std::array<std::string_view, 4> labels; // empty for a row the condition does not use
 };
 
 constexpr int CONDITION_PARAM_ROWS = 4;

@@ -136,7 +136,7 @@ RuleEditorEnabling RuleEditorEnablingFor(const RuleEditorFields& fields)
     const ConditionParams& params = ConditionParamsFor(row.ordinal);
     for (int k = 0; k < CONDITION_PARAM_ROWS; ++k) {
         const auto i = static_cast<std::size_t>(k);
-        enabling.parameterLabels[i] = params.params[i].label;
+        enabling.parameterLabels[i] = params.labels[i];
         enabling.parameterEnabled[i] = k < params.count;
     }
     return enabling;

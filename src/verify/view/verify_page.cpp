@@ -3,6 +3,9 @@
 #include <QEvent>
 #include <QPlainTextEdit>
 #include <QVBoxLayout>
+#include <string>
+
+#include "verify/verification.h"
 
 namespace talvex {
 
@@ -29,13 +32,12 @@ CTalvexVerify::CTalvexVerify(ShellContext& context, QWidget* parent)
 
 void CTalvexVerify::refreshReport()
 {
-    if (report_.refresh(context().image())) {
-        const std::string& report = report_.text();
-        // The report ends its lines with CR LF; the box wants plain line feeds.
-        reportText_ = QString::fromLatin1(report.data(), static_cast<qsizetype>(report.size()));
-        reportText_.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    }
-    reportBox_->setPlainText(reportText_);
+    std::string report;
+    VerifyConfiguration(context().image(), report);
+    // The report ends its lines with CR LF; the box wants plain line feeds.
+    QString text = QString::fromLatin1(report.data(), static_cast<qsizetype>(report.size()));
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    reportBox_->setPlainText(text);
 }
 
 void CTalvexVerify::pageActivated() { refreshReport(); }

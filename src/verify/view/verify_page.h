@@ -1,5 +1,4 @@
 #pragma once
-#include "verify/verification_report.h"
 #include "widgets/talvex_page.h"
 
 class QPlainTextEdit;
@@ -9,9 +8,8 @@ namespace talvex {
 // The "Verify Configuration" page of the sheet: one text box with the
 // verification report of the image as it is now. The box is refreshed when
 // the page is created, whenever it becomes the current page and whenever the
-// box gets the focus, so text typed into the box does not last; the report
-// itself is built again only when the image changed. The page never changes
-// the image.
+// box gets the focus, so text typed into the box does not last. The page
+// never changes the image.
 class CTalvexVerify : public TalvexPage {
     Q_OBJECT
 public:
@@ -26,8 +24,6 @@ protected:
 
 private:
     QPlainTextEdit* reportBox_;
-    VerificationReport report_;
-    QString reportText_;  // the report as the box shows it
 };
 
 } // namespace talvex

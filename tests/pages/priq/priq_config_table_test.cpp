@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "pages/priq/priq_config_table.h"
-#include "pages/priq/priq_lines.h"
+#include "pages/priq/priq_line.h"
 #include "pages/priq/priq_structure.h"
 #include "priq_test_table.h"
 

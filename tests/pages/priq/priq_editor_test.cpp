@@ -3,7 +3,7 @@
 #include <cstring>
 
 #include "pages/priq/priq_editor.h"
-#include "pages/priq/priq_lines.h"
+#include "pages/priq/priq_line.h"
 #include "priq_test_table.h"
 
 namespace talvex {

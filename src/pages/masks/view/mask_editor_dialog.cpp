@@ -15,22 +15,13 @@
 #include "config/code_tables.h"
 #include "pages/masks/mask_hints.h"
 #include "widgets/choice_list.h"
-#include "widgets/form_builder.h"
 #include "widgets/mnemonic_text.h"
 #include "widgets/view_text.h"
 
 namespace talvex {
 
-namespace {
-
-// Room for twelve dotted bytes; longer masks scroll.
-constexpr int MASK_CHARS = 35;
-
-} // namespace
-
 CEditAddressMaskDlg::CEditAddressMaskDlg(ShellContext& context, int entry, QWidget* parent)
-    : RecordEditorDialog(context, context.image().maskTable, entry,
-                         QStringLiteral("Edit Address Mask"), parent)
+    : RecordEditorDialog(context, entry, QStringLiteral("Edit Address Mask"), parent)
 {
     openFields();
 }
@@ -40,17 +31,19 @@ const AddressMask& CEditAddressMaskDlg::record() const
     return EntryAt(context().image().maskTable, session().entryNumber());
 }
 
-void CEditAddressMaskDlg::buildWidgets()
+void CEditAddressMaskDlg::buildWidgets(Form& form)
 {
-    FormBuilder form(*this, context());
+    using F = MaskEditorFields;
     QLayout* top = buildTop(form);
     auto* groups = new QHBoxLayout;
-    groups->addWidget(addressGroup(form, QStringLiteral("&Source Address"), "src",
-                                   MASK_SOURCE_FROM_HINT, MASK_SOURCE_OFFSET_HINT,
-                                   MASK_SOURCE_MASK_HINT, src_));
-    groups->addWidget(addressGroup(form, QStringLiteral("&Destination Address"), "dst",
-                                   MASK_DESTINATION_FROM_HINT, MASK_DESTINATION_OFFSET_HINT,
-                                   MASK_DESTINATION_MASK_HINT, dst_));
+    groups->addWidget(addressGroup(
+        form, QStringLiteral("&Source Address"), "src",
+        {MASK_SOURCE_FROM_HINT, MASK_SOURCE_OFFSET_HINT, MASK_SOURCE_MASK_HINT},
+        {&F::srcChoice, &F::srcOffset, &F::srcMask}, src_));
+    groups->addWidget(addressGroup(
+        form, QStringLiteral("&Destination Address"), "dst",
+        {MASK_DESTINATION_FROM_HINT, MASK_DESTINATION_OFFSET_HINT, MASK_DESTINATION_MASK_HINT},
+        {&F::dstChoice, &F::dstOffset, &F::dstMask}, dst_));
     QLayout* numbers = buildNumbers(form);
     QLayout* flags = buildFlags(form);
     QLayout* action = buildDefaultAction(form);
@@ -74,16 +67,16 @@ void CEditAddressMaskDlg::buildWidgets()
 }
 
 // The entry number and the templates switch.
-QLayout* CEditAddressMaskDlg::buildTop(FormBuilder& form)
+QLayout* CEditAddressMaskDlg::buildTop(Form& form)
 {
-    const LabelledBox entry =
-        form.display({.name = "entryBox", .label = QStringLiteral("Mask:"), .chars = 3});
-    entryBox_ = entry.box;
-    templatesBox_ = form.checkBox(
-        QStringLiteral("&Use standard templates to simplify mask creation."), "templatesBox");
+    const LabelledBox entry = form.display(
+        {.name = "entryBox", .label = QStringLiteral("Mask:"), .chars = 3}, &MaskEditorFields::entry);
+    templatesBox_ =
+        form.checkBox(QStringLiteral("&Use standard templates to simplify mask creation."),
+                      "templatesBox", {}, &MaskEditorFields::useTemplates);
     auto* top = new QHBoxLayout;
     top->addWidget(entry.label);
-    top->addWidget(entryBox_);
+    top->addWidget(entry.box);
     top->addSpacing(12);
     top->addWidget(templatesBox_);
     top->addStretch();
@@ -91,58 +84,64 @@ QLayout* CEditAddressMaskDlg::buildTop(FormBuilder& form)
 }
 
 // Connection lifetime and QoS template.
-QLayout* CEditAddressMaskDlg::buildNumbers(FormBuilder& form)
+QLayout* CEditAddressMaskDlg::buildNumbers(Form& form)
 {
     const LabelledBox ttl = form.textBox(
-        {.name = "ttlBox", .label = QStringLiteral("&TTL"), .chars = 11, .hint = MASK_TTL_HINT});
-    ttlBox_ = ttl.box;
+        {.name = "ttlBox", .label = QStringLiteral("&TTL"), .chars = 11, .hint = MASK_TTL_HINT},
+        &MaskEditorFields::ttl);
     const LabelledBox qos = form.textBox(
-        {.name = "qosBox", .label = QStringLiteral("&QoS"), .chars = 6, .hint = MASK_QOS_HINT});
-    qosBox_ = qos.box;
+        {.name = "qosBox", .label = QStringLiteral("&QoS"), .chars = 6, .hint = MASK_QOS_HINT},
+        &MaskEditorFields::qos);
     auto* numbers = new QHBoxLayout;
     numbers->addWidget(ttl.label);
-    numbers->addWidget(ttlBox_);
+    numbers->addWidget(ttl.box);
     numbers->addWidget(new QLabel(QStringLiteral("Sec."), this));
     numbers->addSpacing(16);
     numbers->addWidget(qos.label);
-    numbers->addWidget(qosBox_);
+    numbers->addWidget(qos.box);
     numbers->addStretch();
     return numbers;
 }
 
 // The flag boxes, and the key group beside its box.
-QLayout* CEditAddressMaskDlg::buildFlags(FormBuilder& form)
+QLayout* CEditAddressMaskDlg::buildFlags(Form& form)
 {
-    absoluteTtlBox_ = form.checkBox(QStringLiteral("&Absolute TTL"), "absoluteTtlBox",
-                                    MASK_ABSOLUTE_TTL_HINT);
-    bidirectionalBox_ = form.checkBox(QStringLiteral("&Bidirectional QoS"), "bidirectionalBox",
-                                      MASK_BIDIRECTIONAL_HINT);
-    keyGroupCheck_ = form.checkBox(QStringLiteral("Use &Key Group"), "keyGroupCheck");
+    using F = MaskEditorFields;
+    QCheckBox* absoluteTtl = form.checkBox(QStringLiteral("&Absolute TTL"), "absoluteTtlBox",
+                                           MASK_ABSOLUTE_TTL_HINT, &F::absoluteTtl);
+    QCheckBox* bidirectional =
+        form.checkBox(QStringLiteral("&Bidirectional QoS"), "bidirectionalBox",
+                      MASK_BIDIRECTIONAL_HINT, &F::bidirectionalQos);
+    keyGroupCheck_ =
+        form.checkBox(QStringLiteral("Use &Key Group"), "keyGroupCheck", {}, &F::useKeyGroup);
     keyGroupBox_ = form.textBox({.name = "keyGroupBox",
                                  .accessibleName = QStringLiteral("Key Group"),
-                                 .chars = 5})
+                                 .chars = 5},
+                                &F::keyGroup)
                        .box;
-    auditBox_ = form.checkBox(QStringLiteral("Audit &Connections"), "auditBox");
+    QCheckBox* audit =
+        form.checkBox(QStringLiteral("Audit &Connections"), "auditBox", {}, &F::auditConnections);
     auto* flags = new QGridLayout;
-    flags->addWidget(absoluteTtlBox_, 0, 0);
-    flags->addWidget(bidirectionalBox_, 0, 1, 1, 2);
+    flags->addWidget(absoluteTtl, 0, 0);
+    flags->addWidget(bidirectional, 0, 1, 1, 2);
     flags->addWidget(keyGroupCheck_, 1, 0);
     flags->addWidget(keyGroupBox_, 1, 1, Qt::AlignLeft);
-    flags->addWidget(auditBox_, 1, 2);
+    flags->addWidget(audit, 1, 2);
     flags->setColumnStretch(3, 1);
     return flags;
 }
 
 // The default action and its parameter.
-QLayout* CEditAddressMaskDlg::buildDefaultAction(FormBuilder& form)
+QLayout* CEditAddressMaskDlg::buildDefaultAction(Form& form)
 {
     const LabelledChoice action =
         form.choice({.name = "actionList", .label = QStringLiteral("De&fault Action:")},
-                    DefaultActionTable());
+                    DefaultActionTable(), &MaskEditorFields::defaultAction);
     actionList_ = action.list;
     paramBox_ = form.textBox({.name = "paramBox",
                               .accessibleName = QStringLiteral("Default Action Parameter"),
-                              .chars = 6})
+                              .chars = 6},
+                             &MaskEditorFields::defaultParam)
                     .box;
     auto* row = new QHBoxLayout;
     row->addWidget(action.label);
@@ -152,35 +151,36 @@ QLayout* CEditAddressMaskDlg::buildDefaultAction(FormBuilder& form)
     return row;
 }
 
-QWidget* CEditAddressMaskDlg::addressGroup(FormBuilder& form, const QString& title,
-                                           const char* side, std::string_view fromHint,
-                                           std::string_view offsetHint,
-                                           std::string_view maskHint, AddressSide& made)
+QWidget* CEditAddressMaskDlg::addressGroup(Form& form, const QString& title, const char* side,
+                                           const std::array<std::string_view, 3>& hints,
+                                           SideFields fields, AddressSide& made)
 {
     // The group's mnemonic puts the focus on its list.
     const QString name = AccessibleName(title);
+    const QString sideName = name.section(u' ', 0, 0);
     const QByteArray prefix(side);
     const QByteArray listName = prefix + "List";
     const QByteArray offsetName = prefix + "OffsetBox";
     const QByteArray maskName = prefix + "MaskBox";
     made.list = form.choice({.name = listName.constData(), .accessibleName = name,
-                             .hint = fromHint},
-                            OffsetBaseTable())
+                             .hint = hints[0]},
+                            OffsetBaseTable(), fields.choice)
                     .list;
     const LabelledBox offset = form.textBox({.name = offsetName.constData(),
                                              .label = QStringLiteral("Offset:"),
-                                             .accessibleName = name.section(u' ', 0, 0)
-                                                 + QStringLiteral(" Offset"),
+                                             .accessibleName = sideName + QStringLiteral(" Offset"),
                                              .chars = 5,
-                                             .hint = offsetHint});
+                                             .hint = hints[1]},
+                                            fields.offset);
     made.offset = offset.box;
     made.arrows = offsetArrows(made.offset, name);
     made.mask = form.textBox({.name = maskName.constData(),
-                              .accessibleName = name.section(u' ', 0, 0) + QStringLiteral(" Mask"),
+                              .accessibleName = sideName + QStringLiteral(" Mask"),
                               .chars = MASK_CHARS,
                               .widthAtLeast = true,
                               .dataFont = true,
-                              .hint = maskHint})
+                              .hint = hints[2]},
+                             fields.mask)
                     .box;
 
     auto* group = new QGroupBox(title, this);
@@ -234,65 +234,19 @@ bool CEditAddressMaskDlg::eventFilter(QObject* watched, QEvent* event)
     return QDialog::eventFilter(watched, event);
 }
 
-void CEditAddressMaskDlg::showFields(const MaskEditorFields& fields)
+void CEditAddressMaskDlg::beforeShow(const MaskEditorFields& fields)
 {
     updating_ = true;
-    SetFieldText(*entryBox_, fields.entry);
-    templatesBox_->setChecked(fields.useTemplates);
-    bidirectionalBox_->setChecked(fields.bidirectionalQos);
-    absoluteTtlBox_->setChecked(fields.absoluteTtl);
-    keyGroupCheck_->setChecked(fields.useKeyGroup);
-    auditBox_->setChecked(fields.auditConnections);
-    SelectChoiceByCode(*actionList_, static_cast<std::uint32_t>(fields.defaultAction));
-    SetFieldText(*keyGroupBox_, fields.keyGroup);
-    SetFieldText(*paramBox_, fields.defaultParam);
-    SetFieldText(*qosBox_, fields.qos);
-    SetFieldText(*ttlBox_, fields.ttl);
-    updating_ = false;
-    showModeRefresh(fields);
+    if (listsForTemplates_ != fields.useTemplates) {
+        const auto table = AddressListTable(fields.useTemplates);
+        FillChoiceList(*src_.list, table);
+        FillChoiceList(*dst_.list, table);
+        listsForTemplates_ = fields.useTemplates;
+    }
 }
 
-MaskEditorFields CEditAddressMaskDlg::readFields() const
+void CEditAddressMaskDlg::afterShow(const MaskEditorFields& fields)
 {
-    MaskEditorFields f;
-    f.entry = FieldText(*entryBox_);
-    f.useTemplates = templatesBox_->isChecked();
-    f.srcChoice = SelectedChoiceCode(*src_.list);
-    f.srcOffset = FieldText(*src_.offset);
-    f.srcMask = FieldText(*src_.mask);
-    f.dstChoice = SelectedChoiceCode(*dst_.list);
-    f.dstOffset = FieldText(*dst_.offset);
-    f.dstMask = FieldText(*dst_.mask);
-    f.ttl = FieldText(*ttlBox_);
-    f.qos = FieldText(*qosBox_);
-    f.absoluteTtl = absoluteTtlBox_->isChecked();
-    f.bidirectionalQos = bidirectionalBox_->isChecked();
-    f.useKeyGroup = keyGroupCheck_->isChecked();
-    f.keyGroup = FieldText(*keyGroupBox_);
-    f.auditConnections = auditBox_->isChecked();
-    f.defaultAction = SelectedChoiceCode(*actionList_);
-    f.defaultParam = FieldText(*paramBox_);
-    return f;
-}
-
-void CEditAddressMaskDlg::showModeRefresh(const MaskEditorFields& fields)
-{
-    updating_ = true;
-    const auto table = AddressListTable(fields.useTemplates);
-    FillChoiceList(*src_.list, table);
-    SelectChoiceByCode(*src_.list, static_cast<std::uint32_t>(fields.srcChoice));
-    FillChoiceList(*dst_.list, table);
-    SelectChoiceByCode(*dst_.list, static_cast<std::uint32_t>(fields.dstChoice));
-    updating_ = false;
-    showFieldTexts(fields);
-}
-
-void CEditAddressMaskDlg::showFieldTexts(const MaskEditorFields& fields)
-{
-    SetFieldText(*src_.offset, fields.srcOffset);
-    SetFieldText(*src_.mask, fields.srcMask);
-    SetFieldText(*dst_.offset, fields.dstOffset);
-    SetFieldText(*dst_.mask, fields.dstMask);
     const MaskEditorEnabling enabling = MaskEditorEnablingFor(fields);
     for (const AddressSide* side : {&src_, &dst_}) {
         for (QWidget* control : {static_cast<QWidget*>(side->offset), side->arrows,
@@ -301,6 +255,7 @@ void CEditAddressMaskDlg::showFieldTexts(const MaskEditorFields& fields)
     }
     keyGroupBox_->setEnabled(enabling.keyGroup);
     paramBox_->setEnabled(enabling.defaultParam);
+    updating_ = false;
 }
 
 void CEditAddressMaskDlg::runModeRefresh()
@@ -309,7 +264,7 @@ void CEditAddressMaskDlg::runModeRefresh()
         return;
     MaskEditorFields fields = readFields();
     ModeRefresh(record(), fields);
-    showModeRefresh(fields);
+    showFields(fields);
 }
 
 void CEditAddressMaskDlg::runFieldRefresh()
@@ -318,7 +273,7 @@ void CEditAddressMaskDlg::runFieldRefresh()
         return;
     MaskEditorFields fields = readFields();
     FieldRefresh(record(), fields);
-    showFieldTexts(fields);
+    showFields(fields);
 }
 
 } // namespace talvex

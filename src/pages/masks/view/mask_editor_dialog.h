@@ -3,6 +3,11 @@
 // Opening marks an empty entry as in use; OK stores the fields when they all
 // convert (and does nothing otherwise); every other way of closing puts the
 // entry back as it was.
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+
 #include "pages/masks/mask_editor.h"
 #include "widgets/record_editor_dialog.h"
 
@@ -13,14 +18,10 @@ class QLineEdit;
 
 namespace talvex {
 
-class FormBuilder;
-
 class CEditAddressMaskDlg : public RecordEditorDialog<MaskEditorSession> {
     Q_OBJECT
 public:
     CEditAddressMaskDlg(ShellContext& context, int entry, QWidget* parent = nullptr);
-
-    MaskEditorFields readFields() const override;
 
 protected:
     // Up and Down in an offset box step it like its arrows.
@@ -35,39 +36,45 @@ private:
         QLineEdit* mask = nullptr;
     };
 
-    void buildWidgets() override;
-    void showFields(const MaskEditorFields& fields) override;
+    // Room for twelve dotted bytes in a mask box; longer masks scroll.
+    static constexpr int MASK_CHARS = 35;
+
+    // One address side as the fields name it.
+    struct SideFields {
+        int MaskEditorFields::*choice;
+        std::string MaskEditorFields::*offset;
+        std::string MaskEditorFields::*mask;
+    };
+
+    void buildWidgets(Form& form) override;
+    // The two address lists hold the rows of the mode shown; the refreshes
+    // the lists start wait while fields are shown.
+    void beforeShow(const MaskEditorFields& fields) override;
+    void afterShow(const MaskEditorFields& fields) override;
     // The parts of the dialog, top to bottom, in the keyboard's order.
-    QLayout* buildTop(FormBuilder& form);
-    QLayout* buildNumbers(FormBuilder& form);
-    QLayout* buildFlags(FormBuilder& form);
-    QLayout* buildDefaultAction(FormBuilder& form);
+    QLayout* buildTop(Form& form);
+    QLayout* buildNumbers(Form& form);
+    QLayout* buildFlags(Form& form);
+    QLayout* buildDefaultAction(Form& form);
     // The group of one address side, titled `title` ("&Source Address").
-    QWidget* addressGroup(FormBuilder& form, const QString& title, const char* side,
-                          std::string_view fromHint, std::string_view offsetHint,
-                          std::string_view maskHint, AddressSide& made);
+    QWidget* addressGroup(Form& form, const QString& title, const char* side,
+                          const std::array<std::string_view, 3>& hints, SideFields fields,
+                          AddressSide& made);
     QWidget* offsetArrows(QLineEdit* box, const QString& name);
     // The live record (after the opening defaults).
     const AddressMask& record() const;
-    // The lists refilled for the current mode, then the field texts.
-    void showModeRefresh(const MaskEditorFields& fields);
-    void showFieldTexts(const MaskEditorFields& fields);
     void runModeRefresh();
     void runFieldRefresh();
 
     bool updating_ = false;
+    // The mode whose rows the address lists hold; none before the first showing.
+    std::optional<bool> listsForTemplates_;
 
-    QLineEdit* entryBox_ = nullptr;
     QCheckBox* templatesBox_ = nullptr;
     AddressSide src_;
     AddressSide dst_;
-    QLineEdit* ttlBox_ = nullptr;
-    QLineEdit* qosBox_ = nullptr;
-    QCheckBox* absoluteTtlBox_ = nullptr;
-    QCheckBox* bidirectionalBox_ = nullptr;
     QCheckBox* keyGroupCheck_ = nullptr;
     QLineEdit* keyGroupBox_ = nullptr;
-    QCheckBox* auditBox_ = nullptr;
     QComboBox* actionList_ = nullptr;
     QLineEdit* paramBox_ = nullptr;
 };

@@ -6,14 +6,9 @@
 
 namespace talvex {
 
-namespace {
-
-const MaskConfigTable MASK_TABLE;
-
-} // namespace
-
 CTalvexConfigMasks::CTalvexConfigMasks(ShellContext& context, QWidget* parent)
-    : TableListPage(context, MASK_TABLE, MASK_LIST_HINT, &RunEditor<CEditAddressMaskDlg>, parent)
+    : TableListPage(context, TableObject<MaskConfigTable>(), MASK_LIST_HINT,
+                    &RunEditor<CEditAddressMaskDlg>, parent)
 {
 }
 

@@ -11,8 +11,6 @@
 #include <QVBoxLayout>
 
 #include "config/code_tables.h"
-#include "widgets/form_builder.h"
-#include "widgets/view_text.h"
 
 namespace talvex {
 
@@ -31,33 +29,34 @@ constexpr int NUMBER_CHARS = 12;
 } // namespace
 
 CEditQueuePriorityDlg::CEditQueuePriorityDlg(ShellContext& context, int entry, QWidget* parent)
-    : RecordEditorDialog(context, context.image().priQTable, entry,
-                         QStringLiteral("Edit Queue Priority"), parent)
+    : RecordEditorDialog(context, entry, QStringLiteral("Edit Queue Priority"), parent)
 {
     openFields();
 }
 
-void CEditQueuePriorityDlg::buildWidgets()
+void CEditQueuePriorityDlg::buildWidgets(Form& form)
 {
-    FormBuilder form(*this, context());
+    using F = PriQEditorFields;
     const LabelledBox entry = form.display({.name = "entryBox", .label = QStringLiteral("PriQ"),
-                                            .chars = NUMBER_CHARS, .dataFont = true});
-    entryBox_ = entry.box;
+                                            .chars = NUMBER_CHARS, .dataFont = true},
+                                           &F::entry);
     const LabelledBox qos = form.textBox({.name = "qosBox", .label = QStringLiteral("&QoS"),
-                                          .chars = NUMBER_CHARS, .dataFont = true});
+                                          .chars = NUMBER_CHARS, .dataFont = true},
+                                         &F::qos);
     qosBox_ = qos.box;
-    startBox_ = form.checkBox(QString::fromUtf8(START_LABEL), "startBox");
-    endBox_ = form.checkBox(QString::fromUtf8(END_LABEL), "endBox");
+    QCheckBox* start = form.checkBox(QString::fromUtf8(START_LABEL), "startBox", {},
+                                     &F::startChecked);
+    QCheckBox* end = form.checkBox(QString::fromUtf8(END_LABEL), "endBox", {}, &F::endChecked);
     QWidget* metrics = buildMetrics(form);
 
     auto* top = new QGridLayout;
     top->addWidget(entry.label, 0, 0);
-    top->addWidget(entryBox_, 0, 1);
+    top->addWidget(entry.box, 0, 1);
     top->addWidget(qos.label, 1, 0);
     top->addWidget(qosBox_, 1, 1);
     top->addWidget(new QLabel(QString::fromUtf8(QOS_NOTE), this), 1, 2);
-    top->addWidget(startBox_, 2, 0, 1, 3);
-    top->addWidget(endBox_, 3, 0, 1, 3);
+    top->addWidget(start, 2, 0, 1, 3);
+    top->addWidget(end, 3, 0, 1, 3);
     top->setColumnStretch(2, 1);
 
     auto* layout = new QVBoxLayout(this);
@@ -68,16 +67,16 @@ void CEditQueuePriorityDlg::buildWidgets()
 }
 
 // The four metrics beside the note on them and the algorithm.
-QWidget* CEditQueuePriorityDlg::buildMetrics(FormBuilder& form)
+QWidget* CEditQueuePriorityDlg::buildMetrics(Form& form)
 {
     auto* metrics = new QGridLayout;
-    for (std::size_t i = 0; i < metricBoxes_.size(); ++i) {
-        const int row = static_cast<int>(i);
+    for (int row = 0; row < 4; ++row) {
+        const auto i = static_cast<std::size_t>(row);
         const LabelledBox metric = form.textBox({.name = METRIC_BOX_NAMES[i],
                                                  .label = QStringLiteral("Metric &%1").arg(row + 1),
                                                  .chars = NUMBER_CHARS,
-                                                 .dataFont = true});
-        metricBoxes_[i] = metric.box;
+                                                 .dataFont = true},
+                                                &PriQEditorFields::metrics, i);
         metrics->addWidget(metric.label, row, 0);
         metrics->addWidget(metric.box, row, 1);
     }
@@ -106,28 +105,10 @@ QWidget* CEditQueuePriorityDlg::buildMetrics(FormBuilder& form)
     return frame;
 }
 
-void CEditQueuePriorityDlg::showFields(const PriQEditorFields& fields)
+// Decided once, at open: later clicks on the boxes do not change it.
+void CEditQueuePriorityDlg::afterShow(const PriQEditorFields&)
 {
-    SetFieldText(*entryBox_, fields.entry);
-    SetFieldText(*qosBox_, fields.qos);
-    // Decided once, at open: later clicks on the boxes do not change it.
     qosBox_->setEnabled(session().qosBoxEnabled());
-    startBox_->setChecked(fields.startChecked);
-    endBox_->setChecked(fields.endChecked);
-    for (std::size_t i = 0; i < metricBoxes_.size(); ++i)
-        SetFieldText(*metricBoxes_[i], fields.metrics[i]);
-}
-
-PriQEditorFields CEditQueuePriorityDlg::readFields() const
-{
-    PriQEditorFields fields;
-    fields.entry = FieldText(*entryBox_);
-    fields.qos = FieldText(*qosBox_);
-    for (std::size_t i = 0; i < metricBoxes_.size(); ++i)
-        fields.metrics[i] = FieldText(*metricBoxes_[i]);
-    fields.startChecked = startBox_->isChecked();
-    fields.endChecked = endBox_->isChecked();
-    return fields;
 }
 
 } // namespace talvex

@@ -6,15 +6,9 @@
 
 namespace talvex {
 
-namespace {
-
-const PriQConfigTable PRIQ_TABLE;
-
-} // namespace
-
 CTalvexConfigPriQ::CTalvexConfigPriQ(ShellContext& context, QWidget* parent)
-    : TableListPage(context, PRIQ_TABLE, PRIQ_LIST_HINT, &RunEditor<CEditQueuePriorityDlg>,
-                    parent)
+    : TableListPage(context, TableObject<PriQConfigTable>(), PRIQ_LIST_HINT,
+                    &RunEditor<CEditQueuePriorityDlg>, parent)
 {
 }
 

@@ -12,33 +12,29 @@
 #include <QVBoxLayout>
 
 #include "pages/qos/qos_hints.h"
-#include "widgets/form_builder.h"
-#include "widgets/view_text.h"
 
 namespace talvex {
 
 CEditQosDlg::CEditQosDlg(ShellContext& context, int entry, QWidget* parent)
-    : RecordEditorDialog(context, context.image().qosTable, entry,
-                         QStringLiteral("Quality of Service"), parent)
+    : RecordEditorDialog(context, entry, QStringLiteral("Quality of Service"), parent)
 {
     openFields();
 }
 
-void CEditQosDlg::buildWidgets()
+void CEditQosDlg::buildWidgets(Form& form)
 {
-    FormBuilder form(*this, context());
+    using F = QosEditorFields;
     QLayout* rateAndSample = buildRateAndSample(form);
     thresholdsBox_ = form.checkBox(QStringLiteral("&Enable Thresholds"), "thresholdsBox",
-                                   QOS_THRESHOLDS_HINT);
+                                   QOS_THRESHOLDS_HINT, &F::thresholds);
     QWidget* thresholds = buildThresholds(form);
     auto* switches = new QHBoxLayout;
-    fixedDelayBox_ =
-        form.checkBox(QStringLiteral("Fixed &Delay"), "fixedDelayBox", QOS_FIXED_DELAY_HINT);
-    bankingBox_ = form.checkBox(QStringLiteral("&Allow Banking "), "bankingBox", QOS_BANKING_HINT);
-    immortalBox_ = form.checkBox(QStringLiteral("&Create Imortal Nodes"), "immortalBox",
-                                 QOS_IMMORTAL_HINT);
-    for (QWidget* box : {fixedDelayBox_, bankingBox_, immortalBox_})
-        switches->addWidget(box);
+    switches->addWidget(form.checkBox(QStringLiteral("Fixed &Delay"), "fixedDelayBox",
+                                      QOS_FIXED_DELAY_HINT, &F::fixedDelay));
+    switches->addWidget(form.checkBox(QStringLiteral("&Allow Banking "), "bankingBox",
+                                      QOS_BANKING_HINT, &F::banking));
+    switches->addWidget(form.checkBox(QStringLiteral("&Create Imortal Nodes"), "immortalBox",
+                                      QOS_IMMORTAL_HINT, &F::immortal));
     switches->addStretch();
 
     // Entry and rate on top, then the sample period, the thresholds and the
@@ -59,31 +55,39 @@ void CEditQosDlg::buildWidgets()
 }
 
 // The entry, the rate with its unit and the sample period.
-QLayout* CEditQosDlg::buildRateAndSample(FormBuilder& form)
+QLayout* CEditQosDlg::buildRateAndSample(Form& form)
 {
+    using F = QosEditorFields;
     const LabelledBox entry = form.display(
-        {.name = "entryBox", .label = QStringLiteral("QoS:"), .chars = 3, .dataFont = true});
-    entryBox_ = entry.box;
-    const LabelledBox rate =
-        form.textBox({.name = "rateBox", .label = QStringLiteral("&Per Second"), .chars = 10,
-                      .dataFont = true, .digitsOnly = true, .hint = QOS_RATE_HINT});
-    rateBox_ = rate.box;
-    bytesButton_ = form.radioButton(QStringLiteral("&Bytes"), "bytesButton", QOS_BYTES_HINT);
-    framesButton_ = form.radioButton(QStringLiteral("&Frames"), "framesButton", QOS_FRAMES_HINT);
+        {.name = "entryBox", .label = QStringLiteral("QoS:"), .chars = 3, .dataFont = true},
+        &F::entry);
+    const LabelledBox rate = form.textBox({.name = "rateBox",
+                                           .label = QStringLiteral("&Per Second"),
+                                           .chars = NUMBER_CHARS,
+                                           .dataFont = true,
+                                           .digitsOnly = true,
+                                           .hint = QOS_RATE_HINT},
+                                          &F::rate);
+    bytesButton_ =
+        form.radioButton(QStringLiteral("&Bytes"), "bytesButton", QOS_BYTES_HINT, &F::bytes);
+    framesButton_ =
+        form.radioButton(QStringLiteral("&Frames"), "framesButton", QOS_FRAMES_HINT, &F::frames);
     // One radio group. It excludes only once the operator has chosen a unit
-    // (showFields), so an entry with neither bit, or both, shows as it is.
+    // (afterShow), so an entry with neither bit, or both, shows as it is.
     unitGroup_ = new QButtonGroup(this);
     unitGroup_->addButton(bytesButton_);
     unitGroup_->addButton(framesButton_);
-    const LabelledBox seconds = form.textBox(
-        {.name = "secondsBox", .label = QStringLiteral("&Seconds Per Sample"), .chars = 10,
-         .dataFont = true, .hint = QOS_SAMPLE_HINT});
-    secondsBox_ = seconds.box;
+    const LabelledBox seconds = form.textBox({.name = "secondsBox",
+                                              .label = QStringLiteral("&Seconds Per Sample"),
+                                              .chars = NUMBER_CHARS,
+                                              .dataFont = true,
+                                              .hint = QOS_SAMPLE_HINT},
+                                             &F::seconds);
 
     auto* grid = new QGridLayout;
     grid->addWidget(entry.label, 0, 0);
-    grid->addWidget(entryBox_, 0, 1, Qt::AlignLeft);
-    grid->addWidget(rateBox_, 1, 1);
+    grid->addWidget(entry.box, 0, 1, Qt::AlignLeft);
+    grid->addWidget(rate.box, 1, 1);
     auto* rateLine = new QHBoxLayout;
     rateLine->addWidget(rate.label);
     rateLine->addSpacing(8);
@@ -91,80 +95,53 @@ QLayout* CEditQosDlg::buildRateAndSample(FormBuilder& form)
     rateLine->addWidget(framesButton_);
     rateLine->addStretch();
     grid->addLayout(rateLine, 1, 2);
-    grid->addWidget(secondsBox_, 2, 1);
+    grid->addWidget(seconds.box, 2, 1);
     grid->addWidget(seconds.label, 2, 2);
     grid->setColumnStretch(2, 1);
     return grid;
 }
 
-QWidget* CEditQosDlg::buildThresholds(FormBuilder& form)
+QWidget* CEditQosDlg::buildThresholds(Form& form)
 {
-    const LabelledBox low =
-        form.textBox({.name = "lowBox", .label = QStringLiteral("&Low:"), .chars = 10,
-                      .dataFont = true, .digitsOnly = true, .hint = QOS_LOW_HINT});
-    const LabelledBox high =
-        form.textBox({.name = "highBox", .label = QStringLiteral("&High:"), .chars = 10,
-                      .dataFont = true, .digitsOnly = true, .hint = QOS_HIGH_HINT});
-    lowLabel_ = low.label;
-    lowBox_ = low.box;
-    highLabel_ = high.label;
-    highBox_ = high.box;
-    absoluteBox_ = form.checkBox(QStringLiteral("&Use Absolute Thresholds"), "absoluteBox",
-                                 QOS_ABSOLUTE_HINT);
+    using F = QosEditorFields;
+    const auto threshold = [&form](const char* name, const char* label, std::string_view hint,
+                                   std::string F::*member) {
+        return form.textBox({.name = name,
+                             .label = QString::fromLatin1(label),
+                             .chars = NUMBER_CHARS,
+                             .dataFont = true,
+                             .digitsOnly = true,
+                             .hint = hint},
+                            member);
+    };
+    const LabelledBox low = threshold("lowBox", "&Low:", QOS_LOW_HINT, &F::low);
+    const LabelledBox high = threshold("highBox", "&High:", QOS_HIGH_HINT, &F::high);
+    QCheckBox* absolute = form.checkBox(QStringLiteral("&Use Absolute Thresholds"),
+                                        "absoluteBox", QOS_ABSOLUTE_HINT, &F::absolute);
+    thresholdControls_ = {low.label, low.box, high.label, high.box, absolute};
 
     auto* thresholds = new QGroupBox(QStringLiteral("Thresholds"), this);
     auto* grid = new QGridLayout(thresholds);
-    grid->addWidget(lowLabel_, 0, 0);
-    grid->addWidget(lowBox_, 0, 1);
-    grid->addWidget(highLabel_, 0, 2);
-    grid->addWidget(highBox_, 0, 3);
-    grid->addWidget(absoluteBox_, 1, 0, 1, 4);
+    grid->addWidget(low.label, 0, 0);
+    grid->addWidget(low.box, 0, 1);
+    grid->addWidget(high.label, 0, 2);
+    grid->addWidget(high.box, 0, 3);
+    grid->addWidget(absolute, 1, 0, 1, 4);
     grid->setColumnStretch(4, 1);
     return thresholds;
 }
 
-void CEditQosDlg::showFields(const QosEditorFields& fields)
-{
-    SetFieldText(*entryBox_, fields.entry);
-    SetFieldText(*rateBox_, fields.rate);
-    SetFieldText(*secondsBox_, fields.seconds);
-    SetFieldText(*lowBox_, fields.low);
-    SetFieldText(*highBox_, fields.high);
-    unitGroup_->setExclusive(false);
-    bytesButton_->setChecked(fields.bytes);
-    framesButton_->setChecked(fields.frames);
-    unitGroup_->setExclusive(fields.bytes != fields.frames);
-    thresholdsBox_->setChecked(fields.thresholds);
-    absoluteBox_->setChecked(fields.absolute);
-    fixedDelayBox_->setChecked(fields.fixedDelay);
-    bankingBox_->setChecked(fields.banking);
-    immortalBox_->setChecked(fields.immortal);
-    enableThresholdControls(fields.thresholds);
-}
+void CEditQosDlg::beforeShow(const QosEditorFields&) { unitGroup_->setExclusive(false); }
 
-QosEditorFields CEditQosDlg::readFields() const
+void CEditQosDlg::afterShow(const QosEditorFields& fields)
 {
-    QosEditorFields fields;
-    fields.entry = FieldText(*entryBox_);
-    fields.rate = FieldText(*rateBox_);
-    fields.seconds = FieldText(*secondsBox_);
-    fields.low = FieldText(*lowBox_);
-    fields.high = FieldText(*highBox_);
-    fields.bytes = bytesButton_->isChecked();
-    fields.frames = framesButton_->isChecked();
-    fields.thresholds = thresholdsBox_->isChecked();
-    fields.absolute = absoluteBox_->isChecked();
-    fields.fixedDelay = fixedDelayBox_->isChecked();
-    fields.banking = bankingBox_->isChecked();
-    fields.immortal = immortalBox_->isChecked();
-    return fields;
+    unitGroup_->setExclusive(fields.bytes != fields.frames);
+    enableThresholdControls(fields.thresholds);
 }
 
 void CEditQosDlg::enableThresholdControls(bool enabled)
 {
-    for (QWidget* control : {static_cast<QWidget*>(lowLabel_), static_cast<QWidget*>(lowBox_),
-                             static_cast<QWidget*>(highLabel_), static_cast<QWidget*>(highBox_),
-                             static_cast<QWidget*>(absoluteBox_)})
+    for (QWidget* control : thresholdControls_)
         control->setEnabled(enabled);
 }
 

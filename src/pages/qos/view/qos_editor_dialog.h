@@ -2,6 +2,8 @@
 // The "Quality of Service" editor: one QoS node in the units an operator
 // thinks in. Works on the live node; OK stores through the core, every other
 // way of closing puts the node back as it was.
+#include <array>
+
 #include "pages/qos/qos_editor.h"
 #include "widgets/record_editor_dialog.h"
 
@@ -14,40 +16,30 @@ class QRadioButton;
 
 namespace talvex {
 
-class FormBuilder;
-
 class CEditQosDlg : public RecordEditorDialog<QosEditorSession> {
     Q_OBJECT
 public:
     CEditQosDlg(ShellContext& context, int entry, QWidget* parent = nullptr);
 
-    QosEditorFields readFields() const override;
-
 private:
-    void buildWidgets() override;
-    void showFields(const QosEditorFields& fields) override;
-    QLayout* buildRateAndSample(FormBuilder& form);
-    QWidget* buildThresholds(FormBuilder& form);
+    // The width of the per-second numbers: rate and thresholds.
+    static constexpr int NUMBER_CHARS = 10;
+
+    void buildWidgets(Form& form) override;
+    void beforeShow(const QosEditorFields& fields) override;
+    void afterShow(const QosEditorFields& fields) override;
+    QLayout* buildRateAndSample(Form& form);
+    QWidget* buildThresholds(Form& form);
     // Low, High and "Use Absolute Thresholds" are usable only while "Enable
     // Thresholds" is checked.
     void enableThresholdControls(bool enabled);
     void chooseUnit(QRadioButton* chosen, QRadioButton* other);
 
-    QLineEdit* entryBox_ = nullptr;
-    QLineEdit* rateBox_ = nullptr;
     QRadioButton* bytesButton_ = nullptr;
     QRadioButton* framesButton_ = nullptr;
     QButtonGroup* unitGroup_ = nullptr;
-    QLineEdit* secondsBox_ = nullptr;
     QCheckBox* thresholdsBox_ = nullptr;
-    QLabel* lowLabel_ = nullptr;
-    QLineEdit* lowBox_ = nullptr;
-    QLabel* highLabel_ = nullptr;
-    QLineEdit* highBox_ = nullptr;
-    QCheckBox* absoluteBox_ = nullptr;
-    QCheckBox* fixedDelayBox_ = nullptr;
-    QCheckBox* bankingBox_ = nullptr;
-    QCheckBox* immortalBox_ = nullptr;
+    std::array<QWidget*, 5> thresholdControls_{};
 };
 
 } // namespace talvex

@@ -6,14 +6,9 @@
 
 namespace talvex {
 
-namespace {
-
-const QosConfigTable QOS_TABLE;
-
-} // namespace
-
 CTalvexConfigQos::CTalvexConfigQos(ShellContext& context, QWidget* parent)
-    : TableListPage(context, QOS_TABLE, QOS_LIST_HINT, &RunEditor<CEditQosDlg>, parent)
+    : TableListPage(context, TableObject<QosConfigTable>(), QOS_LIST_HINT, &RunEditor<CEditQosDlg>,
+                    parent)
 {
 }
 

@@ -37,23 +37,16 @@ constexpr const char* ACTION_MNEMONICS = "TE";
 constexpr std::array<const char*, 4> PARAM_BOX_NAMES{"param1Box", "param2Box", "param3Box",
                                                    "param4Box"};
 
-std::uint32_t ChoiceCode(const QComboBox& list)
-{
-    return static_cast<std::uint32_t>(SelectedChoiceCode(list));
-}
-
 } // namespace
 
 CEditRuleDlg::CEditRuleDlg(ShellContext& context, int entry, QWidget* parent)
-    : RecordEditorDialog(context, context.image().ruleTable, entry,
-                         QStringLiteral("Edit Rule..."), parent)
+    : RecordEditorDialog(context, entry, QStringLiteral("Edit Rule..."), parent)
 {
     openFields();
 }
 
-void CEditRuleDlg::buildWidgets()
+void CEditRuleDlg::buildWidgets(Form& form)
 {
-    FormBuilder form(*this, context());
     QLayout* head = buildHead(form);
     conditionArea_ = new QStackedWidget(this);
     conditionArea_->insertWidget(AREA_COMPARISON, buildComparison(form));
@@ -75,86 +68,91 @@ void CEditRuleDlg::buildWidgets()
     layout->addWidget(form.okCancel());
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
-    for (QComboBox* choice : {ruleType_, condition_, operator_, thenAction_, elseAction_})
-        connect(choice, &QComboBox::currentIndexChanged, this, &CEditRuleDlg::applyEnabling);
     connect(tcpip_, &QPushButton::clicked, this, &CEditRuleDlg::runIpWizard);
     connect(ecb_, &QPushButton::clicked, this, &CEditRuleDlg::runEcbWizard);
 }
 
 // Rule number, rule type and condition.
-QLayout* CEditRuleDlg::buildHead(FormBuilder& form)
+QLayout* CEditRuleDlg::buildHead(Form& form)
 {
-    const LabelledBox entry =
-        form.display({.name = "entryBox", .label = QStringLiteral("Rule:"), .chars = 4});
-    entryBox_ = entry.box;
-    ruleType_ = form.choice({.name = "ruleTypeList",
-                             .accessibleName = QStringLiteral("Rule Type"),
-                             .hint = RULE_TYPE_HINT},
-                            RuleTypeTable())
-                    .list;
-    condition_ = form.choice({.name = "conditionList",
-                              .accessibleName = QStringLiteral("Condition"),
-                              .hint = CONDITION_HINT},
-                             ConditionTable())
-                     .list;
+    using F = RuleEditorFields;
+    const LabelledBox entry = form.display(
+        {.name = "entryBox", .label = QStringLiteral("Rule:"), .chars = 4}, &F::entry);
+    QComboBox* ruleType = form.choice({.name = "ruleTypeList",
+                                       .accessibleName = QStringLiteral("Rule Type"),
+                                       .hint = RULE_TYPE_HINT},
+                                      RuleTypeTable(), &F::ruleType)
+                              .list;
+    QComboBox* condition = form.choice({.name = "conditionList",
+                                        .accessibleName = QStringLiteral("Condition"),
+                                        .hint = CONDITION_HINT},
+                                       ConditionTable(), &F::condition)
+                               .list;
+    watchChoice(ruleType);
+    watchChoice(condition);
     auto* head = new QHBoxLayout;
     head->addWidget(entry.label);
-    head->addWidget(entryBox_);
+    head->addWidget(entry.box);
     head->addSpacing(8);
-    head->addWidget(ruleType_);
-    head->addWidget(condition_, 1);
+    head->addWidget(ruleType);
+    head->addWidget(condition, 1);
     return head;
 }
 
-QGroupBox* CEditRuleDlg::buildComparison(FormBuilder& form)
+QGroupBox* CEditRuleDlg::buildComparison(Form& form)
 {
+    using F = RuleEditorFields;
     const LabelledBox offset = form.textBox({.name = "offsetBox",
                                              .label = QStringLiteral("&Offset:"),
                                              .chars = NUMBER_CHARS,
-                                             .hint = OFFSET_HINT});
+                                             .hint = OFFSET_HINT},
+                                            &F::offset);
     const LabelledBox length = form.textBox({.name = "lengthBox",
                                              .label = QStringLiteral("&Len:"),
                                              .chars = NUMBER_CHARS,
-                                             .hint = LENGTH_HINT});
+                                             .hint = LENGTH_HINT},
+                                            &F::length);
     const LabelledChoice base = form.choice(
         {.name = "baseList", .label = QStringLiteral("&From:"), .hint = OFFSET_BASE_HINT},
-        OffsetBaseTable());
-    offset_ = offset.box;
-    length_ = length.box;
-    base_ = base.list;
+        OffsetBaseTable(), &F::base);
     tcpip_ = form.pushButton(QStringLiteral("TCP&IP"), "tcpipButton");
     ecb_ = form.pushButton(QStringLiteral("E&CB"), "ecbButton");
-    operator_ = form.choice({.name = "operatorList", .accessibleName = QStringLiteral("Operator"),
-                             .hint = OPERATOR_HINT},
-                            OperatorTable())
-                    .list;
-    patternData_ = form.textBox({.name = "patternDataBox",
-                                 .accessibleName = QStringLiteral("Pattern Data"),
-                                 .chars = PATTERN_CHARS, .widthAtLeast = true, .dataFont = true,
-                                 .hint = PATTERN_DATA_HINT})
-                       .box;
+    QComboBox* comparison = form.choice({.name = "operatorList",
+                                         .accessibleName = QStringLiteral("Operator"),
+                                         .hint = OPERATOR_HINT},
+                                        OperatorTable(), &F::comparison)
+                                .list;
+    watchChoice(comparison);
+    QLineEdit* patternData = form.textBox({.name = "patternDataBox",
+                                           .accessibleName = QStringLiteral("Pattern Data"),
+                                           .chars = PATTERN_CHARS,
+                                           .widthAtLeast = true,
+                                           .dataFont = true,
+                                           .hint = PATTERN_DATA_HINT},
+                                          &F::patternData)
+                                 .box;
     const LabelledBox mask = form.textBox({.name = "patternMaskBox",
                                            .label = QStringLiteral("&Mask:"),
                                            .chars = PATTERN_CHARS,
                                            .widthAtLeast = true,
                                            .dataFont = true,
-                                           .hint = PATTERN_MASK_HINT});
-    patternMask_ = mask.box;
+                                           .hint = PATTERN_MASK_HINT},
+                                          &F::patternMask);
 
     comparisonGroup_ = new QGroupBox(QStringLiteral("Comparison"), this);
     auto* placeRow = new QHBoxLayout;
-    for (QWidget* control : {static_cast<QWidget*>(offset.label), static_cast<QWidget*>(offset_),
-                             static_cast<QWidget*>(length.label), static_cast<QWidget*>(length_),
-                             static_cast<QWidget*>(base.label), static_cast<QWidget*>(base_)})
+    for (QWidget* control : {static_cast<QWidget*>(offset.label), static_cast<QWidget*>(offset.box),
+                             static_cast<QWidget*>(length.label), static_cast<QWidget*>(length.box),
+                             static_cast<QWidget*>(base.label), static_cast<QWidget*>(base.list)})
         placeRow->addWidget(control);
     placeRow->addStretch(1);
     placeRow->addWidget(tcpip_);
     placeRow->addWidget(ecb_);
     auto* patternGrid = new QGridLayout;
-    patternGrid->addWidget(operator_, 0, 0);
-    patternGrid->addWidget(patternData_, 0, 1);
+    patternGrid->addWidget(comparison, 0, 0);
+    patternGrid->addWidget(patternData, 0, 1);
     patternGrid->addWidget(mask.label, 1, 0, Qt::AlignRight);
-    patternGrid->addWidget(patternMask_, 1, 1);
+    patternGrid->addWidget(mask.box, 1, 1);
     patternGrid->setColumnStretch(1, 1);
     auto* comparisonLayout = new QVBoxLayout(comparisonGroup_);
     comparisonLayout->addLayout(placeRow);
@@ -163,14 +161,15 @@ QGroupBox* CEditRuleDlg::buildComparison(FormBuilder& form)
 }
 
 // The parameter rows of the other condition kinds.
-QGroupBox* CEditRuleDlg::buildParameters(FormBuilder& form)
+QGroupBox* CEditRuleDlg::buildParameters(Form& form)
 {
     auto* group = new QGroupBox(QStringLiteral("Parameters"), this);
     auto* grid = new QGridLayout(group);
     for (int k = 0; k < 4; ++k) {
         const auto i = static_cast<std::size_t>(k);
         const LabelledBox param = form.textBox(
-            {.name = PARAM_BOX_NAMES[i], .label = QStringLiteral("Parameter %1:").arg(k + 1)});
+            {.name = PARAM_BOX_NAMES[i], .label = QStringLiteral("Parameter %1:").arg(k + 1)},
+            &RuleEditorFields::params, i);
         paramLabels_[i] = param.label;
         params_[i] = param.box;
         grid->addWidget(param.label, k, 0);
@@ -180,75 +179,54 @@ QGroupBox* CEditRuleDlg::buildParameters(FormBuilder& form)
     return group;
 }
 
-// Then and Else.
-QLayout* CEditRuleDlg::buildActions(FormBuilder& form)
+// Then and Else, each an action list and its parameter box.
+QLayout* CEditRuleDlg::buildActions(Form& form)
 {
-    const LabelledChoice thenAction = form.choice(
-        {.name = "thenActionList", .label = QStringLiteral("&Then"), .hint = THEN_ACTION_HINT},
-        ActionTable());
-    thenParam_ = form.textBox({.name = "thenParamBox",
-                               .accessibleName = QStringLiteral("Then Parameter"),
-                               .chars = NUMBER_CHARS, .hint = THEN_PARAM_HINT})
-                     .box;
-    const LabelledChoice elseAction = form.choice(
-        {.name = "elseActionList", .label = QStringLiteral("&Else"), .hint = ELSE_ACTION_HINT},
-        ActionTable());
-    elseParam_ = form.textBox({.name = "elseParamBox",
-                               .accessibleName = QStringLiteral("Else Parameter"),
-                               .chars = NUMBER_CHARS, .hint = ELSE_PARAM_HINT})
-                     .box;
-    thenAction_ = thenAction.list;
-    elseAction_ = elseAction.list;
+    using F = RuleEditorFields;
+    struct Branch {
+        const char* label;          // "&Then"
+        const char* listName;
+        const char* paramName;
+        std::string_view actionHint;
+        std::string_view paramHint;
+        std::uint32_t F::*action;
+        std::string F::*parameter;
+        QLineEdit*& param;
+    } const branches[] = {
+        {"&Then", "thenActionList", "thenParamBox", THEN_ACTION_HINT, THEN_PARAM_HINT,
+         &F::thenAction, &F::thenParam, thenParam_},
+        {"&Else", "elseActionList", "elseParamBox", ELSE_ACTION_HINT, ELSE_PARAM_HINT,
+         &F::elseAction, &F::elseParam, elseParam_},
+    };
     auto* grid = new QGridLayout;
-    grid->addWidget(thenAction.label, 0, 0);
-    grid->addWidget(thenAction_, 0, 1);
-    grid->addWidget(thenParam_, 0, 2);
-    grid->addWidget(elseAction.label, 1, 0);
-    grid->addWidget(elseAction_, 1, 1);
-    grid->addWidget(elseParam_, 1, 2);
+    int row = 0;
+    for (const Branch& branch : branches) {
+        const QString label = QString::fromLatin1(branch.label);
+        const LabelledChoice action =
+            form.choice({.name = branch.listName, .label = label, .hint = branch.actionHint},
+                        ActionTable(), branch.action);
+        watchChoice(action.list);
+        branch.param =
+            form.textBox({.name = branch.paramName,
+                          .accessibleName = PlainText(label) + QStringLiteral(" Parameter"),
+                          .chars = NUMBER_CHARS,
+                          .hint = branch.paramHint},
+                         branch.parameter)
+                .box;
+        grid->addWidget(action.label, row, 0);
+        grid->addWidget(action.list, row, 1);
+        grid->addWidget(branch.param, row, 2);
+        ++row;
+    }
     grid->setColumnStretch(1, 1);
     return grid;
 }
 
-void CEditRuleDlg::showFields(const RuleEditorFields& fields)
-{
-    SetFieldText(*entryBox_, fields.entry);
-    SelectChoiceByCode(*ruleType_, fields.ruleType);
-    SelectChoiceByCode(*condition_, fields.condition);
-    SetFieldText(*offset_, fields.offset);
-    SetFieldText(*length_, fields.length);
-    SelectChoiceByCode(*base_, fields.base);
-    SelectChoiceByCode(*operator_, fields.comparison);
-    SetFieldText(*patternData_, fields.patternData);
-    SetFieldText(*patternMask_, fields.patternMask);
-    SelectChoiceByCode(*thenAction_, fields.thenAction);
-    SetFieldText(*thenParam_, fields.thenParam);
-    SelectChoiceByCode(*elseAction_, fields.elseAction);
-    SetFieldText(*elseParam_, fields.elseParam);
-    for (std::size_t i = 0; i < params_.size(); ++i)
-        SetFieldText(*params_[i], fields.params[i]);
-    applyEnabling();
-}
+void CEditRuleDlg::afterShow(const RuleEditorFields&) { applyEnabling(); }
 
-RuleEditorFields CEditRuleDlg::readFields() const
+void CEditRuleDlg::watchChoice(QComboBox* list)
 {
-    RuleEditorFields fields;
-    fields.entry = FieldText(*entryBox_);
-    fields.ruleType = ChoiceCode(*ruleType_);
-    fields.condition = ChoiceCode(*condition_);
-    fields.offset = FieldText(*offset_);
-    fields.length = FieldText(*length_);
-    fields.base = ChoiceCode(*base_);
-    fields.comparison = ChoiceCode(*operator_);
-    fields.patternData = FieldText(*patternData_);
-    fields.patternMask = FieldText(*patternMask_);
-    fields.thenAction = ChoiceCode(*thenAction_);
-    fields.thenParam = FieldText(*thenParam_);
-    fields.elseAction = ChoiceCode(*elseAction_);
-    fields.elseParam = FieldText(*elseParam_);
-    for (std::size_t i = 0; i < params_.size(); ++i)
-        fields.params[i] = FieldText(*params_[i]);
-    return fields;
+    connect(list, &QComboBox::currentIndexChanged, this, &CEditRuleDlg::applyEnabling);
 }
 
 void CEditRuleDlg::applyEnabling()
@@ -276,16 +254,19 @@ void CEditRuleDlg::applyEnabling()
 
 PatternTexts CEditRuleDlg::patternTexts() const
 {
-    return {FieldText(*patternData_), FieldText(*patternMask_), FieldText(*offset_)};
+    const RuleEditorFields fields = readFields();
+    return {fields.patternData, fields.patternMask, fields.offset};
 }
 
 // A wizard's results reach only the fields; the record changes on OK.
 void CEditRuleDlg::takePatternTexts(const PatternTexts& texts, std::uint32_t base)
 {
-    SetFieldText(*patternData_, texts.data);
-    SetFieldText(*patternMask_, texts.mask);
-    SetFieldText(*offset_, texts.offset);
-    SelectChoiceByCode(*base_, base);
+    RuleEditorFields fields = readFields();
+    fields.patternData = texts.data;
+    fields.patternMask = texts.mask;
+    fields.offset = texts.offset;
+    fields.base = base;
+    showFields(fields);
 }
 
 void CEditRuleDlg::runWizard(QPushButton& button, PatternWizardDialog& wizard, std::uint32_t base)

@@ -19,7 +19,6 @@ class QStackedWidget;
 
 namespace talvex {
 
-class FormBuilder;
 class PatternWizardDialog;
 
 class CEditRuleDlg : public RecordEditorDialog<RuleEditorSession> {
@@ -27,42 +26,32 @@ class CEditRuleDlg : public RecordEditorDialog<RuleEditorSession> {
 public:
     CEditRuleDlg(ShellContext& context, int entry, QWidget* parent = nullptr);
 
-    RuleEditorFields readFields() const override;
-
 private:
-    void buildWidgets() override;
-    // The fields, and the enabling that goes with them.
-    void showFields(const RuleEditorFields& fields) override;
+    void buildWidgets(Form& form) override;
+    void afterShow(const RuleEditorFields& fields) override;
     // The parts of the dialog, top to bottom, in the keyboard's order.
-    QLayout* buildHead(FormBuilder& form);
-    QGroupBox* buildComparison(FormBuilder& form);
-    QGroupBox* buildParameters(FormBuilder& form);
-    QLayout* buildActions(FormBuilder& form);
+    QLayout* buildHead(Form& form);
+    QGroupBox* buildComparison(Form& form);
+    QGroupBox* buildParameters(Form& form);
+    QLayout* buildActions(Form& form);
+    // The fields usable for the choices shown.
     void applyEnabling();
+    // A change of this choice changes what is usable.
+    void watchChoice(QComboBox* list);
     PatternTexts patternTexts() const;
     void takePatternTexts(const PatternTexts& texts, std::uint32_t base);
     void runWizard(QPushButton& button, PatternWizardDialog& wizard, std::uint32_t base);
     void runIpWizard();
     void runEcbWizard();
 
-    QLineEdit* entryBox_ = nullptr;
-    QComboBox* ruleType_ = nullptr;
-    QComboBox* condition_ = nullptr;
+    // What the enabling and the wizards work on.
     QStackedWidget* conditionArea_ = nullptr;
     QGroupBox* comparisonGroup_ = nullptr;
-    QLineEdit* offset_ = nullptr;
-    QLineEdit* length_ = nullptr;
-    QComboBox* base_ = nullptr;
-    QComboBox* operator_ = nullptr;
-    QLineEdit* patternData_ = nullptr;
-    QLineEdit* patternMask_ = nullptr;
     QPushButton* tcpip_ = nullptr;
     QPushButton* ecb_ = nullptr;
     std::array<QLabel*, 4> paramLabels_{};
     std::array<QLineEdit*, 4> params_{};
-    QComboBox* thenAction_ = nullptr;
     QLineEdit* thenParam_ = nullptr;
-    QComboBox* elseAction_ = nullptr;
     QLineEdit* elseParam_ = nullptr;
 };
 

@@ -8,14 +8,9 @@
 
 namespace talvex {
 
-namespace {
-
-const RuleConfigTable RULE_TABLE;
-
-} // namespace
-
 CTalvexConfigRules::CTalvexConfigRules(ShellContext& context, QWidget* parent)
-    : TableListPage(context, RULE_TABLE, RULES_HINT, &RunEditor<CEditRuleDlg>, parent)
+    : TableListPage(context, TableObject<RuleConfigTable>(), RULES_HINT, &RunEditor<CEditRuleDlg>,
+                    parent)
 {
 }
 

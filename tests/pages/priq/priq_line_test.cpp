@@ -1,7 +1,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "pages/priq/priq_lines.h"
+#include "pages/priq/priq_line.h"
 #include "pages/priq/priq_structure.h"
 #include "priq_test_table.h"
 
@@ -16,8 +16,9 @@ TEST(PriQLines, TwoQueuesDrawAsBracketsAfterTheStructurePass)
 {
     PriQTable table = testing::TwoQueueTable();
     RunStructurePass(table);
-    const std::vector<std::string> lines = PriQListLines(table);
-    ASSERT_EQ(lines.size(), 64u);
+    std::vector<std::string> lines;
+    for (int entry = 0; entry < PRIQ_COUNT; ++entry)
+        lines.push_back(PriQLineText(table[static_cast<std::size_t>(entry)], entry));
     EXPECT_EQ(lines[0], "   Pri Q #00: +-Queue 01 Highest Priority");
     EXPECT_EQ(lines[1], "   Pri Q #01: |          Intermediate Priority");
     EXPECT_EQ(lines[2], "   Pri Q #02: +-Queue 01 Lowest Priority");

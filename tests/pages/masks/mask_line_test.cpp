@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "pages/masks/mask_lines.h"
+#include "pages/masks/mask_line.h"
 
 namespace talvex {
 namespace {

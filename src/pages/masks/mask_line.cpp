@@ -1,4 +1,4 @@
-#include "pages/masks/mask_lines.h"
+#include "pages/masks/mask_line.h"
 
 #include "config/number_texts.h"
 

@@ -406,10 +406,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     auto image = std::make_unique<ConfigImage>();
     ResetTables(*image);
-    std::string reason;
-    const bool loaded = LoadConfigBytes(*image, std::span<const std::uint8_t>(data, size), &reason);
+    Failure failure;
+    const bool loaded = LoadConfigBytes(*image, std::span<const std::uint8_t>(data, size), &failure);
     Expect(loaded == (size >= MIN_LOADABLE_SIZE), "the file loads exactly from 22529 bytes");
-    Expect(loaded || !reason.empty(), "a failed load says why");
+    Expect(loaded || !failure.reason.empty(), "a failed load says why");
     Expect(image->priQBlockAbsent == (size < MIN_BETA2_SIZE), "the queue block from 27649 bytes");
     ClearRuntimeFields(*image);
     // The operator's answer to the old-format prompt, taken from the

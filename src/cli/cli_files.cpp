@@ -26,10 +26,10 @@ bool LoadForCli(ConfigImage& image, const std::string& fileName, std::ostream& e
 
 bool SaveForCli(const ConfigImage& image, const std::string& outName, std::ostream& err)
 {
-    std::string reason;
-    if (SaveConfig(image, outName, &reason))
+    Failure failure;
+    if (SaveConfig(image, outName, &failure))
         return true;
-    ReportFailure(err, "cannot write " + outName, Failure{reason});
+    ReportFailure(err, "cannot write " + outName, failure);
     return false;
 }
 

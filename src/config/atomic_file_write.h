@@ -6,6 +6,8 @@
 #include <span>
 #include <string>
 
+#include "config/failure.h"
+
 namespace talvex {
 
 // What a save says about a target that another program holds open (Windows).
@@ -28,6 +30,6 @@ constexpr const char* TARGET_IN_USE_REASON = "it is open in another program";
 // again for about a second before the save gives up with
 // TARGET_IN_USE_REASON.
 bool WriteFileSafely(const std::string& path, std::span<const std::uint8_t> bytes,
-                     std::string* reason = nullptr);
+                     Failure* failure = nullptr);
 
 } // namespace talvex

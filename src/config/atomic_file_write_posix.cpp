@@ -21,12 +21,6 @@ constexpr mode_t NEW_FILE_MODE = 0666;
 
 std::string ErrnoText(int error) { return std::strerror(error); }
 
-void SetReason(std::string* reason, std::string text)
-{
-    if (reason)
-        *reason = std::move(text);
-}
-
 std::string DirectoryOf(const std::string& path)
 {
     const auto slash = path.find_last_of('/');
@@ -38,7 +32,7 @@ std::string DirectoryOf(const std::string& path)
 }
 
 // Follows symbolic links until the path names no link (or names nothing).
-bool ResolveLinks(std::string& path, std::string* reason)
+bool ResolveLinks(std::string& path, Failure* failure)
 {
     for (int depth = 0; depth < MAX_LINK_DEPTH; ++depth) {
         struct stat st {};
@@ -47,7 +41,7 @@ bool ResolveLinks(std::string& path, std::string* reason)
         std::vector<char> buffer(static_cast<std::size_t>(st.st_size > 0 ? st.st_size : PATH_MAX) + 1);
         const ssize_t n = ::readlink(path.c_str(), buffer.data(), buffer.size());
         if (n < 0) {
-            SetReason(reason, "cannot follow the link: " + ErrnoText(errno));
+            Fail(failure, "cannot follow the link: " + ErrnoText(errno));
             return false;
         }
         std::string target(buffer.data(), static_cast<std::size_t>(n));
@@ -55,7 +49,7 @@ bool ResolveLinks(std::string& path, std::string* reason)
             target = DirectoryOf(path) + "/" + target;
         path = std::move(target);
     }
-    SetReason(reason, ErrnoText(ELOOP));
+    Fail(failure, ErrnoText(ELOOP));
     return false;
 }
 
@@ -115,12 +109,12 @@ bool WithinFileSizeLimit(std::size_t size)
 // taken before the first byte changes, and should a write still fail, the
 // old content is put back.
 bool RewriteInPlace(const std::string& path, std::span<const std::uint8_t> bytes,
-                    std::string* reason)
+                    Failure* failure)
 {
     // Not blocking: a FIFO must not hang the save until someone reads it.
     const int fd = ::open(path.c_str(), O_RDWR | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
-        SetReason(reason, ErrnoText(errno));
+        Fail(failure, ErrnoText(errno));
         return false;
     }
     struct stat st {};
@@ -132,7 +126,7 @@ bool RewriteInPlace(const std::string& path, std::span<const std::uint8_t> bytes
         ok = false;
     } else if (!S_ISREG(st.st_mode)) {
         ::close(fd);
-        SetReason(reason, "not a regular file");
+        Fail(failure, "not a regular file");
         return false;
     }
     if (ok && !WithinFileSizeLimit(bytes.size())) {
@@ -171,7 +165,7 @@ bool RewriteInPlace(const std::string& path, std::span<const std::uint8_t> bytes
         ok = false;
     }
     if (!ok)
-        SetReason(reason, ErrnoText(error));
+        Fail(failure, ErrnoText(error));
     return ok;
 }
 
@@ -217,29 +211,29 @@ int CreateTemporary(const std::string& directory, mode_t mode, std::string& path
 } // namespace
 
 bool WriteFileSafely(const std::string& requested, std::span<const std::uint8_t> bytes,
-                     std::string* reason)
+                     Failure* failure)
 {
     if (requested.empty()) {
-        SetReason(reason, "no file name");
+        Fail(failure, "no file name");
         return false;
     }
     std::string path = requested;
-    if (!ResolveLinks(path, reason))
+    if (!ResolveLinks(path, failure))
         return false;
 
     struct stat existing {};
     const bool exists = ::stat(path.c_str(), &existing) == 0;
     if (exists && S_ISDIR(existing.st_mode)) {
-        SetReason(reason, ErrnoText(EISDIR));
+        Fail(failure, ErrnoText(EISDIR));
         return false;
     }
     // A device or a FIFO would be replaced by the rename: refuse it instead.
     if (exists && !S_ISREG(existing.st_mode)) {
-        SetReason(reason, "not a regular file");
+        Fail(failure, "not a regular file");
         return false;
     }
     if (!exists && errno != ENOENT) {
-        SetReason(reason, ErrnoText(errno));
+        Fail(failure, ErrnoText(errno));
         return false;
     }
 
@@ -252,8 +246,8 @@ bool WriteFileSafely(const std::string& requested, std::span<const std::uint8_t>
         const int error = errno;
         if (exists && (error == EACCES || error == EPERM || error == EROFS)
             && ::access(path.c_str(), W_OK) == 0)
-            return RewriteInPlace(path, bytes, reason);
-        SetReason(reason, ErrnoText(error));
+            return RewriteInPlace(path, bytes, failure);
+        Fail(failure, ErrnoText(error));
         return false;
     }
 
@@ -281,7 +275,7 @@ bool WriteFileSafely(const std::string& requested, std::span<const std::uint8_t>
     }
     if (!ok) {
         ::unlink(temp.c_str());
-        SetReason(reason, ErrnoText(error));
+        Fail(failure, ErrnoText(error));
         return false;
     }
     // Make the rename itself durable.

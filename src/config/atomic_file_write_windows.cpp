@@ -24,12 +24,6 @@ constexpr DWORD KEPT_ATTRIBUTES =
 // WriteFile takes at most this much at once.
 constexpr std::size_t MAX_WRITE = 1u << 30;
 
-void SetReason(std::string* reason, std::string text)
-{
-    if (reason)
-        *reason = std::move(text);
-}
-
 // A system error in the words the POSIX save uses for the same fault, so
 // that messages and scripts read alike on both systems.
 std::string ErrorText(DWORD error)
@@ -156,38 +150,38 @@ DWORD MoveOver(const std::string& temp, const std::string& target, bool targetEx
 } // namespace
 
 bool WriteFileSafely(const std::string& path, std::span<const std::uint8_t> bytes,
-                     std::string* reason)
+                     Failure* failure)
 {
     if (path.empty()) {
-        SetReason(reason, "no file name");
+        Fail(failure, "no file name");
         return false;
     }
     // A device would take the bytes, or the move would fail: refuse it.
     if (IsWindowsDeviceName(path)) {
-        SetReason(reason, "not a regular file");
+        Fail(failure, "not a regular file");
         return false;
     }
     const DWORD attributes = ::GetFileAttributesA(path.c_str());
     const bool exists = attributes != INVALID_FILE_ATTRIBUTES;
     const DWORD lookError = exists ? 0 : ::GetLastError();
     if (lookError != 0 && lookError != ERROR_FILE_NOT_FOUND) {
-        SetReason(reason, ErrorText(lookError));
+        Fail(failure, ErrorText(lookError));
         return false;
     }
     if (exists && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
-        SetReason(reason, std::strerror(EISDIR));
+        Fail(failure, std::strerror(EISDIR));
         return false;
     }
     // Windows keeps a read-only file from being replaced; so does the save.
     if (exists && (attributes & FILE_ATTRIBUTE_READONLY) != 0) {
-        SetReason(reason, std::strerror(EACCES));
+        Fail(failure, std::strerror(EACCES));
         return false;
     }
 
     std::string temp;
     const HANDLE file = CreateTemporary(path, temp);
     if (file == INVALID_HANDLE_VALUE) {
-        SetReason(reason, ErrorText(::GetLastError()));
+        Fail(failure, ErrorText(::GetLastError()));
         return false;
     }
     DWORD error = 0;
@@ -202,7 +196,7 @@ bool WriteFileSafely(const std::string& path, std::span<const std::uint8_t> byte
         error = MoveOver(temp, path, exists);
     if (error != 0) {
         ::DeleteFileA(temp.c_str());
-        SetReason(reason, ErrorText(error));
+        Fail(failure, ErrorText(error));
         return false;
     }
     return true;

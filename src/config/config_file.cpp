@@ -13,12 +13,6 @@ namespace {
 
 constexpr std::uint8_t RULE_PATTERN_FIRST = 0x41; // 'A'
 
-void SetReason(std::string* reason, std::string text)
-{
-    if (reason)
-        *reason = std::move(text);
-}
-
 // A read position over the file's bytes that may move past its end, as a
 // file position may.
 class BlockReader {
@@ -74,23 +68,23 @@ void ResetTables(ConfigImage& image)
     std::ranges::fill(TableBytes(image.priQTable), 0);
 }
 
-bool LoadConfigBytes(ConfigImage& image, std::span<const std::uint8_t> bytes, std::string* reason)
+bool LoadConfigBytes(ConfigImage& image, std::span<const std::uint8_t> bytes, Failure* failure)
 {
     image.masksBlockAbsent = true;
     image.priQBlockAbsent = true;
     BlockReader reader(bytes);
     if (reader.read(TableBytes(image.ruleTable)) == 0) {
-        SetReason(reason, ShortFileReason(bytes.size()));
+        Fail(failure, ShortFileReason(bytes.size()));
         return false;
     }
     reader.skip(GAP_SIZE);
     if (reader.read(TableBytes(image.qosTable)) == 0) {
-        SetReason(reason, ShortFileReason(bytes.size()));
+        Fail(failure, ShortFileReason(bytes.size()));
         return false;
     }
     reader.skip(GAP_SIZE);
     if (reader.read(TableBytes(image.maskTable)) == 0) {
-        SetReason(reason, ShortFileReason(bytes.size()));
+        Fail(failure, ShortFileReason(bytes.size()));
         return false;
     }
     reader.skip(GAP_SIZE);
@@ -100,22 +94,20 @@ bool LoadConfigBytes(ConfigImage& image, std::span<const std::uint8_t> bytes, st
     return true;
 }
 
-bool LoadConfig(ConfigImage& image, const std::string& fileName, std::string* reason)
+bool LoadConfig(ConfigImage& image, const std::string& fileName, Failure* failure)
 {
-    return LoadConfig(image, fileName, reason, ReadFromFile);
+    return LoadConfig(image, fileName, failure, ReadFromFile);
 }
 
-bool LoadConfig(ConfigImage& image, const std::string& fileName, std::string* reason,
+bool LoadConfig(ConfigImage& image, const std::string& fileName, Failure* failure,
                 FileRead read)
 {
     image.masksBlockAbsent = true;
     image.priQBlockAbsent = true;
-    std::string openFailure;
+    Failure openFailure;
     const int fd = OpenForLoading(fileName, openFailure);
-    if (fd < 0) {
-        SetReason(reason, std::move(openFailure));
-        return false;
-    }
+    if (fd < 0)
+        return Fail(failure, std::move(openFailure.reason));
     // Only the first FULL_FILE_SIZE bytes can matter; whatever follows is ignored.
     std::vector<std::uint8_t> bytes(FULL_FILE_SIZE);
     std::size_t got = 0;
@@ -134,7 +126,7 @@ bool LoadConfig(ConfigImage& image, const std::string& fileName, std::string* re
     }
     CloseFile(fd);
     bytes.resize(got);
-    const bool ok = LoadConfigBytes(image, bytes, reason);
+    const bool ok = LoadConfigBytes(image, bytes, failure);
     if (readError == 0)
         return ok;
     // What was read stays in the tables, but a file that could not be read
@@ -142,7 +134,7 @@ bool LoadConfig(ConfigImage& image, const std::string& fileName, std::string* re
     image.masksBlockAbsent = true;
     image.priQBlockAbsent = true;
     const std::string where = got == 0 ? "" : " after " + std::to_string(got) + " bytes";
-    SetReason(reason, "cannot read it" + where + ": " + std::strerror(readError));
+    Fail(failure, "cannot read it" + where + ": " + std::strerror(readError));
     return false;
 }
 
@@ -174,9 +166,9 @@ std::vector<std::uint8_t> ConfigFileBytes(const ConfigImage& image)
     return out;
 }
 
-bool SaveConfig(const ConfigImage& image, const std::string& fileName, std::string* reason)
+bool SaveConfig(const ConfigImage& image, const std::string& fileName, Failure* failure)
 {
-    return WriteFileSafely(fileName, ConfigFileBytes(image), reason);
+    return WriteFileSafely(fileName, ConfigFileBytes(image), failure);
 }
 
 } // namespace talvex

@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+
+#include "config/failure.h"
 #include "config/records.h"
 
 namespace talvex {
@@ -38,19 +40,19 @@ void ResetTables(ConfigImage& image);
 // first and clears them as the blocks are found; true when the mask block was
 // reached. A read that fails part-way fails the load (the tables keep what
 // was read, both flags stay set), and so does a character or block device.
-// On false, `reason` (when given) tells why in a few words.
+// On false, `failure` (when given) tells why in a few words.
 bool LoadConfig(ConfigImage& image, const std::string& fileName = DEFAULT_CONFIG_NAME,
-                std::string* reason = nullptr);
+                Failure* failure = nullptr);
 
 // How LoadConfig reads from the opened file: the system's read
 // (ReadFromFile), or one that fails on cue.
 using FileRead = std::ptrdiff_t (*)(int fd, void* buffer, std::size_t count);
-bool LoadConfig(ConfigImage& image, const std::string& fileName, std::string* reason,
+bool LoadConfig(ConfigImage& image, const std::string& fileName, Failure* failure,
                 FileRead read);
 
 // The same load over bytes already in memory.
 bool LoadConfigBytes(ConfigImage& image, std::span<const std::uint8_t> bytes,
-                     std::string* reason = nullptr);
+                     Failure* failure = nullptr);
 
 // Zeroes the engine's run-time fields of the rules and QoS nodes.
 void ClearRuntimeFields(ConfigImage& image);
@@ -65,8 +67,8 @@ std::vector<std::uint8_t> ConfigFileBytes(const ConfigImage& image);
 // target and an existing file keeps its permission bits. Where the directory
 // refuses a new file but the file itself is writable, the file is rewritten
 // in place, after making sure the new content fits. On false the old file
-// is untouched and `reason` says why.
+// is untouched and `failure` says why.
 bool SaveConfig(const ConfigImage& image, const std::string& fileName = DEFAULT_CONFIG_NAME,
-                std::string* reason = nullptr);
+                Failure* failure = nullptr);
 
 } // namespace talvex

@@ -6,6 +6,8 @@
 #include <cstddef>
 #include <string>
 
+#include "config/failure.h"
+
 namespace talvex {
 
 constexpr const char* DEVICE_REASON = "it is a device, not a configuration file";
@@ -14,7 +16,7 @@ constexpr const char* DEVICE_REASON = "it is a device, not a configuration file"
 // DEVICE_REASON without being opened (opening some has effects of its own);
 // a FIFO nobody writes to reads as empty instead of waiting. Returns the
 // descriptor, or -1 with the reason ("cannot open it: ...").
-int OpenForLoading(const std::string& fileName, std::string& reason);
+int OpenForLoading(const std::string& fileName, Failure& failure);
 
 // The system's read and close on such a descriptor.
 std::ptrdiff_t ReadFromFile(int fd, void* buffer, std::size_t count);

@@ -9,19 +9,19 @@
 
 namespace talvex {
 
-int OpenForLoading(const std::string& fileName, std::string& reason)
+int OpenForLoading(const std::string& fileName, Failure& failure)
 {
     struct stat status {};
     if (::stat(fileName.c_str(), &status) == 0
         && (S_ISCHR(status.st_mode) || S_ISBLK(status.st_mode))) {
-        reason = DEVICE_REASON;
+        failure.reason = DEVICE_REASON;
         return -1;
     }
     // Opened without waiting, so a FIFO nobody writes to reads as empty
     // instead of blocking the open; the reads themselves may wait again.
     const int fd = ::open(fileName.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
-        reason = std::string("cannot open it: ") + std::strerror(errno);
+        failure.reason = std::string("cannot open it: ") + std::strerror(errno);
         return -1;
     }
     const int statusFlags = ::fcntl(fd, F_GETFL);

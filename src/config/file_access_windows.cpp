@@ -13,28 +13,28 @@
 
 namespace talvex {
 
-int OpenForLoading(const std::string& fileName, std::string& reason)
+int OpenForLoading(const std::string& fileName, Failure& failure)
 {
     if (IsWindowsDeviceName(fileName)) {
-        reason = DEVICE_REASON;
+        failure.reason = DEVICE_REASON;
         return -1;
     }
     // Windows does not open a folder as a file; say what reading one says
     // elsewhere.
     const DWORD attributes = ::GetFileAttributesA(fileName.c_str());
     if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
-        reason = std::string("cannot read it: ") + std::strerror(EISDIR);
+        failure.reason = std::string("cannot read it: ") + std::strerror(EISDIR);
         return -1;
     }
     const int fd = ::_open(fileName.c_str(), _O_RDONLY | _O_BINARY | _O_NOINHERIT);
     if (fd < 0) {
-        reason = std::string("cannot open it: ") + std::strerror(errno);
+        failure.reason = std::string("cannot open it: ") + std::strerror(errno);
         return -1;
     }
     // A name the check above does not know may still reach a device or a pipe.
     if (::GetFileType(reinterpret_cast<HANDLE>(::_get_osfhandle(fd))) != FILE_TYPE_DISK) {
         ::_close(fd);
-        reason = DEVICE_REASON;
+        failure.reason = DEVICE_REASON;
         return -1;
     }
     return fd;

@@ -11,9 +11,9 @@ OpenedConfig OpenConfig(ConfigImage& image, const std::optional<std::string>& fi
     OpenedConfig opened;
     ResetTables(image);
     if (fileName) {
-        std::string reason;
-        if (!LoadConfig(image, *fileName, &reason))
-            opened.loadFailure = Failure{std::move(reason)};
+        Failure failure;
+        if (!LoadConfig(image, *fileName, &failure))
+            opened.loadFailure = std::move(failure);
         opened.oldFormatPromptDue = image.masksBlockAbsent || image.priQBlockAbsent;
     } else {
         image.masksBlockAbsent = false;

@@ -74,12 +74,14 @@ void TableListPage::makeCommands(QLayout& buttons)
         if (command.movesOnly && !table_.moves())
             continue;
         const auto run = [this, &command] { (this->*command.run)(); };
-        auto* button = NamedButton<QPushButton>(QString::fromUtf8(command.text),
-                                                command.objectName, this);
-        // Return on a focused button presses that button, not the sheet's OK.
-        button->setAutoDefault(true);
-        connect(button, &QPushButton::clicked, this, run);
-        buttons.addWidget(button);
+        if (command.objectName != nullptr) {
+            auto* button = NamedButton<QPushButton>(QString::fromUtf8(command.text),
+                                                    command.objectName, this);
+            // Return on a focused button presses that button, not the sheet's OK.
+            button->setAutoDefault(true);
+            connect(button, &QPushButton::clicked, this, run);
+            buttons.addWidget(button);
+        }
         if (command.keys.empty())
             continue;
         // The keys work while the list has the focus, and never reach the sheet.

@@ -74,7 +74,7 @@ private:
     // what it runs.
     struct Command {
         const char* text;          // the button's text, with its mnemonic
-        const char* objectName;    // the button's object name
+        const char* objectName;    // the button's object name; none: no button
         QList<QKeySequence> keys;  // none: the button alone
         bool movesOnly;            // only on pages whose table moves its entries
         void (TableListPage::*run)();

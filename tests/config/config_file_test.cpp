@@ -82,12 +82,12 @@ TEST_P(LoadByLength, SucceedsFromTheFirstMaskByteAndKeepsQueuesFromTheFirstQueue
     auto image = ResetImage();
     const auto defaults = *image;
 
-    std::string reason;
-    EXPECT_EQ(LoadConfig(*image, dir.file("cfg"), &reason), c.loads);
+    Failure failure;
+    EXPECT_EQ(LoadConfig(*image, dir.file("cfg"), &failure), c.loads);
     EXPECT_EQ(image->masksBlockAbsent, c.masksAbsent);
     EXPECT_EQ(image->priQBlockAbsent, c.priQAbsent);
     if (!c.loads) {
-        EXPECT_NE(reason.find(std::to_string(c.length)), std::string::npos) << reason;
+        EXPECT_NE(failure.reason.find(std::to_string(c.length)), std::string::npos) << failure.reason;
     }
 
     // Each block holds the file's bytes as far as the file reaches and its
@@ -126,13 +126,13 @@ TEST(LoadConfig, AMissingFileOrADirectoryFailsWithBothBlocksAbsent)
     auto image = ResetImage();
     image->masksBlockAbsent = false;
     image->priQBlockAbsent = false;
-    std::string reason;
-    EXPECT_FALSE(LoadConfig(*image, dir.file("missing"), &reason));
-    EXPECT_NE(reason.find("cannot open"), std::string::npos);
+    Failure failure;
+    EXPECT_FALSE(LoadConfig(*image, dir.file("missing"), &failure));
+    EXPECT_NE(failure.reason.find("cannot open"), std::string::npos);
     EXPECT_TRUE(image->masksBlockAbsent);
     EXPECT_TRUE(image->priQBlockAbsent);
-    EXPECT_FALSE(LoadConfig(*image, dir.path().string(), &reason));
-    EXPECT_FALSE(reason.empty());
+    EXPECT_FALSE(LoadConfig(*image, dir.path().string(), &failure));
+    EXPECT_FALSE(failure.reason.empty());
 }
 
 TEST(ClearRuntimeFields, ZeroesOnlyTheEngineRunTimeBytesOfRulesAndQosNodes)
@@ -314,9 +314,9 @@ TEST(SaveConfig, FailuresLeaveTheOldFileAndGiveAReason)
         dir.file("link-to-missing-dir"),  // a link into a missing directory
     };
     for (const std::string& target : targets) {
-        std::string reason;
-        EXPECT_FALSE(SaveConfig(*image, target, &reason)) << target;
-        EXPECT_FALSE(reason.empty()) << target;
+        Failure failure;
+        EXPECT_FALSE(SaveConfig(*image, target, &failure)) << target;
+        EXPECT_FALSE(failure.reason.empty()) << target;
     }
     EXPECT_EQ(ReadBytes(dir.file("plain")), old);
     EXPECT_TRUE(std::filesystem::is_empty(dir.file("adir")));
@@ -338,9 +338,9 @@ TEST(SaveConfig, AFullDiskLeavesTheOldFileAndNoTemporaryFile)
         std::signal(SIGXFSZ, SIG_IGN);
         const rlimit limit{4096, 4096};
         ::setrlimit(RLIMIT_FSIZE, &limit);
-        std::string reason;
-        const bool saved = SaveConfig(*image, dir.file("old.cfg"), &reason);
-        ::_exit(saved ? 0 : (reason.empty() ? 2 : 1));
+        Failure failure;
+        const bool saved = SaveConfig(*image, dir.file("old.cfg"), &failure);
+        ::_exit(saved ? 0 : (failure.reason.empty() ? 2 : 1));
     }
     int status = 0;
     ASSERT_EQ(::waitpid(child, &status, 0), child);

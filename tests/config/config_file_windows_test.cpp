@@ -36,14 +36,14 @@ TEST(WindowsFiles, DeviceNamesAreNeitherLoadedNorReplaced)
 {
     TempDir dir;
     auto image = FreshImage();
-    std::string reason;
+    Failure failure;
     for (const std::string& name : {std::string("NUL"), std::string("COM1"), dir.file("nul.cfg")}) {
-        EXPECT_FALSE(LoadConfig(*image, name, &reason)) << name;
-        EXPECT_EQ(reason, DEVICE_REASON) << name;
+        EXPECT_FALSE(LoadConfig(*image, name, &failure)) << name;
+        EXPECT_EQ(failure.reason, DEVICE_REASON) << name;
     }
     for (const std::string& name : {std::string("NUL"), dir.file("con.cfg"), dir.file("Aux")}) {
-        EXPECT_FALSE(SaveConfig(*image, name, &reason)) << name;
-        EXPECT_EQ(reason, "not a regular file") << name;
+        EXPECT_FALSE(SaveConfig(*image, name, &failure)) << name;
+        EXPECT_EQ(failure.reason, "not a regular file") << name;
     }
     EXPECT_EQ(EntriesIn(dir.path()), 0u);
 }
@@ -56,8 +56,8 @@ TEST(WindowsFiles, ReplacesAFileThroughBackslashesAndKeepsItsMarks)
     WriteBytes(target, PatternBytes(40000));
     ASSERT_TRUE(::SetFileAttributesA(target.c_str(), FILE_ATTRIBUTE_HIDDEN));
     auto image = FreshImage();
-    std::string reason;
-    ASSERT_TRUE(SaveConfig(*image, target, &reason)) << reason;
+    Failure failure;
+    ASSERT_TRUE(SaveConfig(*image, target, &failure)) << failure.reason;
     EXPECT_EQ(ReadBytes(target), ConfigFileBytes(*image));
     EXPECT_NE(::GetFileAttributesA(target.c_str()) & FILE_ATTRIBUTE_HIDDEN, 0u);
     EXPECT_EQ(EntriesIn(dir.file("sub")), 1u);
@@ -69,9 +69,9 @@ TEST(WindowsFiles, AReadOnlyTargetIsRefusedAndKept)
     const std::string target = dir.file("readonly.cfg");
     WriteBytes(target, PatternBytes(100));
     ASSERT_TRUE(::SetFileAttributesA(target.c_str(), FILE_ATTRIBUTE_READONLY));
-    std::string reason;
-    EXPECT_FALSE(SaveConfig(*FreshImage(), target, &reason));
-    EXPECT_EQ(reason, "Permission denied");
+    Failure failure;
+    EXPECT_FALSE(SaveConfig(*FreshImage(), target, &failure));
+    EXPECT_EQ(failure.reason, "Permission denied");
     EXPECT_EQ(ReadBytes(target), PatternBytes(100));
     EXPECT_EQ(EntriesIn(dir.path()), 1u);
     ::SetFileAttributesA(target.c_str(), FILE_ATTRIBUTE_NORMAL);
@@ -89,11 +89,11 @@ TEST(WindowsFiles, ATargetHeldOpenIsTriedAgainThenRefused)
                              nullptr, OPEN_EXISTING, 0, nullptr);
     };
     auto image = FreshImage();
-    std::string reason;
+    Failure failure;
     HANDLE held = hold();
     ASSERT_NE(held, INVALID_HANDLE_VALUE);
-    EXPECT_FALSE(SaveConfig(*image, target, &reason));
-    EXPECT_EQ(reason, TARGET_IN_USE_REASON);
+    EXPECT_FALSE(SaveConfig(*image, target, &failure));
+    EXPECT_EQ(failure.reason, TARGET_IN_USE_REASON);
     ::CloseHandle(held);
     EXPECT_EQ(ReadBytes(target), PatternBytes(100));
     EXPECT_EQ(EntriesIn(dir.path()), 1u);
@@ -103,7 +103,7 @@ TEST(WindowsFiles, ATargetHeldOpenIsTriedAgainThenRefused)
         std::this_thread::sleep_for(std::chrono::milliseconds(300));
         ::CloseHandle(held);
     });
-    EXPECT_TRUE(SaveConfig(*image, target, &reason)) << reason;
+    EXPECT_TRUE(SaveConfig(*image, target, &failure)) << failure.reason;
     letGo.join();
     EXPECT_EQ(ReadBytes(target), ConfigFileBytes(*image));
 }
@@ -116,10 +116,10 @@ TEST(WindowsFiles, ANameOutsideTheAnsiCodePageIsSavedAndLoadedUnderThatName)
     auto image = FreshImage();
     // Put together by hand: std::filesystem takes a narrow name for Latin-1.
     const std::string name = dir.path().string() + "\\\xE7\xBD\x91\xCF\x89.cfg";
-    std::string reason;
-    ASSERT_TRUE(SaveConfig(*image, name, &reason)) << reason;
+    Failure failure;
+    ASSERT_TRUE(SaveConfig(*image, name, &failure)) << failure.reason;
     EXPECT_TRUE(fs::exists(dir.path() / L"\u7F51\u03C9.cfg"));
-    EXPECT_TRUE(LoadConfig(*FreshImage(), name, &reason)) << reason;
+    EXPECT_TRUE(LoadConfig(*FreshImage(), name, &failure)) << failure.reason;
 }
 
 } // namespace

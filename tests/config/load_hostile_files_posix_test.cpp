@@ -31,9 +31,9 @@ int LoadInChildWithin(const std::string& name, unsigned seconds)
         ::alarm(seconds);
         auto image = std::make_unique<ConfigImage>();
         ResetTables(*image);
-        std::string reason;
-        const bool loaded = LoadConfig(*image, name, &reason);
-        ::_exit(loaded ? 1 : (reason.empty() ? 2 : 0));
+        Failure failure;
+        const bool loaded = LoadConfig(*image, name, &failure);
+        ::_exit(loaded ? 1 : (failure.reason.empty() ? 2 : 0));
     }
     int status = 0;
     if (child < 0 || ::waitpid(child, &status, 0) != child || !WIFEXITED(status))
@@ -67,10 +67,10 @@ TEST(LoadHostileFiles, AReadErrorPartWayFailsTheLoadInsteadOfShorteningTheFile)
     TempDir dir;
     testing::WriteBytes(dir.file("full.cfg"), std::vector<std::uint8_t>(FULL_FILE_SIZE, 1));
     auto image = std::make_unique<ConfigImage>();
-    std::string reason;
-    EXPECT_FALSE(LoadConfig(*image, dir.file("full.cfg"), &reason, ReadFailingAt25000));
+    Failure failure;
+    EXPECT_FALSE(LoadConfig(*image, dir.file("full.cfg"), &failure, ReadFailingAt25000));
     EXPECT_TRUE(image->masksBlockAbsent && image->priQBlockAbsent);
-    EXPECT_EQ(reason, "cannot read it after 25000 bytes: " + std::string(std::strerror(EIO)));
+    EXPECT_EQ(failure.reason, "cannot read it after 25000 bytes: " + std::string(std::strerror(EIO)));
 }
 
 } // namespace

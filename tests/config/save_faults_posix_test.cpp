@@ -70,9 +70,10 @@ ChildSave SaveInChild(const ConfigImage& image, const std::string& target, bool 
             const rlimit limit{fileSizeLimit, fileSizeLimit};
             ::setrlimit(RLIMIT_FSIZE, &limit);
         }
-        std::string reason;
-        const bool saved = SaveConfig(image, target, &reason);
-        [[maybe_unused]] const auto written = ::write(pipeFds[1], reason.data(), reason.size());
+        Failure failure;
+        const bool saved = SaveConfig(image, target, &failure);
+        [[maybe_unused]] const auto written =
+            ::write(pipeFds[1], failure.reason.data(), failure.reason.size());
         ::_exit(saved ? 0 : 1);
     }
     ::close(pipeFds[1]);
@@ -112,9 +113,10 @@ TEST(SaveFaults, LinksToUnwritablePlacesFailAndLeaveTheOldFile)
     for (const Case& c : {Case{"link-through-file", "Not a directory"},
                           Case{"link-to-link-to-dir", "Is a directory"},
                           Case{"loop-a", "Too many levels of symbolic links"}}) {
-        std::string reason;
-        EXPECT_FALSE(SaveConfig(*image, dir.file(c.link), &reason)) << c.link;
-        EXPECT_NE(reason.find(c.reason), std::string::npos) << c.link << ": " << reason;
+        Failure failure;
+        EXPECT_FALSE(SaveConfig(*image, dir.file(c.link), &failure)) << c.link;
+        EXPECT_NE(failure.reason.find(c.reason), std::string::npos)
+            << c.link << ": " << failure.reason;
         EXPECT_TRUE(fs::is_symlink(dir.file(c.link))) << c.link;
     }
     EXPECT_EQ(ReadBytes(dir.file("plain")), old);
@@ -131,9 +133,9 @@ TEST(SaveFaults, AFifoIsNeverReplacedByAFile)
     ASSERT_EQ(::mkfifo(dir.file("fifo").c_str(), 0600), 0);
     fs::create_symlink("fifo", dir.file("link-to-fifo"));
     for (const char* target : {"fifo", "link-to-fifo"}) {
-        std::string reason;
-        EXPECT_FALSE(SaveConfig(*image, dir.file(target), &reason)) << target;
-        EXPECT_EQ(reason, "not a regular file") << target;
+        Failure failure;
+        EXPECT_FALSE(SaveConfig(*image, dir.file(target), &failure)) << target;
+        EXPECT_EQ(failure.reason, "not a regular file") << target;
     }
     EXPECT_TRUE(fs::is_fifo(dir.file("fifo")));
     EXPECT_EQ(EntriesIn(dir.path()), 2u);

@@ -40,12 +40,12 @@ bool SaveOrSaveAs(const ShellContext& context, QWidget& parent, const std::strin
                   const SaveFunction& save)
 {
     std::string target = fileName;
-    std::string reason;
-    if (save(target, reason))
+    Failure failure;
+    if (save(target, failure))
         return true;
     for (;;) {
         QMessageBox box(QMessageBox::Warning, parent.windowTitle(),
-                        QString::fromStdString(SaveFailedMessage(target, reason)),
+                        QString::fromStdString(SaveFailedMessage(target, failure.reason)),
                         QMessageBox::NoButton, &parent);
         QPushButton* saveAs = AddButton(box, SAVE_AS_BUTTON, "saveAsButton", QMessageBox::AcceptRole);
         QPushButton* cancel =
@@ -60,7 +60,7 @@ bool SaveOrSaveAs(const ShellContext& context, QWidget& parent, const std::strin
         if (chosen.isEmpty())
             continue;
         target = QFile::encodeName(chosen).toStdString();
-        if (save(target, reason))
+        if (save(target, failure))
             return true;
     }
 }

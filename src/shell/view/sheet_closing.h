@@ -4,14 +4,16 @@
 #include <functional>
 #include <string>
 
+#include "config/failure.h"
+
 class QWidget;
 
 namespace talvex {
 
 class ShellContext;
 
-// Writes the image to the named file; false with a reason when that failed.
-using SaveFunction = std::function<bool(const std::string& fileName, std::string& reason)>;
+// Writes the image to the named file; false with why when that failed.
+using SaveFunction = std::function<bool(const std::string& fileName, Failure& failure)>;
 
 // "Discard the changes to NAME?" over `parent`; true when the operator chose
 // Discard. Cancel, Escape and closing the question keep the changes.

@@ -81,8 +81,8 @@ std::unique_ptr<CTalvexPropertySheet> TalvexApp::buildSheet()
         pages.push_back(MakeTablePage(kind, *context_));
     pages.push_back(new CTalvexVerify(*context_));
     pages.push_back(new CTalvexConfigInfo(*context_));
-    auto save = [this](const std::string& fileName, std::string& reason) {
-        return SaveConfig(*image_, fileName, &reason);
+    auto save = [this](const std::string& fileName, Failure& failure) {
+        return SaveConfig(*image_, fileName, &failure);
     };
     return std::make_unique<CTalvexPropertySheet>(
         *context_, QString::fromStdString(SheetCaption(state_.fileName)), state_.fileName,

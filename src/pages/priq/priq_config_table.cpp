@@ -1,5 +1,7 @@
 #include "pages/priq/priq_config_table.h"
 
+#include <array>
+
 #include "pages/priq/priq_line.h"
 #include "pages/priq/priq_structure.h"
 
@@ -8,6 +10,9 @@ namespace talvex {
 namespace {
 
 constexpr ListUpdate FULL_REFRESH{.allLines = true, .fitWidth = true, .caretOnly = true};
+
+constexpr std::array STRUCTURE{TALVEX_MEMBER_NAME(PriorityQueueEntry, qosNode),
+                               TALVEX_MEMBER_NAME(PriorityQueueEntry, queueNumber)};
 
 } // namespace
 
@@ -19,6 +24,13 @@ std::string PriQConfigTable::lineText(const ConfigImage& image, int entry) const
 void PriQConfigTable::deriveOnOpen(ConfigImage& image) const { RunStructurePass(image.priQTable); }
 
 void PriQConfigTable::deriveAfterChange(ConfigImage& image) const { deriveOnOpen(image); }
+
+DerivedFields PriQConfigTable::derivedFields() const
+{
+    return {"queue structure", STRUCTURE,
+            "by the structure pass: a used entry's queue number; the QoS node of its queue's "
+            "start for a used entry that does not start one"};
+}
 
 ListUpdate PriQConfigTable::openUpdate() const { return FULL_REFRESH; }
 

@@ -141,8 +141,10 @@ private:
     // more, which tells that there are more.
     void fail(std::string reason, int line, int column)
     {
+        if (stopped_)
+            return;
         failures_.push_back({std::move(reason), line, column});
-        stopped_ = stopped_ || failures_.size() > MAX_TEXT_FAILURES;
+        stopped_ = failures_.size() > MAX_TEXT_FAILURES;
     }
     void fail(std::string reason, int column) { fail(std::move(reason), number_, column); }
 

@@ -7,8 +7,8 @@
 #include "cli/cli_files.h"
 #include "config/number_texts.h"
 #include "tables/config_tables.h"
-#include "textform/field_values.h"
 #include "textform/derivation.h"
+#include "textform/field_values.h"
 #include "textform/text_form.h"
 #include "verify/verification.h"
 

@@ -55,10 +55,11 @@ void WriteMaskEditorDefaults(AddressMask& record);
 // The fields shown right after opening on this record (entry `entry`).
 MaskEditorFields DecodeMaskEditor(const AddressMask& record, int entry);
 
-// Run when the templates box or "Use Key Group" is clicked or the default
-// action changes: both address choices are taken again from the stored
-// record for the current mode, then the field refresh runs. Unsaved choices,
-// and without templates unsaved offsets and masks, are dropped.
+// Run when the templates box is clicked: both address choices are taken
+// again from the stored record for the new mode, then the field refresh
+// runs, so turning templates off shows the stored offsets and masks again.
+// A click on "Use Key Group" or another default action changes only what is
+// enabled (MaskEditorEnablingFor): what was typed and chosen stays.
 void ModeRefresh(const AddressMask& record, MaskEditorFields& fields);
 
 // Run when an address choice changes while templates are on (and by the mode

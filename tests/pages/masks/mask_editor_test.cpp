@@ -428,7 +428,7 @@ TEST(MaskEditorRefresh, ModeRefreshDropsUnsavedOffsetsMasksAndChoices)
     f.dstMask = "FF";
     f.srcChoice = 0x40;
     f.defaultAction = 0x08;
-    ModeRefresh(record, f);  // as a change of the default action runs it
+    ModeRefresh(record, f);  // as a click on the templates box runs it
     EXPECT_EQ(f.srcOffset, "9");
     EXPECT_EQ(f.dstMask, "");
     EXPECT_EQ(f.srcChoice, 0x00);

@@ -80,12 +80,15 @@ void MasksPageTest::addEditsTheLowestUnusedEntryAndSelectsIt()
         QCOMPARE(Child<QComboBox>(d, "srcList").currentText(), QStringLiteral("RAW"));
         QCOMPARE(Child<QComboBox>(d, "actionList").currentText(),
                  QStringLiteral("<No Action Selected>"));
-        // A new action reloads the stored offsets and masks, so it comes first.
-        Child<QLineEdit>(d, "srcMaskBox").setText(QStringLiteral("01"));
-        Choose(Child<QComboBox>(d, "actionList"), "Goto Rule...");
-        QVERIFY(Child<QLineEdit>(d, "paramBox").isEnabled());
-        QCOMPARE(Child<QLineEdit>(d, "srcMaskBox").text(), QString());
+        // A new action or "Use Key Group" changes what is enabled, and
+        // keeps what was typed.
         Child<QLineEdit>(d, "srcMaskBox").setText(QStringLiteral("FF.FF.FF.FF"));
+        Choose(Child<QComboBox>(d, "actionList"), "Goto Rule...");
+        ClickBox(Child<QCheckBox>(d, "keyGroupCheck"));
+        QVERIFY(Child<QLineEdit>(d, "paramBox").isEnabled());
+        QVERIFY(Child<QLineEdit>(d, "keyGroupBox").isEnabled());
+        ClickBox(Child<QCheckBox>(d, "keyGroupCheck"));
+        QCOMPARE(Child<QLineEdit>(d, "srcMaskBox").text(), QStringLiteral("FF.FF.FF.FF"));
         Child<QLineEdit>(d, "ttlBox").setText(QStringLiteral("120"));
         Child<QLineEdit>(d, "paramBox").setText(QStringLiteral("9"));
         Child<QPushButton>(d, "okButton").click();

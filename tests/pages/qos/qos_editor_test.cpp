@@ -106,7 +106,8 @@ TEST(QosEditorAccept, SecondsAreReadInSinglePrecisionAndTruncated)
     };
     const Case cases[] = {
         {"0.01", std::nullopt},       // 9999 microseconds
-        {"0.010001", 10001u},
+        {"0.0100009", std::nullopt},  // 10000
+        {"0.010001", 10001u},         // the hint's range, as is 999.9999
         {"1.0", 1000000u},
         {"0.7", 699999u},             // not 700000: the float is just below 0.7
         {"999.9999", 999999877u},
@@ -142,6 +143,8 @@ TEST(QosEditorAccept, RateMustLieStrictlyBetweenZeroAndOneBillionInSinglePrecisi
         {"999999999", std::nullopt},  // rounds to 1000000000 as a float
         {"1000000000", std::nullopt},
         {"999999936", 1u},            // the largest float below 1000000000
+        {"999999967", 1u},            // the hint's largest rate
+        {"999999968", std::nullopt},  // rounds to 1000000000
         {"3", 333333333u},
         {"1000", 1000000u},
         {"1", 1000000000u},

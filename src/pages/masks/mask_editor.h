@@ -10,6 +10,7 @@
 #include "config/code_tables.h"
 #include "config/edited_inputs.h"
 #include "config/editor_session.h"
+#include "config/field_refusal.h"
 #include "config/records.h"
 
 namespace talvex {
@@ -81,11 +82,13 @@ MaskEditorEnabling MaskEditorEnablingFor(const MaskEditorFields& fields);
 // both its sides are stored as shown. What is read must convert (a
 // mask text empty or yielding at least one byte), and the two sides of the
 // result must hold at least one mask byte between them; then the result is
-// stored and true returned. Otherwise false, and the record is untouched.
+// stored and true returned. Otherwise false, the record is untouched and
+// `refusal` names the first invalid field in the dialog's keyboard order.
 // Bits and bytes the editor does not own keep their value. The caller sets
 // `modified` on true.
 bool AcceptMaskEditor(const ShownAtOpen<MaskEditorFields>& opening,
-                      const MaskEditorFields& fields, AddressMask& record);
+                      const MaskEditorFields& fields, AddressMask& record,
+                      FieldRefusal* refusal = nullptr);
 
 // The up-down arrows beside an offset box: the box's number moved by `delta`
 // and kept within 0 to 255. A box without a number counts as 0.

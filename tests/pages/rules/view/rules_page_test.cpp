@@ -8,6 +8,7 @@
 #include "pages/rules/view/rules_page.h"
 #include "support/gui_fixture.h"
 #include "widgets/choice_list.h"
+#include "widgets/refusal_mark.h"
 
 using namespace talvex;
 using namespace talvex::testing;
@@ -34,6 +35,7 @@ private slots:
     void dnRebuildsEveryLineWhoseReferenceItRenumbered();
     void editorHidesComparisonForOtherConditions();
     void listFocusShowsTheRulesHint();
+    void refusedOkMarksTheFirstInvalidFieldUntilItChanges();
 };
 
 void RulesPageTest::opensWithStampedNumbersAndUnusedLines()
@@ -200,6 +202,31 @@ void RulesPageTest::listFocusShowsTheRulesHint()
     Child<QLineEdit>(dialog, "lengthBox").setFocus();
     QTRY_VERIFY(f.hint().startsWith("Frame Data Langth\r\n"));
     dialog.reject();
+}
+
+void RulesPageTest::refusedOkMarksTheFirstInvalidFieldUntilItChanges()
+{
+    Fixture f;
+    CEditRuleDlg dialog(f.context, 1, f.page.get());
+    ShowActive(dialog);
+    auto& offset = Child<QLineEdit>(dialog, "offsetBox");
+    auto& mask = Child<QLineEdit>(dialog, "patternMaskBox");
+    const auto marked = [&](QLineEdit& field) {
+        return field.property(RefusalMark::PROPERTY).toBool()
+            && field.accessibleDescription() == f.hint() && QApplication::focusWidget() == &field;
+    };
+    Type(offset, "Dro");
+    Type(Child<QLineEdit>(dialog, "patternDataBox"), "08.00");
+    Type(mask, "FF");
+    QTest::keyClick(&mask, Qt::Key_Return);
+    QVERIFY(dialog.isVisible() && marked(offset) && !mask.property(RefusalMark::PROPERTY).toBool());
+    QCOMPARE(f.hint(), QString("Offset: type a whole number"));
+
+    Type(offset, "12");
+    QVERIFY(!offset.property(RefusalMark::PROPERTY).toBool());
+    QVERIFY(offset.accessibleDescription().isEmpty());
+    Press(dialog, "okButton");
+    QVERIFY(marked(mask) && f.hint().startsWith("Mask: give as many bytes as the pattern data"));
 }
 
 QTEST_MAIN(RulesPageTest)

@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "config/change_history.h"
 #include "config/config_file.h"
 #include "config/text_recognition.h"
 #include "config/open_config.h"
@@ -397,6 +398,41 @@ void SaveLoadSave(const ConfigImage& image)
     Expect(ConfigFileBytes(*again) == first, "save, load and save again give the same bytes");
 }
 
+// The operator's commands as steps of the history: undone all the way they
+// give back the image the sheet first showed, byte for byte, and redone all
+// the way the image as it was before the undos.
+class RecordedCommands {
+public:
+    explicit RecordedCommands(ConfigImage& image)
+        : image_(image), opened_(std::make_unique<ConfigImage>(image))
+    {
+    }
+
+    template <typename Command>
+    void run(TableKind table, Command command)
+    {
+        const auto before = std::make_unique<ConfigImage>(image_);
+        command(image_);
+        history_.record(*before, image_, {"Edit", table, {}, {}});
+    }
+
+    void undoAndRedoAll()
+    {
+        const auto last = std::make_unique<ConfigImage>(image_);
+        while (history_.undo(image_) != nullptr) {
+        }
+        Expect(SameTables(image_, *opened_), "undone all the way, the image is as opened");
+        while (history_.redo(image_) != nullptr) {
+        }
+        Expect(SameTables(image_, *last), "redone all the way, the image is as before the undos");
+    }
+
+private:
+    ConfigImage& image_;
+    std::unique_ptr<ConfigImage> opened_;
+    ChangeHistory history_;
+};
+
 } // namespace
 } // namespace talvex::fuzz
 
@@ -423,14 +459,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Verify(*image);
     RenderLists(*image);
 
-    EditRules(*image);
-    EditMasks(*image);
-    EditQueues(*image);
-    EditQosNodes(*image);
+    RecordedCommands commands(*image);
+    commands.run(TableKind::Rules, EditRules);
+    commands.run(TableKind::Masks, EditMasks);
+    commands.run(TableKind::PriQ, EditQueues);
+    commands.run(TableKind::Qos, EditQosNodes);
     Verify(*image);
 
-    ExchangeEverything(*image);
-    DeleteSome(*image);
+    commands.run(TableKind::Rules, ExchangeEverything);
+    commands.run(TableKind::Rules, DeleteSome);
+    commands.undoAndRedoAll();
     Verify(*image);
     ListWithTalvexCfg(*image);
 

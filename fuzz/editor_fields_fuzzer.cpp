@@ -1,16 +1,20 @@
 // OK pressed in each editor with arbitrary field texts and choices on an
 // arbitrary record. An editor that refuses its fields must leave the record
-// as it was; one that accepts them must keep every byte and bit it does not
-// own and store lengths that fit the record.
+// as it was and name one of its fields with a reason of one line; one that
+// accepts them must keep every byte and bit it does not own and store lengths
+// that fit the record. Asking for the reason changes nothing OK does.
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
 #include <fuzzer/FuzzedDataProvider.h>
+#include <initializer_list>
 #include <memory>
 #include <optional>
 #include <span>
 #include <string>
 
 #include "config/code_tables.h"
+#include "config/field_refusal.h"
 #include "config/records.h"
 #include "fuzz_checks.h"
 #include "pages/masks/mask_editor.h"
@@ -49,6 +53,29 @@ std::uint32_t Choice(FuzzedDataProvider& input, std::span<const CodeEntry> table
 
 bool Same(const void* a, const void* b) { return std::memcmp(a, b, RECORD_SIZE) == 0; }
 
+// OK as Accept(opening, fields, record, refusal) with and without asking why,
+// on two copies of the record: both must end alike. A refusal names one of
+// `fields` (FieldOffset) and says why in one line; an accepted OK says nothing.
+template <typename Record, typename Accept>
+bool AcceptAndCheckRefusal(Record& record, Accept accept, std::initializer_list<std::size_t> fields)
+{
+    Record asked = record;
+    FieldRefusal refusal;
+    const bool acceptedWhenAsked = accept(asked, &refusal);
+    const bool accepted = accept(record, nullptr);
+    Expect(acceptedWhenAsked == accepted && Same(&asked, &record),
+           "asking why OK was refused changes nothing OK does");
+    if (accepted) {
+        Expect(refusal == FieldRefusal{}, "an accepted OK names no field");
+        return true;
+    }
+    Expect(std::find(fields.begin(), fields.end(), refusal.field) != fields.end(),
+           "a refused OK names a field of its editor");
+    Expect(!refusal.reason.empty() && refusal.reason.find_first_of("\r\n") == std::string::npos,
+           "a refused OK says why in one line");
+    return false;
+}
+
 void RuleEditor(FuzzedDataProvider& input)
 {
     RuleRecord rule = ConsumeRecord<RuleRecord>(input);
@@ -73,7 +100,16 @@ void RuleEditor(FuzzedDataProvider& input)
     // The editor made a new rule, or opened a used one.
     const ShownAtOpen<RuleEditorFields> shown =
         input.ConsumeBool() ? std::nullopt : ShownAtOpen<RuleEditorFields>(opening);
-    if (!AcceptRuleEditor(shown, fields, rule)) {
+    using F = RuleEditorFields;
+    const auto accept = [&](RuleRecord& record, FieldRefusal* refusal) {
+        return AcceptRuleEditor(shown, fields, record, refusal);
+    };
+    if (!AcceptAndCheckRefusal(rule, accept,
+                               {FieldOffset(&F::offset), FieldOffset(&F::length),
+                                FieldOffset(&F::patternMask), FieldOffset(&F::params, 0),
+                                FieldOffset(&F::params, 1), FieldOffset(&F::params, 2),
+                                FieldOffset(&F::params, 3), FieldOffset(&F::thenParam),
+                                FieldOffset(&F::elseParam)})) {
         Expect(Same(&rule, &before), "a refused rule OK stores nothing");
         return;
     }
@@ -132,7 +168,17 @@ void MaskEditor(FuzzedDataProvider& input)
     const AddressMask before = mask;
     const ShownAtOpen<MaskEditorFields> shown =
         input.ConsumeBool() ? std::nullopt : ShownAtOpen<MaskEditorFields>(opening);
-    if (!AcceptMaskEditor(shown, fields, mask)) {
+    using F = MaskEditorFields;
+    const auto accept = [&](AddressMask& record, FieldRefusal* refusal) {
+        return AcceptMaskEditor(shown, fields, record, refusal);
+    };
+    if (!AcceptAndCheckRefusal(mask, accept,
+                               {FieldOffset(&F::srcChoice), FieldOffset(&F::srcOffset),
+                                FieldOffset(&F::srcMask), FieldOffset(&F::dstChoice),
+                                FieldOffset(&F::dstOffset), FieldOffset(&F::dstMask),
+                                FieldOffset(&F::ttl), FieldOffset(&F::qos),
+                                FieldOffset(&F::keyGroup), FieldOffset(&F::defaultAction),
+                                FieldOffset(&F::defaultParam)})) {
         Expect(Same(&mask, &before), "a refused mask OK stores nothing");
         return;
     }
@@ -190,9 +236,24 @@ void QueueEditor(FuzzedDataProvider& input)
     bool accepted = false;
     std::uint16_t openedFlags = 0;
     {
+        using F = PriQEditorFields;
         PriQEditorSession session(*table, entry);
-        openedFlags = (*table)[static_cast<std::size_t>(entry)].flags;
-        accepted = session.accept(input.ConsumeBool() ? fields : session.openingFields());
+        const PriorityQueueEntry& opened = (*table)[static_cast<std::size_t>(entry)];
+        openedFlags = opened.flags;
+        const PriQEditorFields& chosen = input.ConsumeBool() ? fields : session.openingFields();
+        // The editor's OK on a copy of the entry, then the session's.
+        const ShownAtOpen<F> shown =
+            session.makesNewEntry() ? std::nullopt : ShownAtOpen<F>(session.openingFields());
+        PriorityQueueEntry alone = opened;
+        const auto accept = [&](PriorityQueueEntry& record, FieldRefusal* refusal) {
+            return AcceptPriQEditor(shown, chosen, record, refusal);
+        };
+        const bool acceptedAlone = AcceptAndCheckRefusal(
+            alone, accept,
+            {FieldOffset(&F::qos), FieldOffset(&F::metrics, 0), FieldOffset(&F::metrics, 1),
+             FieldOffset(&F::metrics, 2), FieldOffset(&F::metrics, 3)});
+        accepted = session.accept(chosen);
+        Expect(accepted == acceptedAlone, "the queue session accepts what its editor accepts");
     }
     for (int i = 0; i < PRIQ_COUNT; ++i) {
         const auto& was = (*before)[static_cast<std::size_t>(i)];
@@ -235,7 +296,22 @@ void QosEditor(FuzzedDataProvider& input)
         *box = input.ConsumeBool();
 
     const QosNode before = node;
-    if (!session.accept(fields)) {
+    // The editor's OK on a copy of the node, then the session's.
+    using F = QosEditorFields;
+    const ShownAtOpen<F> shown =
+        session.makesNewEntry() ? std::nullopt : ShownAtOpen<F>(session.openingFields());
+    QosNode alone = node;
+    const auto accept = [&](QosNode& record, FieldRefusal* refusal) {
+        return AcceptQosEditor(shown, fields, record, refusal);
+    };
+    const bool acceptedAlone = AcceptAndCheckRefusal(
+        alone, accept,
+        {FieldOffset(&F::rate), FieldOffset(&F::seconds), FieldOffset(&F::low),
+         FieldOffset(&F::high)});
+    const bool accepted = session.accept(fields);
+    Expect(accepted == acceptedAlone && Same(&node, &alone),
+           "the QoS session stores what its editor stores");
+    if (!accepted) {
         Expect(Same(&node, &before), "a refused QoS OK stores nothing");
         session.cancel();
         Expect(Same(&node, &session.restoreCopy()), "cancel gives the node back");

@@ -45,6 +45,17 @@ void ConfigTable::deriveOnOpen(ConfigImage&) const {}
 
 void ConfigTable::deriveAfterChange(ConfigImage&) const {}
 
+std::optional<int> ConfigTable::duplicate(ConfigImage& image, int entry) const
+{
+    RequireEntry(entry, entryCount());
+    if (!isUsed(image, entry))
+        return std::nullopt;
+    const std::optional<int> target = firstUnused(image);
+    if (target)
+        copyRecord(image, entry, *target);
+    return target;
+}
+
 ListUpdate ConfigTable::openUpdate() const { return {.allLines = true}; }
 
 ListUpdate ConfigTable::activateUpdate() const { return {}; }

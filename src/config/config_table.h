@@ -104,6 +104,11 @@ public:
     // changed, a and b included. Only on a table that moves. The caller sets
     // `modified`.
     RewrittenEntries exchange(ConfigImage& image, int a, int b) const;
+    // Duplicate: the record of `entry`, when it is in use, copied into the
+    // lowest unused entry, whose number is returned; nothing when the entry
+    // is unused or every entry is in use. What a table keeps of the entry a
+    // copy lands in stays (a rule's own number). The caller sets `modified`.
+    std::optional<int> duplicate(ConfigImage& image, int entry) const;
 
     // The fields the page writes on its own, derived from the rest of the
     // image, when it opens (the rules' own numbers, the queues' structure)
@@ -127,6 +132,9 @@ protected:
 
     // Delete's work on one entry.
     virtual void emptyEntry(ConfigImage& image, int entry) const = 0;
+    virtual bool isUsed(const ConfigImage& image, int entry) const = 0;
+    // Duplicate's copy of one record over an unused one.
+    virtual void copyRecord(ConfigImage& image, int from, int to) const = 0;
     // The selection after a delete whose lowest entry was the last line.
     virtual SelectAfter afterDeletingLastLine() const { return SelectAfter::Unchanged; }
     // The first step of the exchange of a table that moves: the references
@@ -151,6 +159,15 @@ public:
 
 protected:
     using ConfigTable::ConfigTable;
+
+    bool isUsed(const ConfigImage& image, int entry) const final
+    {
+        return entryIn(image, entry).isUsed();
+    }
+    void copyRecord(ConfigImage& image, int from, int to) const override
+    {
+        entryIn(image, to) = entryIn(image, from);
+    }
 
     // Entry `entry` of the table (RequireEntry).
     static auto& entryIn(ConfigImage& image, int entry) { return EntryAt(image.*Member, entry); }

@@ -3,7 +3,8 @@
 // takes the restore copy of the record (the editor then writes its defaults
 // into the record at once), notes whether the entry was unused (the editor
 // then makes a new entry) and notes the fields the editor shows. OK encodes
-// the fields into the record (config/edited_inputs.h); every other ending, the destruction of a
+// the fields into the record (config/edited_inputs.h), or refuses them and
+// says why (config/field_refusal.h); every other ending, the destruction of a
 // session that is still open included, writes the restore copy back. Both
 // endings are final and may be asked for again: a second accept() of an
 // accepted session and every cancel() after the first change nothing.
@@ -15,6 +16,7 @@
 #include <utility>
 
 #include "config/edited_inputs.h"
+#include "config/field_refusal.h"
 #include "config/preconditions.h"
 
 namespace talvex {
@@ -42,14 +44,15 @@ public:
 
     // OK: encodes `current` into the record and ends the session as accepted.
     // False, with the record untouched and the session open, when a field
-    // OK reads is invalid; false too once the session was cancelled.
-    bool accept(const Fields& current)
+    // OK reads is invalid, which `refusal` (when given) then names; false
+    // too once the session was cancelled.
+    bool accept(const Fields& current, FieldRefusal* refusal = nullptr)
     {
         if (state_ != State::Open)
             return state_ == State::Accepted;
         const ShownAtOpen<Fields> opening =
             newEntry_ ? ShownAtOpen<Fields>() : ShownAtOpen<Fields>(openingFields_);
-        if (!encode(opening, current, record_))
+        if (!encode(opening, current, record_, refusal))
             return false;
         state_ = State::Accepted;
         return true;
@@ -79,10 +82,10 @@ protected:
     Record& record() { return record_; }
 
 private:
-    // OK's encoding: false, with `record` untouched, when a field read is
-    // invalid.
+    // OK's encoding: false, with `record` untouched and the first invalid
+    // field in `refusal` (when given), when a field read is invalid.
     virtual bool encode(const ShownAtOpen<Fields>& opening, const Fields& current,
-                        Record& record) = 0;
+                        Record& record, FieldRefusal* refusal) = 0;
 
     enum class State { Open, Accepted, Cancelled };
 
@@ -96,10 +99,10 @@ private:
 
 // The session of an editor that opens with WriteDefaults(record), shows
 // Decode(record, entry) and encodes its OK with Encode(opening, current,
-// record).
+// record, refusal).
 template <typename Record, typename Fields, void (*WriteDefaults)(Record&),
           Fields (*Decode)(const Record&, int),
-          bool (*Encode)(const ShownAtOpen<Fields>&, const Fields&, Record&)>
+          bool (*Encode)(const ShownAtOpen<Fields>&, const Fields&, Record&, FieldRefusal*)>
 class RecordEditorSession final : public EditorSession<Record, Fields> {
 public:
     template <typename Table>
@@ -110,10 +113,10 @@ public:
     }
 
 private:
-    bool encode(const ShownAtOpen<Fields>& opening, const Fields& current,
-                Record& record) override
+    bool encode(const ShownAtOpen<Fields>& opening, const Fields& current, Record& record,
+                FieldRefusal* refusal) override
     {
-        return Encode(opening, current, record);
+        return Encode(opening, current, record, refusal);
     }
 };
 

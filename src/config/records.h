@@ -5,6 +5,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <span>
 #include <type_traits>
 
@@ -327,6 +328,16 @@ struct ConfigImage {
     bool masksBlockAbsent = false;
     bool priQBlockAbsent = false;
 };
+
+// Whether the four tables of two images hold the same bytes (the absent
+// flags are not compared).
+inline bool SameTables(const ConfigImage& a, const ConfigImage& b)
+{
+    return std::memcmp(&a.ruleTable, &b.ruleTable, sizeof a.ruleTable) == 0
+        && std::memcmp(&a.qosTable, &b.qosTable, sizeof a.qosTable) == 0
+        && std::memcmp(&a.maskTable, &b.maskTable, sizeof a.maskTable) == 0
+        && std::memcmp(&a.priQTable, &b.priQTable, sizeof a.priQTable) == 0;
+}
 
 // The table of the image that holds records of this kind.
 template <typename Record>

@@ -22,13 +22,18 @@ struct TableFacts {
     std::string_view textWord;    // the word that starts its lines in the text: "rule"
     std::string_view pageCaption; // the manager's page
     std::string_view listName;    // the object name of the page's list
+    std::string_view entryNoun;   // one entry in the manager's words: "rule"
+    std::string_view entriesNoun; // several: "rules"
 };
 
 constexpr std::array<TableFacts, TABLE_KIND_COUNT> TABLE_FACTS{{
-    {TableKind::Rules, RULE_COUNT, "rules", "rule", "Rules", "ruleList"},
-    {TableKind::Masks, MASK_COUNT, "masks", "mask", "Address Masks", "maskList"},
-    {TableKind::PriQ, PRIQ_COUNT, "priq", "priq", "Priority Queue", "priqList"},
-    {TableKind::Qos, QOS_COUNT, "qos", "qos", "Quality of Service (QoS)", "qosList"},
+    {TableKind::Rules, RULE_COUNT, "rules", "rule", "Rules", "ruleList", "rule", "rules"},
+    {TableKind::Masks, MASK_COUNT, "masks", "mask", "Address Masks", "maskList",
+     "address mask", "address masks"},
+    {TableKind::PriQ, PRIQ_COUNT, "priq", "priq", "Priority Queue", "priqList",
+     "priority queue entry", "priority queue entries"},
+    {TableKind::Qos, QOS_COUNT, "qos", "qos", "Quality of Service (QoS)", "qosList",
+     "QoS node", "QoS nodes"},
 }};
 
 constexpr const TableFacts& FactsOf(TableKind kind)

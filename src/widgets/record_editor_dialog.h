@@ -1,7 +1,8 @@
 #pragma once
 // Base of the four editors, each on one record of its table: it owns the
 // editor's session (config/editor_session.h), so OK stores the fields and
-// sets `modified`, and every other ending puts the record back. An editor
+// sets `modified`, a refused OK marks the field that stopped it and says why
+// (RefusalMark), and every other ending puts the record back. An editor
 // makes its widgets in one step, buildWidgets(), with an EditorForm that
 // binds each control to the member of the fields it shows; showing and
 // reading the fields then needs nothing of the editor but what follows a
@@ -10,6 +11,7 @@
 #include "widgets/dialog_focus.h"
 #include "widgets/editor_dialog.h"
 #include "widgets/editor_form.h"
+#include "widgets/refusal_mark.h"
 #include "widgets/shell_context.h"
 
 namespace talvex {
@@ -33,7 +35,8 @@ protected:
     // Opens the session on entry `entry` of its table.
     RecordEditorDialog(ShellContext& context, int entry, const QString& title, QWidget* parent)
         : EditorDialog(parent), context_(context),
-          session_(TableOf<typename Session::Record>(context.image()), entry)
+          session_(TableOf<typename Session::Record>(context.image()), entry),
+          refusalMark_(new RefusalMark(context, this))
     {
         setWindowTitle(title);
     }
@@ -70,11 +73,15 @@ protected:
     const Session& session() const { return session_; }
 
 private:
-    // OK: invalid input stores nothing, shows nothing and keeps the editor open.
+    // OK: invalid input stores nothing, marks the first invalid field, says
+    // why and keeps the editor open.
     bool commit() final
     {
-        if (!session_.accept(readFields()))
+        FieldRefusal refusal;
+        if (!session_.accept(readFields(), &refusal)) {
+            refusalMark_->show(bindings_.widgetOf(refusal.field), refusal.reason);
             return false;
+        }
         context_.setModified();
         return true;
     }
@@ -83,6 +90,7 @@ private:
     ShellContext& context_;
     Session session_;
     FieldBindings<Fields> bindings_;
+    RefusalMark* refusalMark_;
 };
 
 } // namespace talvex

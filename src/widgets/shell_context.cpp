@@ -51,6 +51,27 @@ ShellContext::ShellContext(ConfigImage& image, bool& modified, QFont listFont, Q
 {
 }
 
+void ShellContext::setModified()
+{
+    modified_ = true;
+    if (changed_)
+        changed_();
+}
+
+void ShellContext::recordChange(const ConfigImage& before, ChangeDescription description)
+{
+    if (SameTables(before, image_))
+        return;
+    if (history_ != nullptr)
+        history_->record(before, image_, std::move(description));
+    setModified();
+}
+
+std::string ShellContext::entriesText(TableKind table, std::span<const int> entries) const
+{
+    return entriesText_ ? entriesText_(image_, table, entries) : std::string();
+}
+
 void ShellContext::ShowHint(const QString& text) const
 {
     if (showHint_)

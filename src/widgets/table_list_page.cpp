@@ -1,10 +1,13 @@
 #include "widgets/table_list_page.h"
 
 #include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QListWidget>
+#include <QMenu>
 #include <QPushButton>
 #include <QToolTip>
 #include <QVBoxLayout>
@@ -61,9 +64,12 @@ const std::vector<TableListPage::Command>& TableListPage::commands()
         {"&Add...", "addButton", {}, false, &TableListPage::addEntry},
         {"&Edit...", "editButton", {Qt::Key_Return, Qt::Key_Enter}, false,
          &TableListPage::editEntry},
-        {"&Delete", "deleteButton", {Qt::Key_Delete}, false, &TableListPage::deleteSelected},
+        {"Dup&licate", nullptr, {Qt::CTRL | Qt::Key_D}, false, &TableListPage::duplicateEntry},
+        {"&Delete", "deleteButton", {Qt::Key_Delete}, false, &TableListPage::deleteSelected,
+         &TableListPage::hasSelection},
         {"&Up", "upButton", {}, true, &TableListPage::moveUp},
         {"D&n", "downButton", {}, true, &TableListPage::moveDown},
+        {"&Copy", nullptr, {QKeySequence::Copy}, false, &TableListPage::copySelected},
     };
     return COMMANDS;
 }
@@ -82,15 +88,39 @@ void TableListPage::makeCommands(QLayout& buttons)
             connect(button, &QPushButton::clicked, this, run);
             buttons.addWidget(button);
         }
-        if (command.keys.empty())
+        // The context menu's entry, with the keys shown beside it.
+        QString text = QString::fromUtf8(command.text);
+        if (!command.keys.isEmpty())
+            text += u'\t' + command.keys.constFirst().toString(QKeySequence::NativeText);
+        auto* entry = new QAction(text, this);
+        connect(entry, &QAction::triggered, this, run);
+        menuActions_.append(entry);
+        if (command.keys.isEmpty())
             continue;
         // The keys work while the list has the focus, and never reach the sheet.
-        auto* action = new QAction(PlainText(QString::fromUtf8(command.text)), list_);
-        action->setShortcuts(command.keys);
-        action->setShortcutContext(Qt::WidgetShortcut);
-        connect(action, &QAction::triggered, this, run);
-        list_->addAction(action);
+        auto* keys = new QAction(list_);
+        keys->setShortcuts(command.keys);
+        keys->setShortcutContext(Qt::WidgetShortcut);
+        connect(keys, &QAction::triggered, this, [this, &command, run] {
+            if (command.keysWork == nullptr || (this->*command.keysWork)())
+                run();
+        });
+        list_->addAction(keys);
     }
+    list_->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(list_, &QListWidget::customContextMenuRequested, this, [this](const QPoint& at) {
+        QMenu menu(this);
+        menu.addActions(menuActions_);
+        menu.exec(list_->viewport()->mapToGlobal(at));
+    });
+}
+
+void TableListPage::addMenuActions(const QList<QAction*>& actions)
+{
+    auto* separator = new QAction(this);
+    separator->setSeparator(true);
+    menuActions_.append(separator);
+    menuActions_.append(actions);
 }
 
 bool TableListPage::eventFilter(QObject* watched, QEvent* event)
@@ -159,16 +189,35 @@ void TableListPage::afterChange()
     apply(table_.changeUpdate());
 }
 
+std::vector<int> TableListPage::selectedEntries() const
+{
+    std::vector<int> selected;
+    for (int line = 0; line < list_->count(); ++line) {
+        if (list_->item(line)->isSelected())
+            selected.push_back(line);
+    }
+    return selected;
+}
+
+bool TableListPage::hasSelection() const { return !list_->selectedItems().isEmpty(); }
+
+void TableListPage::runEditorOn(int entry, const char* verb)
+{
+    const ConfigImage before = context().image();
+    if (!runEditor_(context(), entry, this))
+        return;
+    showOnly(entry);
+    afterChange();
+    context().recordChange(before, {verb, table_.kind(), {entry}, {entry}});
+}
+
 void TableListPage::addEntry()
 {
     const std::optional<int> entry = table_.firstUnused(context().image());
     if (!entry)
         return;
     list_->setCurrentRow(*entry, QItemSelectionModel::NoUpdate);
-    if (!runEditor_(context(), *entry, this))
-        return;
-    showOnly(*entry);
-    afterChange();
+    runEditorOn(*entry, "Add");
 }
 
 void TableListPage::editEntry()
@@ -181,22 +230,32 @@ void TableListPage::editEntry()
         SelectOnlyItem(*list_, caret);
         return;
     case EditStep::OpenEditor:
-        if (!runEditor_(context(), caret, this))
-            return;
-        showOnly(caret);
-        afterChange();
+        runEditorOn(caret, "Edit");
         return;
     }
 }
 
+// The caret's entry, when it is the one selected line, copied into the
+// lowest unused entry, which becomes the only selected line.
+void TableListPage::duplicateEntry()
+{
+    const int caret = list_->currentRow();
+    if (table_.decideEdit(caret, static_cast<int>(list_->selectedItems().size()))
+        != EditStep::OpenEditor)
+        return;
+    const ConfigImage before = context().image();
+    const std::optional<int> copy = table_.duplicate(context().image(), caret);
+    if (!copy)
+        return;
+    showOnly(*copy);
+    afterChange();
+    context().recordChange(before, {"Duplicate", table_.kind(), {caret}, {*copy}});
+}
+
 void TableListPage::deleteSelected()
 {
-    std::vector<int> selected;
-    for (int line = 0; line < list_->count(); ++line) {
-        if (list_->item(line)->isSelected())
-            selected.push_back(line);
-    }
-    const DeleteResult result = table_.deleteEntries(context().image(), selected);
+    const ConfigImage before = context().image();
+    const DeleteResult result = table_.deleteEntries(context().image(), selectedEntries());
     for (int line : result.emptied)
         renderLine(line);
     FitListWidth(*list_);
@@ -210,8 +269,9 @@ void TableListPage::deleteSelected()
     case SelectAfter::Unchanged:
         break;
     }
-    context().setModified();
     afterChange();
+    std::vector<int> emptied(result.emptied.rbegin(), result.emptied.rend());
+    context().recordChange(before, {"Delete", table_.kind(), emptied, emptied});
 }
 
 void TableListPage::moveCaret(MoveStep step)
@@ -220,6 +280,7 @@ void TableListPage::moveCaret(MoveStep step)
     const std::optional<int> neighbour = table_.neighbour(caret, step);
     if (!neighbour)
         return;
+    const ConfigImage before = context().image();
     const RewrittenEntries rewritten = table_.exchange(context().image(), caret, *neighbour);
     // Lines of this table whose references the exchange renumbered show the
     // new numbers at once; the two moved lines are drawn by the move itself.
@@ -231,8 +292,41 @@ void TableListPage::moveCaret(MoveStep step)
     // The selection follows the moved entry to its new line.
     showOnly(caret);
     showOnly(*neighbour);
-    context().setModified();
     afterChange();
+    context().recordChange(before, {step == MoveStep::Up ? "Up" : "Dn", table_.kind(), {caret},
+                                    {*neighbour}});
+}
+
+void TableListPage::copySelected()
+{
+    const std::vector<int> selected = selectedEntries();
+    if (selected.empty())
+        return;
+    const std::string text = context().entriesText(table_.kind(), selected);
+    if (!text.empty())
+        QGuiApplication::clipboard()->setText(QString::fromStdString(text));
+}
+
+void TableListPage::renderEntries(const std::vector<int>& entries)
+{
+    if (list_->count() < table_.entryCount())
+        return;  // not drawn yet: opening the page draws every line
+    for (int entry : entries)
+        renderLine(entry);
+    FitListWidth(*list_);
+}
+
+void TableListPage::selectEntries(const std::vector<int>& entries)
+{
+    activate();
+    list_->clearSelection();
+    for (int entry : entries) {
+        if (QListWidgetItem* item = list_->item(entry))
+            item->setSelected(true);
+    }
+    if (!entries.empty())
+        list_->setCurrentRow(entries.front(), QItemSelectionModel::NoUpdate);
+    list_->setFocus();
 }
 
 } // namespace talvex

@@ -3,14 +3,17 @@
 // one multi-selection list with a line per table entry, whose current item is
 // the caret, and a column of command buttons at its right, made from one
 // table of commands (commands()): "Add...", "Edit...", "Delete" and, on
-// pages whose table moves its entries, "Up" and "Dn". A command's keys work
-// on the list (Return is "Edit...", Delete is "Delete"); double-clicking a
-// line is "Edit...". A line wider than the list shows its whole text as a
-// tooltip.
+// pages whose table moves its entries, "Up" and "Dn"; "Duplicate" and "Copy"
+// have keys but no button. A command's keys work on the list (Return is
+// "Edit...", Delete is "Delete", Ctrl+D "Duplicate", Ctrl+C "Copy"), and its
+// context menu offers every command with its keys, then the sheet's own
+// (undo and redo). Double-clicking a line is "Edit...". A line wider than
+// the list shows its whole text as a tooltip.
 //
 // Every command runs on the page's ConfigTable (its lines, its first unused
-// entry, its delete, neighbour and exchange, and what it redraws after
-// opening, activation and changes) and the page's editor.
+// entry, its delete, neighbour, exchange and duplicate, and what it redraws
+// after opening, activation and changes) and the page's editor. A command
+// that changed the image is one step of the history.
 #include <QDialog>
 #include <QKeySequence>
 #include <QList>
@@ -20,6 +23,7 @@
 #include "config/config_table.h"
 #include "widgets/talvex_page.h"
 
+class QAction;
 class QLayout;
 class QListWidget;
 
@@ -48,6 +52,19 @@ class TableListPage : public TalvexPage {
     Q_OBJECT
 public:
     QListWidget& list() const { return *list_; }
+    TableKind table() const { return table_.kind(); }
+
+    // The lines of these entries drawn again (after an undo or redo).
+    void renderEntries(const std::vector<int>& entries);
+    // These entries become the selected lines, the caret on the first, and
+    // the list gets the focus (after an undo or redo, or a finding chosen on
+    // the Verify page). The page opens first if it has not yet.
+    void selectEntries(const std::vector<int>& entries);
+    // Actions of the sheet the list's context menu offers after the page's
+    // own commands.
+    void addMenuActions(const QList<QAction*>& actions);
+    // The context menu's entries: every command, with its keys, then those.
+    const QList<QAction*>& menuActions() const { return menuActions_; }
 
 protected:
     // The page's caption and its list's object name are the table's;
@@ -73,15 +90,17 @@ private:
     // One command of every list page: its button, its keys on the list, and
     // what it runs.
     struct Command {
-        const char* text;          // the button's text, with its mnemonic
+        const char* text;          // the button's and the menu's text, with its mnemonic
         const char* objectName;    // the button's object name; none: no button
-        QList<QKeySequence> keys;  // none: the button alone
+        QList<QKeySequence> keys;  // on the list; none: the button and the menu alone
         bool movesOnly;            // only on pages whose table moves its entries
         void (TableListPage::*run)();
+        // The keys act only when this holds (the Delete key needs a selection).
+        bool (TableListPage::*keysWork)() const = nullptr;
     };
     // The commands, in the order of their buttons.
     static const std::vector<Command>& commands();
-    // The buttons and the list's keys, one of each per command.
+    // The buttons, the list's keys and its context menu, from the commands.
     void makeCommands(QLayout& buttons);
 
     // Makes the list hold a line per entry and sets the text of each.
@@ -94,16 +113,26 @@ private:
     // and the list draws what the table asks for.
     void afterChange();
 
+    // The entries of the selected lines, lowest first.
+    std::vector<int> selectedEntries() const;
+    bool hasSelection() const;
+    // Runs the editor on `entry` as Add or Edit; when it ended with OK, the
+    // line is shown alone and the change recorded.
+    void runEditorOn(int entry, const char* verb);
+
     void addEntry();
     void editEntry();
+    void duplicateEntry();
     void deleteSelected();
     void moveCaret(MoveStep step);
     void moveUp() { moveCaret(MoveStep::Up); }
     void moveDown() { moveCaret(MoveStep::Down); }
+    void copySelected();
 
     const ConfigTable& table_;
     EditorRun runEditor_;
     QListWidget* list_;
+    QList<QAction*> menuActions_;
 };
 
 } // namespace talvex

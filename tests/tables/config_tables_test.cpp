@@ -73,6 +73,30 @@ TEST(ConfigTables, AddTakesTheLowestUnusedEntryAndNothingInAFullTable)
     }
 }
 
+TEST(ConfigTables, DuplicateCopiesAUsedEntryIntoTheLowestUnusedOne)
+{
+    for (const ConfigTable* table : ConfigTables()) {
+        SCOPED_TRACE(table->facts().listWord);
+        auto image = FreshImage();
+        MarkUsed(*image, table->kind(), 3);
+        EXPECT_EQ(table->duplicate(*image, 4), std::nullopt);  // unused: nothing to copy
+        EXPECT_EQ(table->duplicate(*image, 3), 0);
+        EXPECT_EQ(table->firstUnused(*image), 1);
+        for (int entry = 0; entry < table->entryCount(); ++entry)
+            MarkUsed(*image, table->kind(), entry);
+        EXPECT_EQ(table->duplicate(*image, 3), std::nullopt);  // full
+    }
+    // The copy is the whole record, but a rule keeps the number stamped
+    // into its own slot.
+    auto image = FreshImage();
+    image->ruleTable[9].elseAction = ACTION_DROP_FRAME;
+    image->ruleTable[9].engineLink = 77;
+    ConfigTableOf(TableKind::Rules).duplicate(*image, 9);
+    RuleRecord expected = image->ruleTable[9];
+    expected.ruleNumber = 0;
+    EXPECT_EQ(std::memcmp(&image->ruleTable[0], &expected, RECORD_SIZE), 0);
+}
+
 TEST(ConfigTables, EditOpensOnlyForOneSelectedLineInsideTheTable)
 {
     for (const ConfigTable* table : ConfigTables()) {

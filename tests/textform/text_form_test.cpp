@@ -6,6 +6,7 @@
 #include "config/config_file.h"
 #include "support/fresh_image.h"
 #include "tables/config_tables.h"
+#include "textform/entry_text.h"
 #include "textform/text_form.h"
 
 namespace talvex::textform {
@@ -209,6 +210,18 @@ TEST(TextForm, AHandWrittenHeaderAndAFewEntriesAreAWholeConfiguration)
     expected->maskTable[2].srcMask[0] = 0xFF;
     expected->maskTable[2].srcMask[1] = 0x0A;
     EXPECT_EQ(ConfigFileBytes(*image), ConfigFileBytes(*expected));
+}
+
+TEST(TextForm, SomeEntriesAreTheHeaderAndTheirLinesAsExportWritesThem)
+{
+    auto image = testing::FreshImage();
+    image->qosTable[2].flags = QOS_BY_BYTES;
+    image->qosTable[12].flags = QOS_BY_FRAMES;
+    image->qosTable[21].flags = QOS_BY_FRAMES;
+    const std::vector<int> entries{2, 21, 40};  // 40 is as a new configuration holds it
+    EXPECT_EQ(WriteEntriesText(*image, TableKind::Qos, entries, ConfigTables()),
+              "TALVEX configuration Beta 2\nqos 2 flags=QOS_BY_BYTES\n"
+              "qos 21 flags=QOS_BY_FRAMES\n");
 }
 
 TEST(TextForm, AWrongLineIsNamedWithWhatIsWrong)

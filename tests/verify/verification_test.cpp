@@ -1,8 +1,10 @@
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 
 #include "config/config_file.h"
+#include "verify/finding_entry.h"
 #include "verify/verification.h"
 
 namespace talvex {
@@ -372,6 +374,26 @@ TEST(VerifyConfiguration, SameImageGivesTheSameReportEveryTime)
     EXPECT_TRUE(VerifyConfiguration(image, first));
     EXPECT_TRUE(VerifyConfiguration(image, second));
     EXPECT_EQ(first, second);
+}
+
+TEST(EntryOfFinding, TheEntryAFindingNamesFirst)
+{
+    struct Row {
+        const char* line;
+        std::optional<FindingEntry> entry;
+    } const rows[] = {
+        {"Rule 0 Else Action: Next Rule (1) Empty", FindingEntry{TableKind::Rules, 0}},
+        {"Mask 63: QoS 70 Out Of Range", FindingEntry{TableKind::Masks, 63}},
+        {"PriQ 3: Entry lies outside a valid Queue structure", FindingEntry{TableKind::PriQ, 3}},
+        {"Rule 200 Is Empty But Has Non-Zero Flags", FindingEntry{TableKind::Rules, 200}},
+        {"Mask 64: QoS 1 Empty", std::nullopt},
+        {"Rule 12x", std::nullopt},
+        {"2 Priority Queue Structure(s) lack Lo Priority levels", std::nullopt},
+        {"Checking Rules For Bad References...", std::nullopt},
+        {"", std::nullopt},
+    };
+    for (const Row& row : rows)
+        EXPECT_EQ(EntryOfFinding(row.line), row.entry) << row.line;
 }
 
 } // namespace

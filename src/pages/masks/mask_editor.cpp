@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <string>
 
 #include "config/dotted_hex.h"
 #include "config/edited_inputs.h"
@@ -78,6 +79,7 @@ std::uint16_t EncodeMaskFlags(std::uint16_t oldFlags, const MaskEditorFields& fi
 
 // One address side: the record fields it stores and the fields it is read from.
 struct AddressSide {
+    const char* name;  // as its group's title names it: "Source"
     Bytes<16> AddressMask::*mask;
     std::uint8_t AddressMask::*keyType;
     std::uint8_t AddressMask::*base;
@@ -89,27 +91,35 @@ struct AddressSide {
 };
 
 constexpr AddressSide ADDRESS_SIDES[] = {
-    {&AddressMask::srcMask, &AddressMask::srcKeyType, &AddressMask::srcBase,
+    {"Source", &AddressMask::srcMask, &AddressMask::srcKeyType, &AddressMask::srcBase,
      &AddressMask::srcOffset, &AddressMask::srcLength, &MaskEditorFields::srcChoice,
      &MaskEditorFields::srcOffset, &MaskEditorFields::srcMask},
-    {&AddressMask::dstMask, &AddressMask::dstKeyType, &AddressMask::dstBase,
+    {"Destination", &AddressMask::dstMask, &AddressMask::dstKeyType, &AddressMask::dstBase,
      &AddressMask::dstOffset, &AddressMask::dstLength, &MaskEditorFields::dstChoice,
      &MaskEditorFields::dstOffset, &MaskEditorFields::dstMask},
 };
 
-// Reads one side's list, offset and mask into the record. False when the
-// offset holds no number, the mask text is not empty but yields no byte, or
-// the choice is not a row of the list (the fields did not come from the
-// editor); the record may then be half written.
-bool EncodeSide(const AddressSide& side, const MaskEditorFields& fields, AddressMask& record)
+// Reads one side's list, offset and mask into the record. False, naming the
+// first of them that is invalid, when the choice is not a row of the list
+// (the fields did not come from the editor), the offset holds no number or
+// the mask text is not empty but yields no byte; the record may then be half
+// written.
+bool EncodeSide(const AddressSide& side, const MaskEditorFields& fields, AddressMask& record,
+                FieldRefusal* refusal)
 {
     const int choice = fields.*side.choice;
     const std::optional<std::uint32_t> offset = ReadUnsigned(fields.*side.offsetText);
     const MaskSide mask = ReadMaskSide(fields.*side.maskText);
-    if (!offset || !mask.acceptable
-        || LookupCodeEntry(AddressListTable(fields.useTemplates),
-                           static_cast<std::uint32_t>(choice)) == nullptr)
-        return false;
+    const std::string name = side.name;
+    if (LookupCodeEntry(AddressListTable(fields.useTemplates), static_cast<std::uint32_t>(choice))
+        == nullptr)
+        return Refuse(refusal, side.choice, name + " Address: choose a row of the list");
+    if (!offset)
+        return Refuse(refusal, side.offsetText, name + " Offset: type a whole number");
+    if (!mask.acceptable)
+        return Refuse(refusal, side.maskText,
+                      name + " Mask: type bytes in dotted hexadecimal such as FF.FF, or leave it"
+                             " empty");
     record.*side.offset = static_cast<std::uint8_t>(*offset);
     record.*side.length = static_cast<std::uint8_t>(mask.count);
     record.*side.mask = mask.bytes;
@@ -199,27 +209,50 @@ MaskEditorEnabling MaskEditorEnablingFor(const MaskEditorFields& fields)
 }
 
 bool AcceptMaskEditor(const ShownAtOpen<MaskEditorFields>& opening,
-                      const MaskEditorFields& fields, AddressMask& record)
+                      const MaskEditorFields& fields, AddressMask& record, FieldRefusal* refusal)
 {
     using F = MaskEditorFields;
     const auto edited = [&](auto... inputs) { return InputsEdited(opening, fields, inputs...); };
+    // The fields are read in the order the keyboard reaches them, so a
+    // refusal names the first invalid one.
+    AddressMask result = record;
+
+    // A side's offset, mask bytes, length, base and key type are encoded
+    // together, from the templates box and the side's list and two boxes;
+    // with templates at open the boxes showed the template, so the side is
+    // stored as shown.
+    const bool templatesShown = opening && opening->useTemplates;
+    for (const AddressSide& side : ADDRESS_SIDES) {
+        if ((templatesShown || edited(&F::useTemplates, side.choice, side.offsetText,
+                                      side.maskText))
+            && !EncodeSide(side, fields, result, refusal))
+            return false;
+    }
+    // A mask needs at least one byte on one of its sides, kept or stored.
+    if (result.srcLength + result.dstLength == 0)
+        return fields.useTemplates
+            ? Refuse(refusal, &F::srcChoice,
+                     "Source Address: choose a template other than <Don't Care> here or under"
+                     " Destination Address")
+            : Refuse(refusal, &F::srcMask,
+                     "Source Mask: give at least one byte here or in the Destination Mask");
+
     // Numbers are read with "%u" and keep the low bits their field holds.
     // Disabled boxes are read too: an emptied parameter box refuses OK even
     // when the chosen action takes no parameter.
-    const auto readNumber = [&](const std::string F::*text, auto store) {
+    const auto readNumber = [&](std::string F::*text, std::string_view label, auto store) {
         if (!edited(text))
             return true;
         const std::optional<std::uint32_t> number = ReadUnsigned(fields.*text);
-        if (number)
-            store(*number);
-        return number.has_value();
+        if (!number)
+            return Refuse(refusal, text, std::string(label).append(": type a whole number"));
+        store(*number);
+        return true;
     };
-
-    AddressMask result = record;
-    if (!readNumber(&F::defaultParam, [&](std::uint32_t n) { result.defaultParam = LowWord(n); })
-        || !readNumber(&F::qos, [&](std::uint32_t n) { result.qosNode = LowWord(n); })
-        || !readNumber(&F::ttl, [&](std::uint32_t n) { result.ttlTicks = n * TICKS_PER_SECOND; })
-        || !readNumber(&F::keyGroup,
+    if (!readNumber(&F::ttl, "TTL",
+                    [&](std::uint32_t n) { result.ttlTicks = n * TICKS_PER_SECOND; })
+        || !readNumber(&F::qos, "QoS", [&](std::uint32_t n) { result.qosNode = LowWord(n); })
+        || !readNumber(&F::keyGroup, "Key Group",
                        [&](std::uint32_t n) { result.keyGroup = static_cast<std::uint8_t>(n); }))
         return false;
 
@@ -231,24 +264,12 @@ bool AcceptMaskEditor(const ShownAtOpen<MaskEditorFields>& opening,
         // fields did not come from the editor; nothing is stored then.
         if (LookupCodeEntry(DefaultActionTable(),
                             static_cast<std::uint32_t>(fields.defaultAction)) == nullptr)
-            return false;
+            return Refuse(refusal, &F::defaultAction, "Default Action: choose a row of the list");
         result.defaultAction = static_cast<std::uint8_t>(
             (record.defaultAction & KEPT_ACTION_BITS) | (fields.defaultAction & ACTION_CODE_MASK));
     }
-
-    // A side's offset, mask bytes, length, base and key type are encoded
-    // together, from the templates box and the side's list and two boxes;
-    // with templates at open the boxes showed the template, so the side is
-    // stored as shown.
-    const bool templatesShown = opening && opening->useTemplates;
-    for (const AddressSide& side : ADDRESS_SIDES) {
-        if ((templatesShown || edited(&F::useTemplates, side.choice, side.offsetText,
-                                      side.maskText))
-            && !EncodeSide(side, fields, result))
-            return false;
-    }
-    // A mask needs at least one byte on one of its sides, kept or stored.
-    if (result.srcLength + result.dstLength == 0)
+    if (!readNumber(&F::defaultParam, "Default Action Parameter",
+                    [&](std::uint32_t n) { result.defaultParam = LowWord(n); }))
         return false;
     record = result;
     return true;

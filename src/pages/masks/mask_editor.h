@@ -10,6 +10,7 @@
 #include "config/code_tables.h"
 #include "config/edited_inputs.h"
 #include "config/editor_session.h"
+#include "config/field_refusal.h"
 #include "config/records.h"
 
 namespace talvex {
@@ -55,10 +56,11 @@ void WriteMaskEditorDefaults(AddressMask& record);
 // The fields shown right after opening on this record (entry `entry`).
 MaskEditorFields DecodeMaskEditor(const AddressMask& record, int entry);
 
-// Run when the templates box or "Use Key Group" is clicked or the default
-// action changes: both address choices are taken again from the stored
-// record for the current mode, then the field refresh runs. Unsaved choices,
-// and without templates unsaved offsets and masks, are dropped.
+// Run when the templates box is clicked: both address choices are taken
+// again from the stored record for the new mode, then the field refresh
+// runs, so turning templates off shows the stored offsets and masks again.
+// A click on "Use Key Group" or another default action changes only what is
+// enabled (MaskEditorEnablingFor): what was typed and chosen stays.
 void ModeRefresh(const AddressMask& record, MaskEditorFields& fields);
 
 // Run when an address choice changes while templates are on (and by the mode
@@ -80,11 +82,13 @@ MaskEditorEnabling MaskEditorEnablingFor(const MaskEditorFields& fields);
 // both its sides are stored as shown. What is read must convert (a
 // mask text empty or yielding at least one byte), and the two sides of the
 // result must hold at least one mask byte between them; then the result is
-// stored and true returned. Otherwise false, and the record is untouched.
+// stored and true returned. Otherwise false, the record is untouched and
+// `refusal` names the first invalid field in the dialog's keyboard order.
 // Bits and bytes the editor does not own keep their value. The caller sets
 // `modified` on true.
 bool AcceptMaskEditor(const ShownAtOpen<MaskEditorFields>& opening,
-                      const MaskEditorFields& fields, AddressMask& record);
+                      const MaskEditorFields& fields, AddressMask& record,
+                      FieldRefusal* refusal = nullptr);
 
 // The up-down arrows beside an offset box: the box's number moved by `delta`
 // and kept within 0 to 255. A box without a number counts as 0.

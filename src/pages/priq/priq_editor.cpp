@@ -1,6 +1,7 @@
 #include "pages/priq/priq_editor.h"
 
 #include <optional>
+#include <string>
 
 #include "config/number_reads.h"
 #include "config/number_texts.h"
@@ -50,7 +51,8 @@ std::uint16_t EncodePriQFlags(std::uint16_t oldFlags, bool startChecked, bool en
 }
 
 bool AcceptPriQEditor(const ShownAtOpen<PriQEditorFields>& opening,
-                      const PriQEditorFields& fields, PriorityQueueEntry& record)
+                      const PriQEditorFields& fields, PriorityQueueEntry& record,
+                      FieldRefusal* refusal)
 {
     using F = PriQEditorFields;
     // The inputs of each stored value: the QoS node and each metric its own
@@ -59,7 +61,7 @@ bool AcceptPriQEditor(const ShownAtOpen<PriQEditorFields>& opening,
     if (InputsEdited(opening, fields, &F::qos)) {
         const std::optional<std::uint32_t> qos = ReadUnsigned(fields.qos);
         if (!qos)
-            return false;
+            return Refuse(refusal, &F::qos, "QoS: type a whole number");
         result.qosNode = static_cast<std::int32_t>(*qos);
     }
     LeU16* const metrics[] = {&result.metric1, &result.metric2, &result.metric3, &result.metric4};
@@ -68,7 +70,8 @@ bool AcceptPriQEditor(const ShownAtOpen<PriQEditorFields>& opening,
             continue;
         const std::optional<std::uint32_t> metric = ReadUnsigned(fields.metrics[i]);
         if (!metric)
-            return false;
+            return Refuse(refusal, FieldOffset(&F::metrics, i),
+                          "Metric " + std::to_string(i + 1) + ": type a whole number");
         *metrics[i] = static_cast<std::uint16_t>(*metric);
     }
     if (InputsEdited(opening, fields, &F::startChecked, &F::endChecked))
@@ -85,9 +88,10 @@ PriQEditorSession::PriQEditorSession(PriQTable& table, int entry)
 }
 
 bool PriQEditorSession::encode(const ShownAtOpen<PriQEditorFields>& opening,
-                               const PriQEditorFields& current, PriorityQueueEntry& record)
+                               const PriQEditorFields& current, PriorityQueueEntry& record,
+                               FieldRefusal* refusal)
 {
-    if (!AcceptPriQEditor(opening, current, record))
+    if (!AcceptPriQEditor(opening, current, record, refusal))
         return false;
     RunStructurePass(table_);
     return true;

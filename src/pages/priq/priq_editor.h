@@ -9,6 +9,7 @@
 
 #include "config/edited_inputs.h"
 #include "config/editor_session.h"
+#include "config/field_refusal.h"
 #include "pages/priq/priq_table.h"
 
 namespace talvex {
@@ -44,9 +45,11 @@ std::uint16_t EncodePriQFlags(std::uint16_t oldFlags, bool startChecked, bool en
 // its inputs changed: the QoS node and each metric from its own box
 // (read as "%u" reads it), the position bits and PQ_IN_USE from the two check
 // boxes; every other value is kept as stored and its text is not read. False,
-// with the entry untouched, when a text read holds no number.
+// with the entry untouched and the first such box in `refusal`, when a text
+// read holds no number.
 bool AcceptPriQEditor(const ShownAtOpen<PriQEditorFields>& opening,
-                      const PriQEditorFields& fields, PriorityQueueEntry& record);
+                      const PriQEditorFields& fields, PriorityQueueEntry& record,
+                      FieldRefusal* refusal = nullptr);
 
 // One run of the editor on entry `entry` of the live table
 // (EditorSession): opening writes WritePriQEditorDefaults and shows
@@ -62,7 +65,7 @@ public:
 
 private:
     bool encode(const ShownAtOpen<PriQEditorFields>& opening, const PriQEditorFields& current,
-                PriorityQueueEntry& record) override;
+                PriorityQueueEntry& record, FieldRefusal* refusal) override;
 
     PriQTable& table_;
 };

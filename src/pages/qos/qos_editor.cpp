@@ -1,12 +1,37 @@
 #include "pages/qos/qos_editor.h"
 
+#include <limits>
 #include <optional>
+#include <string>
+#include <string_view>
 
 #include "config/number_reads.h"
 #include "config/number_texts.h"
 #include "pages/qos/qos_units.h"
 
 namespace talvex {
+
+namespace {
+
+// What the editor takes in the rate and seconds boxes, as their hints say it:
+// the whole rates whose single-precision value lies below 1000000000, and the
+// seconds whose microseconds lie strictly between 10000 and 1000000000.
+constexpr const char* RATE_REASON = "Per Second: type a whole number from 1 to 999999967";
+constexpr const char* SECONDS_REASON =
+    "Seconds Per Sample: type a number of seconds from 0.010001 to 999.9999";
+
+// A threshold's reason: its label and the numbers it takes at these seconds.
+std::string ThresholdReason(std::string_view label, float seconds)
+{
+    const std::uint32_t largest = MaxThresholdPerSecond(seconds);
+    std::string reason = std::string(label) + ": type a whole number from 0 to "
+        + DecimalText(largest);
+    if (largest < std::numeric_limits<std::uint32_t>::max())
+        reason += " at this sample period";
+    return reason;
+}
+
+} // namespace
 
 void WriteQosEditorDefaults(QosNode& node)
 {
@@ -61,7 +86,7 @@ std::uint16_t EncodeQosFlags(std::uint16_t oldFlags, const QosEditorFields& fiel
 }
 
 bool AcceptQosEditor(const ShownAtOpen<QosEditorFields>& opening,
-                     const QosEditorFields& fields, QosNode& node)
+                     const QosEditorFields& fields, QosNode& node, FieldRefusal* refusal)
 {
     using F = QosEditorFields;
     // The inputs of each stored value. Low and High are per-second figures
@@ -74,17 +99,19 @@ bool AcceptQosEditor(const ShownAtOpen<QosEditorFields>& opening,
     const bool flagsEdited = InputsEdited(opening, fields, &F::bytes, &F::frames, &F::thresholds,
                                           &F::absolute, &F::fixedDelay, &F::banking, &F::immortal);
 
+    // The texts are read in the order the keyboard reaches them, so a
+    // refusal names the first invalid one.
     QosNode result = node;
     if (rateEdited) {
         const std::optional<std::uint32_t> rateInterval = RateIntervalFromText(fields.rate);
         if (!rateInterval)
-            return false;
+            return Refuse(refusal, &F::rate, RATE_REASON);
         result.rateInterval = *rateInterval;
     }
     if (secondsEdited) {
         const std::optional<SamplePeriodRead> sample = SamplePeriodFromText(fields.seconds);
         if (!sample)
-            return false;
+            return Refuse(refusal, &F::seconds, SECONDS_REASON);
         result.samplePeriod = sample->samplePeriod;
     }
     if (lowEdited || highEdited) {
@@ -92,16 +119,17 @@ bool AcceptQosEditor(const ShownAtOpen<QosEditorFields>& opening,
         // microseconds, and are read even while thresholds are off.
         const std::optional<float> seconds = ReadFloat(fields.seconds);
         if (!seconds)
-            return false;
+            return Refuse(refusal, &F::seconds, SECONDS_REASON);
         const auto encode = [&](const std::string& text, LeU32& threshold) {
             const std::optional<std::uint32_t> units = ThresholdFromText(text, *seconds);
             if (units)
                 threshold = *units;
             return units.has_value();
         };
-        if ((lowEdited && !encode(fields.low, result.lowThreshold))
-            || (highEdited && !encode(fields.high, result.highThreshold)))
-            return false;
+        if (lowEdited && !encode(fields.low, result.lowThreshold))
+            return Refuse(refusal, &F::low, ThresholdReason("Low", *seconds));
+        if (highEdited && !encode(fields.high, result.highThreshold))
+            return Refuse(refusal, &F::high, ThresholdReason("High", *seconds));
     }
     if (flagsEdited)
         result.flags = EncodeQosFlags(node.flags, fields);

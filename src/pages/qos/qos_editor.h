@@ -6,6 +6,7 @@
 
 #include "config/edited_inputs.h"
 #include "config/editor_session.h"
+#include "config/field_refusal.h"
 #include "config/records.h"
 
 namespace talvex {
@@ -50,9 +51,10 @@ std::uint16_t EncodeQosFlags(std::uint16_t oldFlags, const QosEditorFields& fiel
 // seconds, each threshold from its own text and the seconds, the flags from
 // the boxes; every other value is kept as stored and its text is not read.
 // When every text read is valid, stores the result and returns true;
-// otherwise returns false and leaves the node untouched.
-bool AcceptQosEditor(const ShownAtOpen<QosEditorFields>& opening,
-                     const QosEditorFields& fields, QosNode& node);
+// otherwise returns false, leaves the node untouched and names the first
+// invalid field in the dialog's keyboard order in `refusal`.
+bool AcceptQosEditor(const ShownAtOpen<QosEditorFields>& opening, const QosEditorFields& fields,
+                     QosNode& node, FieldRefusal* refusal = nullptr);
 
 // One run of the editor on one node of the live table, opened with
 // QosEditorSession(table, entry).

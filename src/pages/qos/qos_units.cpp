@@ -1,5 +1,6 @@
 #include "pages/qos/qos_units.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -33,6 +34,16 @@ bool FitsInWord(std::string_view text)
     if (text[pos] == '+' || text[pos] == '-')
         ++pos;
     return ReadNumberInRange(text.substr(pos), 0, 0xFFFFFFFFu).has_value();
+}
+
+// A threshold per second as units per sample period; nothing from 2^32 on.
+std::optional<std::uint32_t> ThresholdUnits(std::uint32_t perSecond, float sampleSeconds)
+{
+    const double units =
+        std::trunc(static_cast<double>(perSecond) * static_cast<double>(sampleSeconds));
+    if (!(units >= 0.0 && units < TWO_TO_32))
+        return std::nullopt;
+    return static_cast<std::uint32_t>(units);
 }
 
 } // namespace
@@ -94,11 +105,23 @@ std::optional<std::uint32_t> ThresholdFromText(std::string_view text, float samp
     const std::optional<std::uint32_t> perSecond = ReadUnsigned(text);
     if (!perSecond || !FitsInWord(text))
         return std::nullopt;
-    const double units =
-        std::trunc(static_cast<double>(*perSecond) * static_cast<double>(sampleSeconds));
-    if (!(units >= 0.0 && units < TWO_TO_32))
-        return std::nullopt;
-    return static_cast<std::uint32_t>(units);
+    return ThresholdUnits(*perSecond, sampleSeconds);
+}
+
+std::uint32_t MaxThresholdPerSecond(float sampleSeconds)
+{
+    constexpr std::uint32_t LARGEST = std::numeric_limits<std::uint32_t>::max();
+    if (!(sampleSeconds > 0.0f))
+        return sampleSeconds == 0.0f ? LARGEST : 0;
+    // The units grow with the number: the largest that fits lies next to
+    // 2^32 / seconds, which the rounding of the product may move by one.
+    const double estimate = std::floor(TWO_TO_32 / static_cast<double>(sampleSeconds));
+    auto largest = static_cast<std::uint32_t>(std::min(estimate, static_cast<double>(LARGEST)));
+    while (largest > 0 && !ThresholdUnits(largest, sampleSeconds))
+        --largest;
+    while (largest < LARGEST && ThresholdUnits(largest + 1, sampleSeconds))
+        ++largest;
+    return largest;
 }
 
 } // namespace talvex

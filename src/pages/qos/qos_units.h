@@ -40,4 +40,7 @@ std::optional<SamplePeriodRead> SamplePeriodFromText(std::string_view text);
 // a number too long for 32 bits, is invalid rather than cut to its low bits.
 std::optional<std::uint32_t> ThresholdFromText(std::string_view text, float sampleSeconds);
 
+// The largest threshold per second ThresholdFromText takes at these seconds.
+std::uint32_t MaxThresholdPerSecond(float sampleSeconds);
+
 } // namespace talvex

@@ -47,6 +47,16 @@ void RuleConfigTable::emptyEntry(ConfigImage& image, int slot) const
     ClearRule(image.ruleTable, slot);
 }
 
+void RuleConfigTable::copyRecord(ConfigImage& image, int from, int to) const
+{
+    RuleRecord& target = entryIn(image, to);
+    const LeU16 number = target.ruleNumber;
+    const LeU16 index = target.ruleIndex;
+    target = entryIn(image, from);
+    target.ruleNumber = number;
+    target.ruleIndex = index;
+}
+
 void RuleConfigTable::renumberReferences(ConfigImage& image, int a, int b,
                                          RewrittenEntries& rewritten) const
 {

@@ -27,6 +27,8 @@ public:
 
 protected:
     void emptyEntry(ConfigImage& image, int slot) const override;
+    // A copy keeps the own number and index stamped into the slot it lands in.
+    void copyRecord(ConfigImage& image, int from, int to) const override;
     // Deleting slot 255 as the lowest leaves no line selected.
     SelectAfter afterDeletingLastLine() const override { return SelectAfter::NoLine; }
     // "Goto Sequence..." and "Goto Rule..." (whole action byte 0x04 or 0x05)

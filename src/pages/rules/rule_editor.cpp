@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <span>
+#include <string>
 
 #include "config/code_tables.h"
 #include "config/dotted_hex.h"
@@ -35,6 +36,14 @@ bool TakesParameter(std::uint32_t action)
     return row != nullptr && row->argument == 1;
 }
 
+// What a number box takes, after its label.
+constexpr std::string_view WHOLE_NUMBER = ": type a whole number";
+
+std::string NumberReason(std::string_view label)
+{
+    return std::string(label).append(WHOLE_NUMBER);
+}
+
 // A 16-bit number field read from its box; false when the box holds no number.
 bool ReadWord(const std::string& text, LeI16& field)
 {
@@ -44,12 +53,27 @@ bool ReadWord(const std::string& text, LeI16& field)
     return number.has_value();
 }
 
-// The pattern texts read for the comparison block and for the frame length.
-// False when the mask has a byte count other than the data's (and is not
-// empty), or a number box read holds no number.
-bool EncodePattern(const RuleEditorFields& fields, bool blockEdited, bool lengthEdited,
-                   RuleRecord& record)
+// Parameter row k as its label names it for the selected condition, or as
+// "Parameter k" where the condition leaves the row without a label.
+std::string ParameterName(std::uint32_t condition, std::size_t k)
 {
+    std::string_view label = ConditionParamsFor(ConditionRow(condition).ordinal).labels[k];
+    if (label.ends_with(':'))
+        label.remove_suffix(1);
+    return label.empty() ? "Parameter " + std::to_string(k + 1) : std::string(label);
+}
+
+// The pattern texts read for the comparison block and for the frame length,
+// with "Len:" and the four parameters. False, naming the first of them in the
+// keyboard's order that is invalid, when a number box read holds no number
+// or the mask has a byte count other than the data's (and is not empty).
+bool EncodePattern(const RuleEditorFields& fields, bool blockEdited, bool lengthEdited,
+                   RuleRecord& record, FieldRefusal* refusal)
+{
+    using F = RuleEditorFields;
+    // "Len:" must hold a number, although the pattern length replaces it.
+    if (lengthEdited && !ReadSignedDecimal(fields.length))
+        return Refuse(refusal, &F::length, NumberReason("Len"));
     Bytes<16> data{};
     Bytes<16> mask{};
     mask.fill(0xFF);
@@ -58,20 +82,19 @@ bool EncodePattern(const RuleEditorFields& fields, bool blockEdited, bool length
     // Texts shown for a used rule always agree (both show the stored
     // length), so there this refuses only an edited data or mask text.
     if (m != n && !fields.patternMask.empty())
-        return false;
-    if (lengthEdited) {
-        // "Len:" must hold a number, although the pattern length replaces it.
-        if (!ReadSignedDecimal(fields.length))
-            return false;
+        return Refuse(refusal, &F::patternMask,
+                      "Mask: give as many bytes as the pattern data (" + std::to_string(n)
+                          + "), or leave it empty");
+    if (lengthEdited)
         record.frameLength = static_cast<std::int16_t>(n);
-    }
     if (!blockEdited)
         return true;
     std::array<std::uint32_t, 4> params{};
     for (std::size_t k = 0; k < params.size(); ++k) {
         const auto param = ReadSignedDecimal(fields.params[k]);
         if (!param)
-            return false;
+            return Refuse(refusal, FieldOffset(&F::params, k),
+                          NumberReason(ParameterName(fields.condition, k)));
         params[k] = *param;
     }
     // Only the bytes read belong to the pattern; an empty Mask tests them all.
@@ -143,18 +166,29 @@ RuleEditorEnabling RuleEditorEnablingFor(const RuleEditorFields& fields)
 }
 
 bool AcceptRuleEditor(const ShownAtOpen<RuleEditorFields>& opening,
-                      const RuleEditorFields& fields, RuleRecord& record)
+                      const RuleEditorFields& fields, RuleRecord& record, FieldRefusal* refusal)
 {
     using F = RuleEditorFields;
     const auto edited = [&](auto... inputs) { return InputsEdited(opening, fields, inputs...); };
     RuleRecord result = record;
 
-    // Numbers, each from its own box; an edited box is read even when it is
-    // hidden or disabled.
-    if ((edited(&F::offset) && !ReadWord(fields.offset, result.offset))
-        || (edited(&F::thenParam) && !ReadWord(fields.thenParam, result.thenParam))
-        || (edited(&F::elseParam) && !ReadWord(fields.elseParam, result.elseParam)))
+    // The boxes are read in the order the keyboard reaches them, so a refusal
+    // names the first invalid one; an edited box is read even when it is
+    // hidden or disabled. The comparison block (pattern length, data and
+    // mask, or P1 to P4 in the data bytes) comes from the condition, both
+    // pattern texts and the four parameters; "Len:", which OK sets to the
+    // pattern length, from its own box and the pattern texts.
+    const bool blockEdited = edited(&F::condition, &F::patternData, &F::patternMask, &F::params);
+    const bool lengthEdited = edited(&F::length, &F::patternData, &F::patternMask);
+    if (edited(&F::offset) && !ReadWord(fields.offset, result.offset))
+        return Refuse(refusal, &F::offset, NumberReason("Offset"));
+    if ((blockEdited || lengthEdited)
+        && !EncodePattern(fields, blockEdited, lengthEdited, result, refusal))
         return false;
+    if (edited(&F::thenParam) && !ReadWord(fields.thenParam, result.thenParam))
+        return Refuse(refusal, &F::thenParam, NumberReason("Then Parameter"));
+    if (edited(&F::elseParam) && !ReadWord(fields.elseParam, result.elseParam))
+        return Refuse(refusal, &F::elseParam, NumberReason("Else Parameter"));
 
     // The codes of bytes 4 to 7, each from its list; the condition bits from
     // the condition and operator lists. The flags and the three high bits of
@@ -172,15 +206,6 @@ bool AcceptRuleEditor(const ShownAtOpen<RuleEditorFields>& opening,
         result.thenAction = ActionByte(record.thenAction, fields.thenAction);
     if (edited(&F::elseAction))
         result.elseAction = ActionByte(record.elseAction, fields.elseAction);
-
-    // The comparison block (pattern length, data and mask, or P1 to P4 in
-    // the data bytes) comes from the condition, both pattern texts and the
-    // four parameters; "Len:", which OK sets to the pattern length, from its
-    // own box and the pattern texts.
-    const bool blockEdited = edited(&F::condition, &F::patternData, &F::patternMask, &F::params);
-    const bool lengthEdited = edited(&F::length, &F::patternData, &F::patternMask);
-    if ((blockEdited || lengthEdited) && !EncodePattern(fields, blockEdited, lengthEdited, result))
-        return false;
     record = result;
     return true;
 }

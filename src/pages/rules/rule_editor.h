@@ -9,6 +9,7 @@
 
 #include "config/edited_inputs.h"
 #include "config/editor_session.h"
+#include "config/field_refusal.h"
 #include "config/records.h"
 
 namespace talvex {
@@ -59,10 +60,12 @@ RuleEditorEnabling RuleEditorEnablingFor(const RuleEditorFields& fields);
 // to P4) the condition, both pattern texts and the four parameters; the frame
 // length the "Len:" box and both pattern texts. Invalid fields read (a box
 // without a number, or a non-empty mask whose byte count differs from the
-// data's) return false and leave the record untouched. Every bit the editor
-// does not own is kept.
+// data's) return false, leave the record untouched and name the first of
+// them in the dialog's keyboard order in `refusal`. Every bit the editor does
+// not own is kept.
 bool AcceptRuleEditor(const ShownAtOpen<RuleEditorFields>& opening,
-                      const RuleEditorFields& fields, RuleRecord& record);
+                      const RuleEditorFields& fields, RuleRecord& record,
+                      FieldRefusal* refusal = nullptr);
 
 // One run of the editor on one slot of the live table, opened with
 // RuleEditorSession(table, entry). The wizards' results reach only the

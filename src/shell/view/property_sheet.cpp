@@ -1,38 +1,107 @@
 #include "shell/view/property_sheet.h"
 
+#include <QAction>
 #include <QDialogButtonBox>
+#include <QKeyEvent>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <utility>
 
+#include "shell/shell_names.h"
+#include "widgets/mnemonic_text.h"
+#include "widgets/table_list_page.h"
+#include "widgets/view_text.h"
+
 namespace talvex {
 
-CTalvexPropertySheet::CTalvexPropertySheet(ShellContext& context, const QString& caption,
-                                           std::string fileName, std::vector<TalvexPage*> pages,
-                                           SaveFunction save, QWidget* parent)
-    : QDialog(parent), context_(context), fileName_(std::move(fileName)), pages_(std::move(pages)),
-      save_(std::move(save)), tabs_(new QTabWidget(this))
+namespace {
+
+// A sheet command: its key or keys, on the whole sheet.
+QAction* SheetAction(QWidget& sheet, const QString& text, const QList<QKeySequence>& keys)
 {
-    setWindowTitle(caption);
+    auto* action = new QAction(text, &sheet);
+    action->setShortcuts(keys);
+    sheet.addAction(action);
+    return action;
+}
+
+} // namespace
+
+CTalvexPropertySheet::CTalvexPropertySheet(ShellContext& context, std::string fileName,
+                                           std::vector<TalvexPage*> pages, SaveFunction save,
+                                           QWidget* parent)
+    : QDialog(parent), context_(context), fileName_(std::move(fileName)), pages_(std::move(pages)),
+      save_(std::move(save)), savedImage_(context.image()), tabs_(new QTabWidget(this))
+{
+    setWindowTitle(ToQString(SheetCaption(fileName_)) + QStringLiteral("[*]"));
     for (TalvexPage* page : pages_)
         tabs_->addTab(page, page->caption());
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    for (QAbstractButton* button : buttons->buttons())
-        button->setAccessibleName(button->text().remove(QLatin1Char('&')));
-    buttons->button(QDialogButtonBox::Ok)->setObjectName(QStringLiteral("okButton"));
-    buttons->button(QDialogButtonBox::Cancel)->setObjectName(QStringLiteral("cancelButton"));
+    QDialogButtonBox* buttons = makeButtons();
+    makeActions();
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(tabs_);
     layout->addWidget(buttons);
     resize(820, 600);
-    connect(buttons, &QDialogButtonBox::accepted, this, &CTalvexPropertySheet::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &CTalvexPropertySheet::reject);
     connect(tabs_, &QTabWidget::currentChanged, this, [this] {
         if (isVisible())
             activateCurrent();
     });
+    context_.setHistory(&history_);
+    context_.setChangeListener([this] { refreshChangedState(); });
+    refreshChangedState();
+}
+
+CTalvexPropertySheet::~CTalvexPropertySheet()
+{
+    context_.setChangeListener({});
+    context_.setHistory(nullptr);
+}
+
+QDialogButtonBox* CTalvexPropertySheet::makeButtons()
+{
+    auto* buttons = new QDialogButtonBox(this);
+    const auto add = [buttons](const char* text, const char* name, QDialogButtonBox::ButtonRole role) {
+        auto* button = buttons->addButton(QString::fromUtf8(text), role);
+        SetButtonText(*button, QString::fromUtf8(text));
+        button->setObjectName(QString::fromLatin1(name));
+        return button;
+    };
+    undoButton_ = add("Und&o", "undoButton", QDialogButtonBox::ResetRole);
+    redoButton_ = add("&Redo", "redoButton", QDialogButtonBox::ResetRole);
+    add("OK", "okButton", QDialogButtonBox::AcceptRole);
+    add("Cancel", "cancelButton", QDialogButtonBox::RejectRole);
+    applyButton_ = add("A&pply", "applyButton", QDialogButtonBox::ApplyRole);
+    connect(buttons, &QDialogButtonBox::accepted, this, &CTalvexPropertySheet::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &CTalvexPropertySheet::reject);
+    connect(undoButton_, &QPushButton::clicked, this, &CTalvexPropertySheet::undo);
+    connect(redoButton_, &QPushButton::clicked, this, &CTalvexPropertySheet::redo);
+    connect(applyButton_, &QPushButton::clicked, this, &CTalvexPropertySheet::save);
+    return buttons;
+}
+
+void CTalvexPropertySheet::makeActions()
+{
+    undoAction_ = SheetAction(*this, QStringLiteral("Undo"), {QKeySequence::Undo});
+    redoAction_ = SheetAction(*this, QStringLiteral("Redo"),
+                              {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z),
+                               QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    QAction* saveAction = SheetAction(*this, QStringLiteral("Save"), {QKeySequence::Save});
+    QAction* saveAsAction = SheetAction(*this, QStringLiteral("Save As..."),
+                                        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)});
+    connect(undoAction_, &QAction::triggered, this, &CTalvexPropertySheet::undo);
+    connect(redoAction_, &QAction::triggered, this, &CTalvexPropertySheet::redo);
+    connect(saveAction, &QAction::triggered, this, &CTalvexPropertySheet::save);
+    connect(saveAsAction, &QAction::triggered, this, &CTalvexPropertySheet::saveAs);
+    undoButton_->setToolTip(QStringLiteral("Undo (%1)").arg(
+        undoAction_->shortcut().toString(QKeySequence::NativeText)));
+    redoButton_->setToolTip(QStringLiteral("Redo (%1)").arg(
+        redoAction_->shortcut().toString(QKeySequence::NativeText)));
+    for (TalvexPage* page : pages_) {
+        if (auto* list = qobject_cast<TableListPage*>(page))
+            list->addMenuActions({undoAction_, redoAction_});
+    }
 }
 
 void CTalvexPropertySheet::showEvent(QShowEvent* event)
@@ -43,11 +112,41 @@ void CTalvexPropertySheet::showEvent(QShowEvent* event)
         QTimer::singleShot(0, this, std::move(action));
 }
 
+// Return presses OK, Apply or Cancel only when that button has the focus
+// (a focused button is the default one); on the tab bar, a page's empty
+// area or a control that has no use for it, it does nothing.
+void CTalvexPropertySheet::keyPressEvent(QKeyEvent* event)
+{
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && qobject_cast<QPushButton*>(focusWidget()) == nullptr) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
 void CTalvexPropertySheet::activateCurrent()
 {
     const int index = tabs_->currentIndex();
     if (index >= 0 && index < static_cast<int>(pages_.size()))
         pages_[static_cast<std::size_t>(index)]->activate();
+}
+
+TableListPage* CTalvexPropertySheet::pageOf(TableKind table) const
+{
+    for (TalvexPage* page : pages_) {
+        if (auto* list = qobject_cast<TableListPage*>(page); list && list->table() == table)
+            return list;
+    }
+    return nullptr;
+}
+
+void CTalvexPropertySheet::showEntries(TableKind table, const std::vector<int>& entries)
+{
+    if (TableListPage* page = pageOf(table)) {
+        tabs_->setCurrentWidget(page);
+        page->selectEntries(entries);
+    }
 }
 
 void CTalvexPropertySheet::accept()
@@ -63,6 +162,75 @@ void CTalvexPropertySheet::reject()
     if (context_.isModified() && !ConfirmDiscard(context_, *this, fileName_))
         return;
     QDialog::reject();
+}
+
+void CTalvexPropertySheet::save()
+{
+    if (!context_.isModified() || !save_)
+        return;
+    if (const auto target = SaveOrSaveAs(context_, *this, fileName_, save_))
+        saved(*target);
+}
+
+void CTalvexPropertySheet::saveAs()
+{
+    if (!save_)
+        return;
+    if (const auto target = SaveAs(context_, *this, fileName_, save_))
+        saved(*target);
+}
+
+void CTalvexPropertySheet::saved(const std::string& target)
+{
+    fileName_ = target;
+    setWindowTitle(ToQString(SheetCaption(fileName_)) + QStringLiteral("[*]"));
+    savedImage_.markSaved(context_.image());
+    refreshChangedState();
+    context_.ShowHint(QStringLiteral("Saved to \"%1\".").arg(ToQString(fileName_)));
+}
+
+void CTalvexPropertySheet::undo()
+{
+    if (const ChangeStep* step = history_.undo(context_.image()))
+        showStep(*step, step->description.selectedBefore, "Undone");
+}
+
+void CTalvexPropertySheet::redo()
+{
+    if (const ChangeStep* step = history_.redo(context_.image()))
+        showStep(*step, step->description.selectedAfter, "Redone");
+}
+
+void CTalvexPropertySheet::showStep(const ChangeStep& step, const std::vector<int>& selected,
+                                    const char* done)
+{
+    for (TalvexPage* page : pages_) {
+        auto* list = qobject_cast<TableListPage*>(page);
+        if (list == nullptr)
+            continue;
+        std::vector<int> touched;
+        for (const RecordChange& change : step.records) {
+            if (change.table == list->table())
+                touched.push_back(change.entry);
+        }
+        list->renderEntries(touched);
+    }
+    showEntries(step.description.table, selected);
+    context_.ShowHint(QString::fromLatin1(done) + QStringLiteral(": ")
+                      + ToQString(step.text()));
+    refreshChangedState();
+}
+
+void CTalvexPropertySheet::refreshChangedState()
+{
+    const bool unsaved = savedImage_.differs(context_.image());
+    context_.setModified(unsaved);
+    setWindowModified(unsaved);
+    applyButton_->setEnabled(unsaved);
+    undoAction_->setEnabled(history_.canUndo());
+    undoButton_->setEnabled(history_.canUndo());
+    redoAction_->setEnabled(history_.canRedo());
+    redoButton_->setEnabled(history_.canRedo());
 }
 
 } // namespace talvex

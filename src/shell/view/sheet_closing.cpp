@@ -36,13 +36,29 @@ bool ConfirmDiscard(const ShellContext& context, QWidget& parent, const std::str
     return box.clickedButton() == discard;
 }
 
-bool SaveOrSaveAs(const ShellContext& context, QWidget& parent, const std::string& fileName,
-                  const SaveFunction& save)
+namespace {
+
+// The file dialog of "Save As...", on `target`'s folder and name; nothing
+// when cancelled.
+std::optional<std::string> ChooseSaveName(const ShellContext& context, QWidget& parent,
+                                          const std::string& target)
+{
+    const QString chosen = context.chooseSaveName(&parent, QString::fromUtf8(SAVE_AS_TITLE),
+                                                  QFile::decodeName(target.c_str()));
+    if (chosen.isEmpty())
+        return std::nullopt;
+    return QFile::encodeName(chosen).toStdString();
+}
+
+} // namespace
+
+std::optional<std::string> SaveOrSaveAs(const ShellContext& context, QWidget& parent,
+                                        const std::string& fileName, const SaveFunction& save)
 {
     std::string target = fileName;
     Failure failure;
     if (save(target, failure))
-        return true;
+        return target;
     for (;;) {
         QMessageBox box(QMessageBox::Warning, parent.windowTitle(),
                         QString::fromStdString(SaveFailedMessage(target, failure.reason)),
@@ -54,15 +70,23 @@ bool SaveOrSaveAs(const ShellContext& context, QWidget& parent, const std::strin
         box.setEscapeButton(cancel);
         context.RunModal(box);
         if (box.clickedButton() != saveAs)
-            return false;
-        const QString chosen = context.chooseSaveName(
-            &parent, QString::fromUtf8(SAVE_AS_TITLE), QFile::decodeName(target.c_str()));
-        if (chosen.isEmpty())
+            return std::nullopt;
+        const std::optional<std::string> chosen = ChooseSaveName(context, parent, target);
+        if (!chosen)
             continue;
-        target = QFile::encodeName(chosen).toStdString();
+        target = *chosen;
         if (save(target, failure))
-            return true;
+            return target;
     }
+}
+
+std::optional<std::string> SaveAs(const ShellContext& context, QWidget& parent,
+                                  const std::string& fileName, const SaveFunction& save)
+{
+    const std::optional<std::string> chosen = ChooseSaveName(context, parent, fileName);
+    if (!chosen)
+        return std::nullopt;
+    return SaveOrSaveAs(context, parent, *chosen, save);
 }
 
 } // namespace talvex

@@ -2,6 +2,7 @@
 // What the sheet asks on its way out: whether unsaved changes may go, and,
 // when the save fails, whether to save under another name instead.
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "config/failure.h"
@@ -22,9 +23,15 @@ bool ConfirmDiscard(const ShellContext& context, QWidget& parent, const std::str
 // Saves to `fileName`. When that fails, a message says why and offers
 // "Save As...": a file dialog on the failed file's folder and name, and the
 // same save there; a failure there brings the message again, and cancelling
-// the file dialog goes back to it. True once a save succeeded, false when the
-// operator chose to go back to the sheet. The failed file is never touched.
-bool SaveOrSaveAs(const ShellContext& context, QWidget& parent, const std::string& fileName,
-                  const SaveFunction& save);
+// the file dialog goes back to it. The name saved to once a save succeeded,
+// nothing when the operator chose to go back to the sheet. The failed file is
+// never touched.
+std::optional<std::string> SaveOrSaveAs(const ShellContext& context, QWidget& parent,
+                                        const std::string& fileName, const SaveFunction& save);
+
+// "Save As...": the same file dialog on `fileName`'s folder and name, then
+// the save there as SaveOrSaveAs does it; nothing when the operator cancelled.
+std::optional<std::string> SaveAs(const ShellContext& context, QWidget& parent,
+                                  const std::string& fileName, const SaveFunction& save);
 
 } // namespace talvex

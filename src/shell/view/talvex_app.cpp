@@ -16,6 +16,8 @@
 #include "shell/view/old_format_dialog.h"
 #include "shell/view/splash_window.h"
 #include "shell/view/window_layout.h"
+#include "tables/config_tables.h"
+#include "textform/entry_text.h"
 #include "verify/view/verify_page.h"
 
 namespace talvex {
@@ -51,6 +53,10 @@ TalvexApp::TalvexApp(Options options)
         *image_, modified_, CourierNew(14), CourierNew(16),
         [hints = hints_.get()](const QString& text) { hints->ShowHint(text); });
     context_->setHintsWindow(hints_.get());
+    context_->setEntriesText(
+        [](const ConfigImage& image, TableKind table, std::span<const int> entries) {
+            return textform::WriteEntriesText(image, table, entries, ConfigTables());
+        });
 }
 
 TalvexApp::~TalvexApp() = default;
@@ -62,6 +68,10 @@ void TalvexApp::StartUp(const std::string& commandLineText)
         splash.run();
     }
     state_ = talvex::StartUp(*image_, commandLineText);
+    // Why the file did not load comes first, so the old-format question is
+    // answered knowing it.
+    if (state_.loadFailure)
+        tellWhyLoadFailed();
     if (state_.oldFormatPromptDue) {
         COldFormatDlg prompt;
         context_->RunModal(prompt);
@@ -79,23 +89,29 @@ std::unique_ptr<CTalvexPropertySheet> TalvexApp::buildSheet()
     std::vector<TalvexPage*> pages;
     for (TableKind kind : SheetTables(*image_))
         pages.push_back(MakeTablePage(kind, *context_));
-    pages.push_back(new CTalvexVerify(*context_));
+    auto* verify = new CTalvexVerify(*context_);
+    pages.push_back(verify);
     pages.push_back(new CTalvexConfigInfo(*context_));
     auto save = [this](const std::string& fileName, Failure& failure) {
         return SaveConfig(*image_, fileName, &failure);
     };
-    return std::make_unique<CTalvexPropertySheet>(
-        *context_, QString::fromStdString(SheetCaption(state_.fileName)), state_.fileName,
-        std::move(pages), std::move(save));
+    auto sheet = std::make_unique<CTalvexPropertySheet>(*context_, state_.fileName,
+                                                        std::move(pages), std::move(save));
+    // A finding of the report leads to its entry.
+    QObject::connect(verify, &CTalvexVerify::entryChosen, sheet.get(),
+                     [shown = sheet.get()](TableKind table, int entry) {
+                         shown->showEntries(table, {entry});
+                     });
+    return sheet;
 }
 
-void TalvexApp::tellWhyLoadFailed(QWidget& sheet)
+void TalvexApp::tellWhyLoadFailed()
 {
-    QMessageBox box(QMessageBox::Warning, sheet.windowTitle(),
+    QMessageBox box(QMessageBox::Warning, QString::fromStdString(SheetCaption(state_.fileName)),
                     QString::fromStdString(DamagedFileMessage(state_.loadedName,
                                                               state_.loadFailure->reason,
                                                               state_.fileName)),
-                    QMessageBox::Ok, &sheet);
+                    QMessageBox::Ok);
     context_->RunModal(box);
 }
 
@@ -103,8 +119,6 @@ int TalvexApp::RunSheet()
 {
     auto sheet = buildSheet();
     PlaceBesideSheet(*hints_, *sheet);
-    if (state_.loadFailure)
-        sheet->runAfterShown([this, shown = sheet.get()] { tellWhyLoadFailed(*shown); });
     context_->RunModal(*sheet);
     sheet.reset();
     hints_->close();

@@ -40,7 +40,8 @@ public:
     bool modified() const { return modified_; }
 
 private:
-    void tellWhyLoadFailed(QWidget& sheet);
+    // Why the named file did not load, and where a save will write instead.
+    void tellWhyLoadFailed();
 
     Options options_;
     std::unique_ptr<ConfigImage> image_;

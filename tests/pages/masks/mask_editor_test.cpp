@@ -141,23 +141,41 @@ TEST(MaskEditorDecode, CodesWithoutARowShowTheListsFirstRow)
     EXPECT_EQ(Opened(record).defaultAction, 0x05);
 }
 
-TEST(MaskEditorAccept, RefusesInputThatDoesNotConvertAndLeavesTheRecord)
+TEST(MaskEditorAccept, RefusesInputThatDoesNotConvertLeavesTheRecordAndSaysWhy)
 {
+    using F = MaskEditorFields;
     struct Case {
         const char* what;
         void (*edit)(MaskEditorFields&);
+        std::size_t field;  // the FieldOffset the refusal names
+        const char* reason;
     };
     const Case cases[] = {
-        {"both masks empty", [](MaskEditorFields& f) { f.srcMask = ""; f.dstMask = ""; }},
-        {"mask without a byte", [](MaskEditorFields& f) { f.srcMask = "GG"; }},
-        {"blank mask text", [](MaskEditorFields& f) { f.dstMask = " "; }},
-        {"TTL without digit", [](MaskEditorFields& f) { f.ttl = "abc"; }},
-        {"QoS empty", [](MaskEditorFields& f) { f.qos = ""; }},
-        {"sign only", [](MaskEditorFields& f) { f.keyGroup = "-"; }},
-        {"source offset", [](MaskEditorFields& f) { f.srcOffset = "x1"; }},
-        {"destination offset", [](MaskEditorFields& f) { f.dstOffset = ""; }},
+        {"both masks empty", [](F& f) { f.srcMask = ""; f.dstMask = ""; }, FieldOffset(&F::srcMask),
+         "Source Mask: give at least one byte here or in the Destination Mask"},
+        {"mask without a byte", [](F& f) { f.srcMask = "GG"; }, FieldOffset(&F::srcMask),
+         "Source Mask: type bytes in dotted hexadecimal such as FF.FF, or leave it empty"},
+        {"blank mask text", [](F& f) { f.dstMask = " "; }, FieldOffset(&F::dstMask),
+         "Destination Mask: type bytes in dotted hexadecimal such as FF.FF, or leave it empty"},
+        {"TTL without digit", [](F& f) { f.ttl = "abc"; }, FieldOffset(&F::ttl),
+         "TTL: type a whole number"},
+        {"QoS empty", [](F& f) { f.qos = ""; }, FieldOffset(&F::qos), "QoS: type a whole number"},
+        {"sign only", [](F& f) { f.keyGroup = "-"; }, FieldOffset(&F::keyGroup),
+         "Key Group: type a whole number"},
+        {"source offset", [](F& f) { f.srcOffset = "x1"; }, FieldOffset(&F::srcOffset),
+         "Source Offset: type a whole number"},
+        {"destination offset", [](F& f) { f.dstOffset = ""; }, FieldOffset(&F::dstOffset),
+         "Destination Offset: type a whole number"},
         // The parameter box is disabled for "<No Action Selected>" but still read.
-        {"disabled parameter", [](MaskEditorFields& f) { f.defaultParam = "none"; }},
+        {"disabled parameter", [](F& f) { f.defaultParam = "none"; },
+         FieldOffset(&F::defaultParam), "Default Action Parameter: type a whole number"},
+        {"templates without an address",  // <Don't Care> on both sides
+         [](F& f) { f.useTemplates = true; f.srcChoice = f.dstChoice = 1; f.srcMask = ""; },
+         FieldOffset(&F::srcChoice), "Source Address: choose a template other than <Don't Care> "
+                                     "here or under Destination Address"},
+        // Several invalid fields: the first the keyboard reaches is named.
+        {"destination before TTL", [](F& f) { f.ttl = "x"; f.dstOffset = ""; },
+         FieldOffset(&F::dstOffset), "Destination Offset: type a whole number"},
     };
     for (const Case& c : cases) {
         AddressMask record = UsedRecord();
@@ -165,8 +183,11 @@ TEST(MaskEditorAccept, RefusesInputThatDoesNotConvertAndLeavesTheRecord)
         MaskEditorFields f = opening;
         const auto before = BytesOf(record);
         c.edit(f);
-        EXPECT_FALSE(AcceptMaskEditor(opening, f, record)) << c.what;
+        FieldRefusal refusal;
+        EXPECT_FALSE(AcceptMaskEditor(opening, f, record, &refusal)) << c.what;
         EXPECT_EQ(BytesOf(record), before) << c.what;
+        EXPECT_EQ(std::pair(refusal.field, refusal.reason),
+                  std::pair(c.field, std::string(c.reason)));
     }
 }
 
@@ -428,7 +449,7 @@ TEST(MaskEditorRefresh, ModeRefreshDropsUnsavedOffsetsMasksAndChoices)
     f.dstMask = "FF";
     f.srcChoice = 0x40;
     f.defaultAction = 0x08;
-    ModeRefresh(record, f);  // as a change of the default action runs it
+    ModeRefresh(record, f);  // as a click on the templates box runs it
     EXPECT_EQ(f.srcOffset, "9");
     EXPECT_EQ(f.dstMask, "");
     EXPECT_EQ(f.srcChoice, 0x00);

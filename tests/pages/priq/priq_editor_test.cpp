@@ -142,7 +142,7 @@ TEST(PriQEditorOk, NumbersAreReadAsUnsignedAndMetricsKeepTheLowSixteenBits)
     EXPECT_EQ(DecodePriQEditor(table[0], 0).metrics[0], "4464");
 }
 
-TEST(PriQEditorOk, TextWithoutADigitStoresNothingAndKeepsTheEditorOpen)
+TEST(PriQEditorOk, TextWithoutADigitStoresNothingKeepsTheEditorOpenAndSaysWhy)
 {
     for (int field = 0; field < 5; ++field) {
         PriQTable table = MakePriQTable({{1, 0x0011, 8}});
@@ -155,9 +155,15 @@ TEST(PriQEditorOk, TextWithoutADigitStoresNothingAndKeepsTheEditorOpen)
             fields.qos = "x";
         else
             fields.metrics[static_cast<std::size_t>(field - 1)] = "  ";
-        EXPECT_FALSE(session.accept(fields)) << "field " << field;
+        FieldRefusal refusal;
+        EXPECT_FALSE(session.accept(fields, &refusal)) << "field " << field;
         EXPECT_TRUE(SameBytes(table[1], opened));
         EXPECT_TRUE(session.isOpen());
+        const auto metric = static_cast<std::size_t>(field - 1);
+        EXPECT_EQ(refusal.field, field == 0 ? FieldOffset(&PriQEditorFields::qos)
+                                            : FieldOffset(&PriQEditorFields::metrics, metric));
+        EXPECT_EQ(refusal.reason, (field == 0 ? "QoS" : "Metric " + std::to_string(field))
+                                      + ": type a whole number");
     }
 }
 

@@ -39,13 +39,13 @@ bool SameBytes(const QosNode& a, const QosNode& b)
 
 // Opens the editor on the node, lets `edit` change the fields and presses OK.
 template <typename Edit>
-bool OpenEditAccept(QosNode& node, Edit edit)
+bool OpenEditAccept(QosNode& node, Edit edit, FieldRefusal* refusal = nullptr)
 {
     WriteQosEditorDefaults(node);
     const QosEditorFields opening = DecodeQosEditor(node, 0);
     QosEditorFields fields = opening;
     edit(fields);
-    return AcceptQosEditor(opening, fields, node);
+    return AcceptQosEditor(opening, fields, node, refusal);
 }
 
 TEST(QosEditorOpen, EmptyEntryGetsDefaultsAndShowsThem)
@@ -106,7 +106,8 @@ TEST(QosEditorAccept, SecondsAreReadInSinglePrecisionAndTruncated)
     };
     const Case cases[] = {
         {"0.01", std::nullopt},       // 9999 microseconds
-        {"0.010001", 10001u},
+        {"0.0100009", std::nullopt},  // 10000
+        {"0.010001", 10001u},         // the hint's range, as is 999.9999
         {"1.0", 1000000u},
         {"0.7", 699999u},             // not 700000: the float is just below 0.7
         {"999.9999", 999999877u},
@@ -142,6 +143,8 @@ TEST(QosEditorAccept, RateMustLieStrictlyBetweenZeroAndOneBillionInSinglePrecisi
         {"999999999", std::nullopt},  // rounds to 1000000000 as a float
         {"1000000000", std::nullopt},
         {"999999936", 1u},            // the largest float below 1000000000
+        {"999999967", 1u},            // the hint's largest rate
+        {"999999968", std::nullopt},  // rounds to 1000000000
         {"3", 333333333u},
         {"1000", 1000000u},
         {"1", 1000000000u},
@@ -197,6 +200,8 @@ TEST(QosEditorAccept, ThresholdsThatDoNotFitThirtyTwoBitsAreRefused)
         {"500", "10000000", "0", false},
         {"500", "0", "10000000", false},
         {"1", "4294967295", "4294967295", true},
+        {"500", "8589934", "0", true},  // the largest Low a refusal at 500 s names
+        {"500", "8589935", "0", false},
         {"1.5", "4294967295", "0", false},
         {"0.5", "4294967295", "0", true},  // 2147483647.5 fits
         {"1", "4294967296", "0", false},   // "%u" alone would read 0
@@ -216,6 +221,36 @@ TEST(QosEditorAccept, ThresholdsThatDoNotFitThirtyTwoBitsAreRefused)
         if (!accepted) {
             EXPECT_TRUE(SameBytes(node, before)) << "refused input changed the node";
         }
+    }
+}
+
+TEST(QosEditorAccept, RefusalNamesTheFirstInvalidFieldAndWhatItTakes)
+{
+    using F = QosEditorFields;
+    const char* const SECONDS_REASON =
+        "Seconds Per Sample: type a number of seconds from 0.010001 to 999.9999";
+    struct Case {
+        QosEditorFields fields;  // rate, seconds, low and high typed; every box clear
+        std::size_t field;       // the FieldOffset the refusal names
+        const char* reason;
+    };
+    const Case cases[] = {
+        {{"", "10", "2000", "0", "0"}, FieldOffset(&F::seconds), SECONDS_REASON},
+        {{"", "10", "1", "x", "0"}, FieldOffset(&F::low),
+         "Low: type a whole number from 0 to 4294967295"},
+        {{"", "10", "500", "0", "8589935"}, FieldOffset(&F::high),
+         "High: type a whole number from 0 to 8589934 at this sample period"},
+        // Several invalid fields: the first the keyboard reaches is named.
+        {{"", "10", "1000", "", ""}, FieldOffset(&F::seconds), SECONDS_REASON},
+        {{"", "0", "0", "0", "0"}, FieldOffset(&F::rate),
+         "Per Second: type a whole number from 1 to 999999967"},
+    };
+    for (const Case& c : cases) {
+        QosNode node = BusyNode(QOS_BY_FRAMES);
+        FieldRefusal refusal;
+        EXPECT_FALSE(OpenEditAccept(node, [&](F& f) { f = c.fields; }, &refusal));
+        EXPECT_EQ(std::pair(refusal.field, refusal.reason),
+                  std::pair(c.field, std::string(c.reason)));
     }
 }
 

@@ -145,14 +145,18 @@ TEST(RuleEditor, EmptyMaskMeansAllTestedForThePatternLength)
     EXPECT_EQ(rule.patternMask, mask);
 }
 
+using F = RuleEditorFields;
+
 struct RefusedCase {
     const char* what;
     void (*change)(RuleEditorFields&);
+    std::size_t field;   // the FieldOffset the refusal names
+    const char* reason;
 };
 
 class RuleEditorRefuses : public ::testing::TestWithParam<RefusedCase> {};
 
-TEST_P(RuleEditorRefuses, LeavesTheRecordUntouched)
+TEST_P(RuleEditorRefuses, LeavesTheRecordUntouchedAndNamesTheFirstInvalidField)
 {
     RuleRecord rule = ComparisonRule(BASE_FRAGS, 0x0000, 12, {0x0A, 0x00}, {0xFF, 0xFF});
     rule.thenAction = ACTION_DROP_FRAME;
@@ -161,24 +165,48 @@ TEST_P(RuleEditorRefuses, LeavesTheRecordUntouched)
     RuleEditorFields fields = opening;
     GetParam().change(fields);
     const RuleRecord before = rule;
-    EXPECT_FALSE(AcceptRuleEditor(opening, fields, rule)) << GetParam().what;
+    FieldRefusal refusal;
+    EXPECT_FALSE(AcceptRuleEditor(opening, fields, rule, &refusal)) << GetParam().what;
     EXPECT_TRUE(SameBytes(rule, before)) << GetParam().what;
+    EXPECT_EQ(std::pair(refusal.field, refusal.reason),
+              std::pair(GetParam().field, std::string(GetParam().reason)));
 }
+
+constexpr const char* MASK_OF_TWO =
+    "Mask: give as many bytes as the pattern data (2), or leave it empty";
 
 INSTANTIATE_TEST_SUITE_P(
     InvalidFields, RuleEditorRefuses,
     ::testing::Values(
         RefusedCase{"mask shorter than data",
-                    [](RuleEditorFields& f) { f.patternData = "08.00"; f.patternMask = "FF"; }},
+                    [](F& f) { f.patternData = "08.00"; f.patternMask = "FF"; },
+                    FieldOffset(&F::patternMask), MASK_OF_TWO},
         RefusedCase{"mask longer than data",
-                    [](RuleEditorFields& f) { f.patternData = "08"; f.patternMask = "FF.FF"; }},
-        RefusedCase{"mask of spaces only", [](RuleEditorFields& f) { f.patternMask = "  "; }},
-        RefusedCase{"Len empty", [](RuleEditorFields& f) { f.length = ""; }},
-        RefusedCase{"disabled Then number emptied", [](RuleEditorFields& f) { f.thenParam = ""; }},
-        RefusedCase{"Else number not a number", [](RuleEditorFields& f) { f.elseParam = "x1"; }},
-        RefusedCase{"Offset only a sign", [](RuleEditorFields& f) { f.offset = "-"; }},
-        RefusedCase{"hidden fourth parameter empty",
-                    [](RuleEditorFields& f) { f.params[3] = ""; }}));
+                    [](F& f) { f.patternData = "08"; f.patternMask = "FF.FF"; },
+                    FieldOffset(&F::patternMask),
+                    "Mask: give as many bytes as the pattern data (1), or leave it empty"},
+        RefusedCase{"mask of spaces only", [](F& f) { f.patternMask = "  "; },
+                    FieldOffset(&F::patternMask), MASK_OF_TWO},
+        RefusedCase{"Len empty", [](F& f) { f.length = ""; }, FieldOffset(&F::length),
+                    "Len: type a whole number"},
+        RefusedCase{"disabled Then number emptied", [](F& f) { f.thenParam = ""; },
+                    FieldOffset(&F::thenParam), "Then Parameter: type a whole number"},
+        RefusedCase{"Else number not a number", [](F& f) { f.elseParam = "x1"; },
+                    FieldOffset(&F::elseParam), "Else Parameter: type a whole number"},
+        RefusedCase{"Offset only a sign", [](F& f) { f.offset = "-"; }, FieldOffset(&F::offset),
+                    "Offset: type a whole number"},
+        RefusedCase{"hidden fourth parameter empty", [](F& f) { f.params[3] = ""; },
+                    FieldOffset(&F::params, 3), "Parameter 4: type a whole number"},
+        RefusedCase{"parameter named by its condition",
+                    [](F& f) { f.condition = 0x1900; f.params[1] = "many"; },
+                    FieldOffset(&F::params, 1), "Minimum Population: type a whole number"},
+        // Several invalid fields: the first the keyboard reaches is named.
+        RefusedCase{"Len, mask, parameters, Then",
+                    [](F& f) { f.length = f.params[0] = f.thenParam = ""; f.patternMask = "FF"; },
+                    FieldOffset(&F::length), "Len: type a whole number"},
+        RefusedCase{"parameters before Then",
+                    [](F& f) { f.params[2] = ""; f.thenParam = ""; }, FieldOffset(&F::params, 2),
+                    "Parameter 3: type a whole number"}));
 
 TEST(RuleEditor, LenIsReadButThePatternLengthIsStored)
 {

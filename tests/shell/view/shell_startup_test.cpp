@@ -9,6 +9,7 @@
 #include <filesystem>
 
 #include "config/config_file.h"
+#include "shell/view/old_format_dialog.h"
 #include "shell/view/talvex_app.h"
 #include "support/temp_dir.h"
 
@@ -52,6 +53,21 @@ struct PromptAnswerer {
     }
 };
 
+// The caption as the desktop shows it: the changed mark only while there are
+// unsaved changes.
+QString ShownCaption(const QWidget& window)
+{
+    QString title = window.windowTitle();
+    return title.replace("[*]", window.isWindowModified() ? "*" : "");
+}
+
+// An operator's change: one byte of a QoS node, and the pages' notice of it.
+void ChangeSomething(TalvexApp& app)
+{
+    app.image().qosTable[5].flags = app.image().qosTable[5].flags ^ QOS_BANKING;
+    app.context().setModified();
+}
+
 const QStringList ALL_PAGES{"Rules", "Address Masks", "Priority Queue",
                             "Quality of Service (QoS)", "Verify Configuration", "Info"};
 
@@ -68,7 +84,7 @@ private slots:
         app.context().setModalRunner([&](QDialog&) { return ++prompts, 0; });
         app.StartUp("");
         auto sheet = app.buildSheet();
-        QCOMPARE(sheet->windowTitle(), QString("TALVEX Manager - \"New TALVEX.CFG\""));
+        QCOMPARE(ShownCaption(*sheet), QString("TALVEX Manager - \"New TALVEX.CFG\""));
         QCOMPARE(TabCaptions(*sheet), ALL_PAGES);
         QCOMPARE(prompts, 0);
         QVERIFY(app.hints().text().startsWith("Zorvanthis TSE Beta 1"));
@@ -99,7 +115,7 @@ private slots:
         auto sheet = app.buildSheet();
         QVERIFY(!TabCaptions(*sheet).contains("Priority Queue"));
         QCOMPARE(TabCaptions(*sheet).size(), 5);
-        app.context().setModified();
+        ChangeSomething(app);
         sheet->accept();
         QCOMPARE(sheet->result(), int(QDialog::Accepted));
         QCOMPARE(ReadBytes(dir.file("b1.cfg")).size(), size_t(27648));
@@ -121,7 +137,7 @@ private slots:
         QCOMPARE(ReadBytes(dir.file("b1.cfg")), bytes);
         // With a change, all four blocks are written.
         auto again = app.buildSheet();
-        app.context().setModified();
+        ChangeSomething(app);
         again->accept();
         QCOMPARE(ReadBytes(dir.file("b1.cfg")).size(), size_t(32768));
     }
@@ -148,12 +164,12 @@ private slots:
         PromptAnswerer answer{"retainButton", "Retain Old Format"};
         app.context().setModalRunner(std::ref(answer));
         app.StartUp(dir.file("net.cfg"));
-        QCOMPARE(answer.prompts, 1);
+        QCOMPARE(answer.prompts, 2);  // why it did not load, then the old format
         auto sheet = app.buildSheet();
         const QString damaged = QString::fromStdString(dir.file("Damaged net.cfg"));
-        QCOMPARE(sheet->windowTitle(), "TALVEX Manager - \"" + damaged + "\"");
+        QCOMPARE(ShownCaption(*sheet), "TALVEX Manager - \"" + damaged + "\"");
         QCOMPARE(TabCaptions(*sheet).size(), 4);
-        app.context().setModified();
+        ChangeSomething(app);
         sheet->accept();
         QCOMPARE(ReadBytes(damaged.toStdString()).size(), size_t(22528));
         QCOMPARE(ReadBytes(dir.file("net.cfg")), bytes);
@@ -164,7 +180,7 @@ private slots:
         TalvexApp app({0});
         app.context().setModalRunner([](QDialog& d) { return d.result(); });
         app.StartUp("\"no such.cfg\"");
-        QCOMPARE(app.buildSheet()->windowTitle(),
+        QCOMPARE(ShownCaption(*app.buildSheet()),
                  QString("TALVEX Manager - \"Damaged \"no such.cfg\"\""));
     }
 
@@ -178,7 +194,7 @@ private slots:
         app.context().setModalRunner(std::ref(answer));
         app.StartUp(dir.file("b2.cfg"));
         auto sheet = app.buildSheet();
-        app.context().setModified();
+        ChangeSomething(app);
         sheet->reject();
         QCOMPARE(answer.prompts, 1);
         QCOMPARE(ReadBytes(dir.file("b2.cfg")), bytes);
@@ -200,7 +216,7 @@ private slots:
             auto sheet = app.buildSheet();
             sheet->show();
             if (row.modified)
-                app.context().setModified();
+                ChangeSomething(app);
             if (row.way == 0)
                 sheet->findChild<QPushButton*>("cancelButton")->click();
             else if (row.way == 1)
@@ -234,27 +250,30 @@ private slots:
         app.StartUp(dir.file("x.cfg"));
         auto sheet = app.buildSheet();
         sheet->show();
-        app.context().setModified();
+        ChangeSomething(app);
         sheet->accept();
         QCOMPARE(sheet->result(), int(QDialog::Accepted));
         QCOMPARE(ReadBytes(dir.file("saved.cfg")).size(), size_t(22528));
         QCOMPARE(ReadBytes(dir.file("x.cfg")), bytes);
         QVERIFY(std::filesystem::is_directory(dir.file("Damaged x.cfg")));
-        QCOMPARE(answer.messages.size(), 3);
-        QVERIFY(answer.messages[2].contains(QString::fromStdString(dir.file("no/such.cfg"))));
+        // Why x.cfg did not load, then the two failed saves.
+        QCOMPARE(answer.messages.size(), 4);
+        QVERIFY(answer.messages[3].contains(QString::fromStdString(dir.file("no/such.cfg"))));
         QCOMPARE(firstOffered, QString::fromStdString(dir.file("Damaged x.cfg")));
     }
 
-    void runningTheSheetSaysWhyAFileDidNotLoadAndKeepsTheHintsBeside()
+    void aDamagedFileSaysWhyBeforeTheOldFormatQuestionAndTheHintsStayBeside()
     {
         TempDir dir;
         WriteBytes(dir.file("net.cfg"), PatternBytes(1000));
         TalvexApp app({0});
-        QStringList messages;
+        QStringList shown;  // the messages' texts, "prompt" for the old-format question
         bool hintsOwnedAndBack = false;
         app.context().setModalRunner([&](QDialog& d) {
-            if (auto* box = qobject_cast<QMessageBox*>(&d); box && box->parentWidget()->isVisible())
-                messages << box->text();
+            if (auto* box = qobject_cast<QMessageBox*>(&d))
+                shown << box->text();
+            if (qobject_cast<COldFormatDlg*>(&d))
+                shown << "prompt";
             if (qobject_cast<CTalvexPropertySheet*>(&d)) {
                 d.show();
                 QCoreApplication::processEvents();
@@ -268,10 +287,11 @@ private slots:
         app.StartUp(dir.file("net.cfg"));
         app.RunSheet();
         QVERIFY(hintsOwnedAndBack);
-        QCOMPARE(messages.size(), 1);
+        QCOMPARE(shown.size(), 2);
+        QCOMPARE(shown[1], QString("prompt"));
         for (const std::string& part : {dir.file("net.cfg"), dir.file("Damaged net.cfg")})
-            QVERIFY2(messages[0].contains(QString::fromStdString(part)), qPrintable(messages[0]));
-        QVERIFY(messages[0].contains("could not be loaded: it is 1000 bytes long, at least"));
+            QVERIFY2(shown[0].contains(QString::fromStdString(part)), qPrintable(shown[0]));
+        QVERIFY(shown[0].contains("could not be loaded: it is 1000 bytes long, at least"));
     }
 
     void failedSaveSaysWhyAndKeepsTheSheetOpen()
@@ -289,7 +309,7 @@ private slots:
         app.StartUp(dir.file("x.cfg"));
         auto sheet = app.buildSheet();
         sheet->show();
-        app.context().setModified();
+        ChangeSomething(app);
         sheet->accept();
         QVERIFY(sheet->isVisible());
         QVERIFY2(message.contains(QString::fromStdString(dir.file("Damaged x.cfg"))),

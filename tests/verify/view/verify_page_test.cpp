@@ -94,7 +94,7 @@ void VerifyPageTest::boxIsAFixedPitchScrollingTextBoxWithAName()
     GuiFixture f;
     CTalvexVerify page(f.context);
     QPlainTextEdit& box = ReportBox(page);
-    QVERIFY(!box.isReadOnly());
+    QVERIFY(box.isReadOnly());
     QCOMPARE(box.verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
     QVERIFY(box.font().fixedPitch());
     QVERIFY(!box.accessibleName().isEmpty());

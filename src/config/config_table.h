@@ -48,14 +48,19 @@ struct DeleteResult {
     bool operator==(const DeleteResult&) const = default;
 };
 
+// A field a page writes on its own, and in a few words what it writes.
+struct DerivedMember {
+    std::string_view name; // "ruleIndex"
+    std::string_view rule; // "the rule's own entry number"
+};
+
 // The fields a page writes on its own (ConfigTable::deriveOnOpen and
-// deriveAfterChange): the record members it may write, what the page calls
-// them together, and in a few words what it writes. Which entries the page
-// writes them in, and what, is its derivation's own business.
+// deriveAfterChange): what the page calls them together and each record
+// member it may write. Which entries the page writes them in, and what, is
+// its derivation's own business.
 struct DerivedFields {
-    std::string_view name;                     // "rule stamps"
-    std::span<const std::string_view> members; // "ruleNumber", "ruleIndex"
-    std::string_view rule;                     // "every rule's own entry number"
+    std::string_view name; // "rule stamps"
+    std::span<const DerivedMember> members;
 };
 
 // A member's name, checked to be one of the record: for DerivedFields.

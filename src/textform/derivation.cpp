@@ -26,8 +26,8 @@ Derivation::Derivation(const ConfigImage& image, DerivingTables tables)
         const TableForm& form = TableFormOf(table->kind());
         auto& derives = derives_[static_cast<std::size_t>(table->kind())];
         derives.assign(static_cast<std::size_t>(form.count()), 0);
-        for (const std::string_view member : table->derivedFields().members) {
-            const FieldForm* field = form.field(member);
+        for (const DerivedMember& derived : table->derivedFields().members) {
+            const FieldForm* field = form.field(derived.name);
             Require(field != nullptr && field->form != ValueForm::Bytes && field->width >= 2,
                     "a derived field is a number of the text form of 16 bits or more");
             const std::uint64_t bit = std::uint64_t{1} << form.indexOf(*field);

@@ -83,6 +83,9 @@ std::optional<std::string> EncodingProblem(std::string_view text)
         return "the text is UTF-16 (it starts with the byte-order mark FF FE); save it as UTF-8";
     if (text.starts_with("\xFE\xFF"))
         return "the text is UTF-16 (it starts with the byte-order mark FE FF); save it as UTF-8";
+    if (text.size() >= 2 && (text[0] == '\0') != (text[1] == '\0'))
+        return "the text is UTF-16 (every other byte is 0), without a byte-order mark; "
+               "save it as UTF-8";
     return std::nullopt;
 }
 

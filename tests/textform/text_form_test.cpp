@@ -239,6 +239,7 @@ TEST(TextForm, AWrongLineIsNamedWithWhatIsWrong)
         {"TALVEX configuration Beta 3\n", 1, 1, "found 'TALVEX configuration Beta 3'"},
         {"\xEF\xBB\xBF" + header, 1, 1, "starts with a UTF-8 byte-order mark"},
         {std::string("\xFF\xFET\0A\0", 6), 1, 1, "the text is UTF-16"},
+        {std::string("T\0A\0L\0", 6), 1, 1, "UTF-16 (every other byte is 0)"},
         {"TALVEX configuration Beta 2\rrule 1\r", 1, 28, "a CR alone ends a line here"},
         {header + "<<<<<<< ours\n", 2, 1, "a merge-conflict marker '<<<<<<<'"},
         {header + "TALVEX configuration Beta 1\n", 2, 1, "a second header line; the text's "

@@ -11,8 +11,11 @@ namespace {
 
 constexpr ListUpdate FULL_REFRESH{.allLines = true, .fitWidth = true, .caretOnly = true};
 
-constexpr std::array STRUCTURE{TALVEX_MEMBER_NAME(PriorityQueueEntry, qosNode),
-                               TALVEX_MEMBER_NAME(PriorityQueueEntry, queueNumber)};
+constexpr std::array STRUCTURE{
+    DerivedMember{TALVEX_MEMBER_NAME(PriorityQueueEntry, qosNode),
+                  "in a used entry that does not start a queue, the QoS node of its queue's start"},
+    DerivedMember{TALVEX_MEMBER_NAME(PriorityQueueEntry, queueNumber),
+                  "in a used entry, the number of its queue"}};
 
 } // namespace
 
@@ -27,9 +30,7 @@ void PriQConfigTable::deriveAfterChange(ConfigImage& image) const { deriveOnOpen
 
 DerivedFields PriQConfigTable::derivedFields() const
 {
-    return {"queue structure", STRUCTURE,
-            "by the structure pass: a used entry's queue number; the QoS node of its queue's "
-            "start for a used entry that does not start one"};
+    return {"queue structure", STRUCTURE};
 }
 
 ListUpdate PriQConfigTable::openUpdate() const { return FULL_REFRESH; }

@@ -17,8 +17,11 @@ constexpr std::size_t CLEAR_FIRST_END = 26;
 constexpr std::size_t CLEAR_SECOND_BEGIN = 28;
 constexpr std::size_t CLEAR_SECOND_END = 32;
 
-constexpr std::array STAMPS{TALVEX_MEMBER_NAME(RuleRecord, ruleNumber),
-                            TALVEX_MEMBER_NAME(RuleRecord, ruleIndex)};
+constexpr std::array STAMPS{
+    DerivedMember{TALVEX_MEMBER_NAME(RuleRecord, ruleNumber),
+                  "every rule's own entry number, stamped when the Rules page opens"},
+    DerivedMember{TALVEX_MEMBER_NAME(RuleRecord, ruleIndex),
+                  "every rule's own entry number, stamped when the Rules page opens"}};
 
 } // namespace
 
@@ -34,8 +37,7 @@ void RuleConfigTable::deriveOnOpen(ConfigImage& image) const
 
 DerivedFields RuleConfigTable::derivedFields() const
 {
-    return {"rule stamps", STAMPS,
-            "every rule's own entry number, stamped when the Rules page opens"};
+    return {"rule stamps", STAMPS};
 }
 
 ListUpdate RuleConfigTable::openUpdate() const { return {.allLines = true, .fitWidth = true}; }

@@ -24,8 +24,9 @@ bool IsMergeConflictMarker(std::string_view line);
 // byte-order mark of UTF-8 or UTF-16 (of which every other byte is read),
 // and after lines that are blank, comments ("#") or merge-conflict markers,
 // a line starts with CONFIG_TEXT_HEADER; no line up to it holds a NUL byte.
-// A loaded configuration file never passes: rule 0's bytes 16 to 19, which
-// every load clears, are NUL, and no header line fits before them.
+// No configuration file the manager or talvexcfg wrote passes: rule 0's
+// bytes 16 to 19, which every load clears before a save, are NUL there, and
+// the header words alone take 20 bytes.
 bool IsConfigText(std::span<const std::uint8_t> bytes);
 
 } // namespace talvex

@@ -17,6 +17,7 @@
 
 #include "config/change_history.h"
 #include "config/config_file.h"
+#include "config/text_recognition.h"
 #include "config/open_config.h"
 #include "config/records.h"
 #include "fuzz_checks.h"
@@ -443,8 +444,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     auto image = std::make_unique<ConfigImage>();
     ResetTables(*image);
     Failure failure;
-    const bool loaded = LoadConfigBytes(*image, std::span<const std::uint8_t>(data, size), &failure);
-    Expect(loaded == (size >= MIN_LOADABLE_SIZE), "the file loads exactly from 22529 bytes");
+    const std::span<const std::uint8_t> file(data, size);
+    const bool loaded = LoadConfigBytes(*image, file, &failure);
+    Expect(loaded == (size >= MIN_LOADABLE_SIZE && !IsConfigText(file)),
+           "the file loads exactly from 22529 bytes, unless it is a configuration text");
     Expect(loaded || !failure.reason.empty(), "a failed load says why");
     Expect(image->priQBlockAbsent == (size < MIN_BETA2_SIZE), "the queue block from 27649 bytes");
     ClearRuntimeFields(*image);

@@ -35,7 +35,7 @@ struct Command {
     int (*run)(const Args& args, const Console& io);
 };
 
-// verify, list, resave, export, import, diff: the order of the usage.
+// verify, list, resave, export, import, diff, fields: the order of the usage.
 std::span<const Command> Commands();
 
 int CmdVerify(const Args& args, const Console& io);
@@ -44,6 +44,7 @@ int CmdResave(const Args& args, const Console& io);
 int CmdExport(const Args& args, const Console& io);
 int CmdImport(const Args& args, const Console& io);
 int CmdDiff(const Args& args, const Console& io);
+int CmdFields(const Args& args, const Console& io);
 
 // A wrong call of the program or of a command: the usage on err, and the
 // exit status.

@@ -20,7 +20,7 @@ int CmdList(const Args& args, const Console& io)
         return UsageError(io.err);
     }
     auto image = std::make_unique<ConfigImage>();
-    if (!LoadForCli(*image, args[1], io.err))
+    if (!LoadForCli(*image, args[1], io))
         return EXIT_LOAD_OR_USAGE;
     DeriveAsPagesOpen(*image);
     for (int entry = 0; entry < table->entryCount(); ++entry)

@@ -21,7 +21,7 @@ int CmdResave(const Args& args, const Console& io)
     if (files.size() != 2)
         return UsageError(io.err);
     auto image = std::make_unique<ConfigImage>();
-    if (!LoadForCli(*image, files[0], io.err))
+    if (!LoadForCli(*image, files[0], io, InputKind::File))
         return EXIT_LOAD_OR_USAGE;
     ApplyOldFormatAnswer(*image, extend ? OldFormatAnswer::Extend : OldFormatAnswer::Retain);
     return SaveForCli(*image, files[1], io.err) ? EXIT_OK : EXIT_WRITE_FAILED;

@@ -36,14 +36,14 @@ int CmdVerify(const Args& args, const Console& io)
     bool anyLoadFailed = false;
     bool anyFindings = false;
     for (const std::string& fileName : args) {
-        if (!LoadForCli(*image, fileName, io.err)) {
+        if (!LoadForCli(*image, fileName, io)) {
             anyLoadFailed = true;
             continue;
         }
         if (VerifyConfiguration(*image, report))
             anyFindings = true;
         if (framed) {
-            io.out << "==> " << fileName << " <==\n";
+            io.out << "==> " << ShownName(fileName) << " <==\n";
             WriteText(io.out, report);
             if (!report.ends_with('\n'))
                 io.out << "\r\n";

@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <new>
 #include <ostream>
 
 #include "cli/cli_command.h"
@@ -41,7 +42,10 @@ std::string HelpText()
         }
         text += '\n';
     }
-    return text + "\nA file that cannot be loaded gives exit 2, a failed write exit 3.\n";
+    return text
+        + "\nEvery FILE, TEXT and BASE may be - for standard input, and every FILE a\n"
+          "configuration text (known by its header line), read as import reads it.\n"
+          "A file that cannot be loaded gives exit 2, a failed write exit 3.\n";
 }
 
 } // namespace
@@ -71,7 +75,13 @@ int RunTalvexCfg(const Args& args, std::istream& in, std::ostream& out, std::ost
         err << "talvexcfg: unknown command '" << word << "'\n";
         return UsageError(err);
     }
-    return command->run(Args(args.begin() + 1, args.end()), Console{in, out, err});
+    try {
+        return command->run(Args(args.begin() + 1, args.end()), Console{in, out, err});
+    } catch (const std::bad_alloc&) {
+        // Every input is read within bounds; this is a machine short of memory.
+        err << "talvexcfg: out of memory\n";
+        return EXIT_LOAD_OR_USAGE;
+    }
 }
 
 } // namespace talvex::cli

@@ -1,11 +1,10 @@
 #include "config/config_file.h"
 
 #include <algorithm>
-#include <cerrno>
-#include <cstring>
 
 #include "config/atomic_file_write.h"
-#include "config/file_access.h"
+#include "config/config_input.h"
+#include "config/text_recognition.h"
 
 namespace talvex {
 
@@ -72,6 +71,8 @@ bool LoadConfigBytes(ConfigImage& image, std::span<const std::uint8_t> bytes, Fa
 {
     image.masksBlockAbsent = true;
     image.priQBlockAbsent = true;
+    if (IsConfigText(bytes))
+        return Fail(failure, CONFIG_TEXT_REASON);
     BlockReader reader(bytes);
     if (reader.read(TableBytes(image.ruleTable)) == 0) {
         Fail(failure, ShortFileReason(bytes.size()));
@@ -102,40 +103,8 @@ bool LoadConfig(ConfigImage& image, const std::string& fileName, Failure* failur
 bool LoadConfig(ConfigImage& image, const std::string& fileName, Failure* failure,
                 FileRead read)
 {
-    image.masksBlockAbsent = true;
-    image.priQBlockAbsent = true;
-    Failure openFailure;
-    const int fd = OpenForLoading(fileName, openFailure);
-    if (fd < 0)
-        return Fail(failure, std::move(openFailure.reason));
     // Only the first FULL_FILE_SIZE bytes can matter; whatever follows is ignored.
-    std::vector<std::uint8_t> bytes(FULL_FILE_SIZE);
-    std::size_t got = 0;
-    int readError = 0;
-    while (got < bytes.size()) {
-        const std::ptrdiff_t n = read(fd, bytes.data() + got, bytes.size() - got);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0) {
-            readError = errno;
-            break;
-        }
-        if (n == 0)
-            break;
-        got += static_cast<std::size_t>(n);
-    }
-    CloseFile(fd);
-    bytes.resize(got);
-    const bool ok = LoadConfigBytes(image, bytes, failure);
-    if (readError == 0)
-        return ok;
-    // What was read stays in the tables, but a file that could not be read
-    // to its end is no file of any generation.
-    image.masksBlockAbsent = true;
-    image.priQBlockAbsent = true;
-    const std::string where = got == 0 ? "" : " after " + std::to_string(got) + " bytes";
-    Fail(failure, "cannot read it" + where + ": " + std::strerror(readError));
-    return false;
+    return LoadConfigInput(image, ReadConfigFile(fileName, InputKind::File, read), failure);
 }
 
 void ClearRuntimeFields(ConfigImage& image)

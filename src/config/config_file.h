@@ -9,7 +9,6 @@
 #include <string>
 #include <vector>
 
-
 #include "config/failure.h"
 #include "config/records.h"
 
@@ -39,7 +38,8 @@ void ResetTables(ConfigImage& image);
 // Reads the file into the tables over what they hold. Sets both absent flags
 // first and clears them as the blocks are found; true when the mask block was
 // reached. A read that fails part-way fails the load (the tables keep what
-// was read, both flags stay set), and so does a character or block device.
+// was read, both flags stay set), and so does a character or block device,
+// and a configuration text (IsConfigText), of which nothing is read.
 // On false, `failure` (when given) tells why in a few words.
 bool LoadConfig(ConfigImage& image, const std::string& fileName = DEFAULT_CONFIG_NAME,
                 Failure* failure = nullptr);
@@ -50,7 +50,7 @@ using FileRead = std::ptrdiff_t (*)(int fd, void* buffer, std::size_t count);
 bool LoadConfig(ConfigImage& image, const std::string& fileName, Failure* failure,
                 FileRead read);
 
-// The same load over bytes already in memory.
+// The same load over bytes already in memory (a text among them refused).
 bool LoadConfigBytes(ConfigImage& image, std::span<const std::uint8_t> bytes,
                      Failure* failure = nullptr);
 

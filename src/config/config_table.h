@@ -12,6 +12,7 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -46,6 +47,25 @@ struct DeleteResult {
 
     bool operator==(const DeleteResult&) const = default;
 };
+
+// A field a page writes on its own, and in a few words what it writes.
+struct DerivedMember {
+    std::string_view name; // "ruleIndex"
+    std::string_view rule; // "the rule's own entry number"
+};
+
+// The fields a page writes on its own (ConfigTable::deriveOnOpen and
+// deriveAfterChange): what the page calls them together and each record
+// member it may write. Which entries the page writes them in, and what, is
+// its derivation's own business.
+struct DerivedFields {
+    std::string_view name; // "rule stamps"
+    std::span<const DerivedMember> members;
+};
+
+// A member's name, checked to be one of the record: for DerivedFields.
+#define TALVEX_MEMBER_NAME(Record, member)                                                         \
+    (static_cast<void>(&Record::member), std::string_view(#member))
 
 // What a list draws when its page opens, becomes current again, or after a
 // command changed its table, in this order.
@@ -102,6 +122,8 @@ public:
     // runs the opening step to see the image as the manager shows it.
     virtual void deriveOnOpen(ConfigImage& image) const;
     virtual void deriveAfterChange(ConfigImage& image) const;
+    // The fields those two steps write; none by default.
+    virtual DerivedFields derivedFields() const { return {}; }
 
     // What the list draws when the page is shown for the first time (by
     // default every line, without fitting the width), when it becomes the

@@ -8,17 +8,23 @@ namespace talvex {
 
 OpenedConfig OpenConfig(ConfigImage& image, const std::optional<std::string>& fileName)
 {
+    if (fileName)
+        return OpenConfig(image, ReadConfigFile(*fileName, InputKind::File));
+    ResetTables(image);
+    image.masksBlockAbsent = false;
+    image.priQBlockAbsent = false;
+    ClearRuntimeFields(image);
+    return {};
+}
+
+OpenedConfig OpenConfig(ConfigImage& image, const ConfigInput& input)
+{
     OpenedConfig opened;
     ResetTables(image);
-    if (fileName) {
-        Failure failure;
-        if (!LoadConfig(image, *fileName, &failure))
-            opened.loadFailure = std::move(failure);
-        opened.oldFormatPromptDue = image.masksBlockAbsent || image.priQBlockAbsent;
-    } else {
-        image.masksBlockAbsent = false;
-        image.priQBlockAbsent = false;
-    }
+    Failure failure;
+    if (!LoadConfigInput(image, input, &failure))
+        opened.loadFailure = std::move(failure);
+    opened.oldFormatPromptDue = image.masksBlockAbsent || image.priQBlockAbsent;
     ClearRuntimeFields(image);
     return opened;
 }

@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 
+#include "config/config_input.h"
 #include "config/failure.h"
 #include "config/records.h"
 
@@ -20,6 +21,9 @@ struct OpenedConfig {
 // Without a file name (nullopt) a new image; with one, LoadConfig sets the
 // two absent flags.
 OpenedConfig OpenConfig(ConfigImage& image, const std::optional<std::string>& fileName);
+// The same for a configuration file already read (ReadConfigFile,
+// ReadConfigStream) in place of LoadConfig.
+OpenedConfig OpenConfig(ConfigImage& image, const ConfigInput& input);
 
 // The answers of the old-format prompt; closing it counts as Retain.
 enum class OldFormatAnswer { Retain, Extend };

@@ -26,11 +26,8 @@ std::span<const ConfigTable* const> ConfigTables() { return TABLES; }
 
 const ConfigTable* FindConfigTable(std::string_view name)
 {
-    for (const ConfigTable* table : TABLES) {
-        if (table->facts().listWord == name)
-            return table;
-    }
-    return nullptr;
+    const auto kind = TableNamed(name);
+    return kind ? &ConfigTableOf(*kind) : nullptr;
 }
 
 const ConfigTable& ConfigTableOf(TableKind kind) { return *TABLES[static_cast<std::size_t>(kind)]; }

@@ -12,8 +12,8 @@ namespace talvex {
 // sheet's pages.
 std::span<const ConfigTable* const> ConfigTables();
 
-// The table talvexcfg calls `name` ("rules", "masks", "priq", "qos"), or
-// nullptr.
+// The table talvexcfg or the text calls `name` ("rules" or "rule", "masks"
+// or "mask", "priq", "qos"), or nullptr.
 const ConfigTable* FindConfigTable(std::string_view name);
 
 const ConfigTable& ConfigTableOf(TableKind kind);

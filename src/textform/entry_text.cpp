@@ -24,9 +24,9 @@ bool LineOfEntries(std::string_view line, std::string_view word, std::span<const
 } // namespace
 
 std::string WriteEntriesText(const ConfigImage& image, TableKind table,
-                             std::span<const int> entries)
+                             std::span<const int> entries, DerivingTables tables)
 {
-    const std::string whole = WriteConfigText(image);
+    const std::string whole = WriteConfigText(image, tables);
     const std::string_view word = FactsOf(table).textWord;
     std::string text;
     bool header = true;

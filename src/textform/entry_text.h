@@ -8,10 +8,11 @@
 
 #include "config/records.h"
 #include "config/table_kind.h"
+#include "textform/derivation.h"
 
 namespace talvex::textform {
 
 std::string WriteEntriesText(const ConfigImage& image, TableKind table,
-                             std::span<const int> entries);
+                             std::span<const int> entries, DerivingTables tables);
 
 } // namespace talvex::textform

@@ -1,5 +1,6 @@
 #include "textform/field_forms.h"
 
+#include <algorithm>
 #include <array>
 #include <concepts>
 #include <cstddef>
@@ -64,10 +65,20 @@ constexpr ValueForm FormOf()
 
 constexpr FieldForm Row(std::string_view name, std::size_t offset, std::size_t width,
                         std::uint32_t bits, ValueForm form, std::span<const WordSource> words = {},
-                        std::span<const FlagName> flags = {})
+                        std::span<const FlagName> flags = {}, LinkedMember link = {},
+                        std::string_view editor = {})
 {
     return {name, static_cast<std::uint8_t>(offset), static_cast<std::uint8_t>(width), bits, form,
-            words, flags};
+            words, flags, link, editor};
+}
+
+// The place of a number member another row is written by.
+template <typename Member>
+constexpr LinkedMember Link(std::size_t offset)
+{
+    using Number = typename NumberOf<Member>::Type;
+    return {static_cast<std::uint8_t>(offset), static_cast<std::uint8_t>(sizeof(Member)),
+            std::is_signed_v<Number>};
 }
 
 // The offset of the `width` bytes at `at` in a member of `size` bytes at
@@ -81,23 +92,33 @@ constexpr std::size_t PartOffset(std::size_t offset, std::size_t size, std::size
 
 // The rows of the tables, each made from the record member whose bytes it
 // holds: its name is the member's name (an engine-owned span's is its
-// offset), its offset and width are the member's place.
+// offset), its offset and width are the member's place. The last argument
+// is the editor field that shows it.
 
 // A member by its own name, written as FormOf says.
-#define TEXT_FIELD(Record, member)                                                                 \
+#define TEXT_FIELD(Record, member, editor)                                                         \
     Row(#member, offsetof(Record, member), sizeof(Record::member), 0,                              \
-        FormOf<decltype(Record::member)>())
+        FormOf<decltype(Record::member)>(), {}, {}, {}, editor)
+// A span of bytes written as far as the member `length` says they are used.
+#define TEXT_SPAN(Record, member, length, editor)                                                  \
+    Row(#member, offsetof(Record, member), sizeof(Record::member), 0, Bytes, {}, {},               \
+        Link<decltype(Record::length)>(offsetof(Record, length)), editor)
+// A 16-bit parameter written in the meaning the action byte `action` gives it.
+#define TEXT_PARAM(Record, member, action, editor)                                                 \
+    Row(#member, offsetof(Record, member), sizeof(Record::member), 0, Param, {}, {},               \
+        Link<decltype(Record::action)>(offsetof(Record, action)), editor)
 // A coded member by the manager's words for its codes.
-#define TEXT_CODE(Record, member, words)                                                           \
-    Row(#member, offsetof(Record, member), sizeof(Record::member), 0, Words, words)
+#define TEXT_CODE(Record, member, words, editor)                                                   \
+    Row(#member, offsetof(Record, member), sizeof(Record::member), 0, Words, words, {}, {}, editor)
 // The `bits` of a flag member (0: all of them) by their flag names.
-#define TEXT_FLAGS(Record, member, bits, names)                                                    \
-    Row(#member, offsetof(Record, member), sizeof(Record::member), bits, Flags, {}, names)
+#define TEXT_FLAGS(Record, member, bits, names, editor)                                            \
+    Row(#member, offsetof(Record, member), sizeof(Record::member), bits, Flags, {}, names, {},     \
+        editor)
 // The coded `bits` of a member that holds two fields, named by the record's
 // accessor of those bits.
-#define TEXT_CODE_PART(Record, member, accessor, bits, words)                                      \
+#define TEXT_CODE_PART(Record, member, accessor, bits, words, editor)                              \
     Row((static_cast<void>(&Record::accessor), #accessor), offsetof(Record, member),               \
-        sizeof(Record::member), bits, Words, words)
+        sizeof(Record::member), bits, Words, words, {}, {}, editor)
 // An engine-owned member, named by its offset ("engine16").
 #define ENGINE_FIELD(Record, member, name, form)                                                   \
     Row(name, offsetof(Record, member), sizeof(Record::member), 0, form)
@@ -107,41 +128,46 @@ constexpr std::size_t PartOffset(std::size_t offset, std::size_t size, std::size
     Row(name, PartOffset(offsetof(Record, member), sizeof(Record::member), at, 4), 4, 0, Hex)
 
 constexpr std::array RULE_FIELDS{
-    TEXT_FIELD(RuleRecord, ruleNumber),
-    TEXT_FIELD(RuleRecord, ruleIndex),
-    TEXT_FLAGS(RuleRecord, ruleFlags, RULE_FLAGS_MASK, RULE_FLAG_NAMES),
-    TEXT_CODE_PART(RuleRecord, ruleFlags, offsetBase, OFFSET_BASE_MASK, OFFSET_BASE_WORDS),
-    TEXT_CODE(RuleRecord, condition, CONDITION_WORDS),
-    TEXT_CODE(RuleRecord, thenAction, ACTION_WORDS),
-    TEXT_CODE(RuleRecord, elseAction, ACTION_WORDS),
-    TEXT_FIELD(RuleRecord, offset),
-    TEXT_FIELD(RuleRecord, frameLength),
-    TEXT_FIELD(RuleRecord, patternLength),
-    TEXT_FIELD(RuleRecord, thenParam),
+    TEXT_FIELD(RuleRecord, ruleNumber, ""),
+    TEXT_FIELD(RuleRecord, ruleIndex, ""),
+    TEXT_FLAGS(RuleRecord, ruleFlags, RULE_FLAGS_MASK, RULE_FLAG_NAMES,
+               "RULE_DEFINED: set by OK on a new rule"),
+    TEXT_CODE_PART(RuleRecord, ruleFlags, offsetBase, OFFSET_BASE_MASK, OFFSET_BASE_WORDS, "From"),
+    TEXT_CODE(RuleRecord, condition, CONDITION_WORDS,
+              "the condition list; for a comparison the operator list"),
+    TEXT_CODE(RuleRecord, thenAction, ACTION_WORDS, "Then"),
+    TEXT_CODE(RuleRecord, elseAction, ACTION_WORDS, "Else"),
+    TEXT_FIELD(RuleRecord, offset, "Offset"),
+    TEXT_FIELD(RuleRecord, frameLength, "Len (OK writes the pattern's byte count)"),
+    TEXT_FIELD(RuleRecord, patternLength, "the byte count of the pattern data"),
+    TEXT_PARAM(RuleRecord, thenParam, thenAction, "the box beside Then"),
     ENGINE_FIELD(RuleRecord, runtimeA, "engine16", Hex),
-    TEXT_FIELD(RuleRecord, elseParam),
+    TEXT_PARAM(RuleRecord, elseParam, elseAction, "the box beside Else"),
     ENGINE_FIELD(RuleRecord, runtimeB, "engine22", Hex),
     ENGINE_FIELD(RuleRecord, engineReserved, "engine26", Bytes),
     ENGINE_FIELD(RuleRecord, engineLink, "engine28", Hex),
-    TEXT_FIELD(RuleRecord, patternData),
-    TEXT_FIELD(RuleRecord, patternMask),
+    TEXT_SPAN(RuleRecord, patternData, patternLength,
+              "the pattern data; Parameter 1 to 4 for the conditions that take them"),
+    TEXT_SPAN(RuleRecord, patternMask, patternLength, "Mask"),
 };
 
 constexpr std::array QOS_FIELDS{
     ENGINE_WORD(QosNode, runtimeA, 0, "engine0"),
     ENGINE_WORD(QosNode, runtimeA, 4, "engine4"),
     ENGINE_WORD(QosNode, runtimeA, 8, "engine8"),
-    TEXT_FLAGS(QosNode, flags, 0, QOS_FLAG_NAMES),
+    TEXT_FLAGS(QosNode, flags, 0, QOS_FLAG_NAMES,
+               "Bytes or Frames, Enable Thresholds, Fixed Delay, Allow Banking, Create Imortal "
+               "Nodes, Use Absolute Thresholds"),
     ENGINE_FIELD(QosNode, runtimeB, "engine14", Hex),
     ENGINE_WORD(QosNode, runtimeC, 0, "engine16"),
     ENGINE_WORD(QosNode, runtimeC, 4, "engine20"),
     ENGINE_WORD(QosNode, runtimeC, 8, "engine24"),
     ENGINE_WORD(QosNode, runtimeC, 12, "engine28"),
     ENGINE_WORD(QosNode, runtimeC, 16, "engine32"),
-    TEXT_FIELD(QosNode, rateInterval),
-    TEXT_FIELD(QosNode, samplePeriod),
-    TEXT_FIELD(QosNode, highThreshold),
-    TEXT_FIELD(QosNode, lowThreshold),
+    TEXT_FIELD(QosNode, rateInterval, "Per Second (as nanoseconds a byte or frame)"),
+    TEXT_FIELD(QosNode, samplePeriod, "Seconds Per Sample (in microseconds)"),
+    TEXT_FIELD(QosNode, highThreshold, "High"),
+    TEXT_FIELD(QosNode, lowThreshold, "Low"),
     ENGINE_WORD(QosNode, runtimeD, 0, "engine52"),
     ENGINE_WORD(QosNode, runtimeD, 4, "engine56"),
     ENGINE_FIELD(QosNode, engineReserved, "engine60", Hex),
@@ -149,22 +175,24 @@ constexpr std::array QOS_FIELDS{
 
 constexpr std::array MASK_FIELDS{
     ENGINE_FIELD(AddressMask, engineReserved, "engine0", Bytes),
-    TEXT_FIELD(AddressMask, qosNode),
-    TEXT_FLAGS(AddressMask, flags, 0, MASK_FLAG_NAMES),
-    TEXT_FIELD(AddressMask, srcMask),
-    TEXT_CODE(AddressMask, srcKeyType, KEY_TYPE_WORDS),
-    TEXT_CODE(AddressMask, srcBase, OFFSET_BASE_WORDS),
-    TEXT_FIELD(AddressMask, srcOffset),
-    TEXT_FIELD(AddressMask, srcLength),
-    TEXT_FIELD(AddressMask, dstMask),
-    TEXT_CODE(AddressMask, dstKeyType, KEY_TYPE_WORDS),
-    TEXT_CODE(AddressMask, dstBase, OFFSET_BASE_WORDS),
-    TEXT_FIELD(AddressMask, dstOffset),
-    TEXT_FIELD(AddressMask, dstLength),
-    TEXT_FIELD(AddressMask, ttlTicks),
-    TEXT_FIELD(AddressMask, keyGroup),
-    TEXT_CODE(AddressMask, defaultAction, DEFAULT_ACTION_WORDS),
-    TEXT_FIELD(AddressMask, defaultParam),
+    TEXT_FIELD(AddressMask, qosNode, "QoS"),
+    TEXT_FLAGS(AddressMask, flags, 0, MASK_FLAG_NAMES,
+               "Bidirectional QoS, Absolute TTL, Use Key Group, Audit Connections"),
+    TEXT_SPAN(AddressMask, srcMask, srcLength, "Source Address: the mask"),
+    TEXT_CODE(AddressMask, srcKeyType, KEY_TYPE_WORDS, "Source Address: the template list"),
+    TEXT_CODE(AddressMask, srcBase, OFFSET_BASE_WORDS, "Source Address: the offset type list"),
+    TEXT_FIELD(AddressMask, srcOffset, "Source Address: Offset"),
+    TEXT_FIELD(AddressMask, srcLength, "Source Address: the mask's byte count"),
+    TEXT_SPAN(AddressMask, dstMask, dstLength, "Destination Address: the mask"),
+    TEXT_CODE(AddressMask, dstKeyType, KEY_TYPE_WORDS, "Destination Address: the template list"),
+    TEXT_CODE(AddressMask, dstBase, OFFSET_BASE_WORDS,
+              "Destination Address: the offset type list"),
+    TEXT_FIELD(AddressMask, dstOffset, "Destination Address: Offset"),
+    TEXT_FIELD(AddressMask, dstLength, "Destination Address: the mask's byte count"),
+    TEXT_FIELD(AddressMask, ttlTicks, "TTL (in seconds, 18 ticks each)"),
+    TEXT_FIELD(AddressMask, keyGroup, "the box beside Use Key Group"),
+    TEXT_CODE(AddressMask, defaultAction, DEFAULT_ACTION_WORDS, "Default Action"),
+    TEXT_PARAM(AddressMask, defaultParam, defaultAction, "the box beside Default Action"),
     ENGINE_FIELD(AddressMask, engineTail, "engine60", Bytes),
 };
 
@@ -172,13 +200,14 @@ constexpr std::array PRIQ_FIELDS{
     ENGINE_WORD(PriorityQueueEntry, engineA, 0, "engine0"),
     ENGINE_WORD(PriorityQueueEntry, engineA, 4, "engine4"),
     ENGINE_FIELD(PriorityQueueEntry, engineReserved, "engine8", Bytes),
-    TEXT_FIELD(PriorityQueueEntry, qosNode),
-    TEXT_FLAGS(PriorityQueueEntry, flags, 0, PRIQ_FLAG_NAMES),
-    TEXT_FIELD(PriorityQueueEntry, queueNumber),
-    TEXT_FIELD(PriorityQueueEntry, metric1),
-    TEXT_FIELD(PriorityQueueEntry, metric2),
-    TEXT_FIELD(PriorityQueueEntry, metric3),
-    TEXT_FIELD(PriorityQueueEntry, metric4),
+    TEXT_FIELD(PriorityQueueEntry, qosNode, "QoS"),
+    TEXT_FLAGS(PriorityQueueEntry, flags, 0, PRIQ_FLAG_NAMES,
+               "Highest Priority, Lowest Priority"),
+    TEXT_FIELD(PriorityQueueEntry, queueNumber, ""),
+    TEXT_FIELD(PriorityQueueEntry, metric1, "Metric 1"),
+    TEXT_FIELD(PriorityQueueEntry, metric2, "Metric 2"),
+    TEXT_FIELD(PriorityQueueEntry, metric3, "Metric 3"),
+    TEXT_FIELD(PriorityQueueEntry, metric4, "Metric 4"),
     ENGINE_FIELD(PriorityQueueEntry, engineB, "engine40", Hex),
     ENGINE_FIELD(PriorityQueueEntry, engineC, "engine42", Hex),
     ENGINE_FIELD(PriorityQueueEntry, engineD, "engine46", Hex),
@@ -189,6 +218,8 @@ constexpr std::array PRIQ_FIELDS{
 };
 
 #undef TEXT_FIELD
+#undef TEXT_SPAN
+#undef TEXT_PARAM
 #undef TEXT_CODE
 #undef TEXT_FLAGS
 #undef TEXT_CODE_PART
@@ -222,6 +253,11 @@ constexpr bool IsExactTable(std::span<const FieldForm> fields)
             return false;
         if ((f.form != Bytes && f.width > 4) || !NamedByOffsetIfEngine(f))
             return false;
+        // A parameter is 16 bits with an action byte; only it and spans link.
+        const bool linked = f.link.width != 0;
+        if ((f.form == Param && (f.width != 2 || f.link.width != 1))
+            || (linked && f.form != Param && f.form != Bytes))
+            return false;
         for (int i = 0; i < f.width; ++i) {
             const auto bits
                 = f.form == Bytes ? 0xFFu : static_cast<std::uint8_t>(f.ownedBits() >> (8 * i));
@@ -247,13 +283,17 @@ static_assert(IsExactTable(PRIQ_FIELDS));
 
 constexpr std::array TABLE_FORMS{
     TableForm{TableKind::Rules, RULE_FIELDS,
-              [](const ConfigImage& image) { return TableBytes(image.ruleTable); }, false},
+              [](const ConfigImage& image) { return TableBytes(image.ruleTable); }, false,
+              "rule editor"},
     TableForm{TableKind::Qos, QOS_FIELDS,
-              [](const ConfigImage& image) { return TableBytes(image.qosTable); }, false},
+              [](const ConfigImage& image) { return TableBytes(image.qosTable); }, false,
+              "QoS editor"},
     TableForm{TableKind::Masks, MASK_FIELDS,
-              [](const ConfigImage& image) { return TableBytes(image.maskTable); }, false},
+              [](const ConfigImage& image) { return TableBytes(image.maskTable); }, false,
+              "address mask editor"},
     TableForm{TableKind::PriQ, PRIQ_FIELDS,
-              [](const ConfigImage& image) { return TableBytes(image.priQTable); }, true},
+              [](const ConfigImage& image) { return TableBytes(image.priQTable); }, true,
+              "priority queue editor"},
 };
 
 } // namespace
@@ -268,5 +308,10 @@ const FieldForm* TableForm::field(std::string_view fieldName) const
 }
 
 std::span<const TableForm> TableForms() { return TABLE_FORMS; }
+
+const TableForm& TableFormOf(TableKind kind)
+{
+    return *std::ranges::find(TABLE_FORMS, kind, &TableForm::kind);
+}
 
 } // namespace talvex::textform

@@ -6,7 +6,8 @@
 // engine-owned spans are named by their offset. Every bit of a record
 // belongs to exactly one row (checked when the tables are compiled), so
 // writing each row that differs from another record and reading those rows
-// back over that record gives the record again.
+// back over that record gives the record again. A row also names the editor
+// field that shows it, for `talvexcfg fields` and the manual page.
 #include <cstdint>
 #include <span>
 #include <string_view>
@@ -25,6 +26,16 @@ enum class ValueForm : std::uint8_t {
     Bytes,    // dotted hexadecimal, trailing zero bytes left off
     Words,    // the manager's word for the code, else Hex
     Flags,    // flag names joined by "|", bits without a name as one Hex
+    Param,    // a 16-bit action parameter: decimal in the meaning its action
+              // gives it (a delay from 0 to 65535, else signed); either is read
+};
+
+// Another member of the record that a field is written by: the length of a
+// span of bytes, the action byte of a parameter.
+struct LinkedMember {
+    std::uint8_t offset = 0;
+    std::uint8_t width = 0; // 0: none
+    bool isSigned = false;
 };
 
 struct FlagName {
@@ -47,6 +58,11 @@ struct FieldForm {
     ValueForm form;
     std::span<const WordSource> words = {};
     std::span<const FlagName> flags = {};
+    // Bytes: the member that holds how many bytes are in use, which are all
+    // written; Param: its action byte.
+    LinkedMember link = {};
+    // The editor field that shows it, "" where none does.
+    std::string_view editor = {};
 
     constexpr std::uint32_t ownedBits() const
     {
@@ -61,6 +77,7 @@ struct TableForm {
     std::span<const FieldForm> fields;
     std::span<const std::uint8_t> (*table)(const ConfigImage&);
     bool beta2Only; // the priority queues: absent from a Beta 1 configuration
+    std::string_view editorName; // the editor that shows its fields: "rule editor"
 
     // The word that starts the table's entry lines.
     std::string_view name() const { return FactsOf(kind).textWord; }
@@ -77,9 +94,15 @@ struct TableForm {
                                                     RECORD_SIZE);
     }
     const FieldForm* field(std::string_view fieldName) const;
+    // The field's place in `fields`.
+    std::size_t indexOf(const FieldForm& f) const
+    {
+        return static_cast<std::size_t>(&f - fields.data());
+    }
 };
 
 // Rules, QoS nodes, address masks and priority queues, in file order.
 std::span<const TableForm> TableForms();
+const TableForm& TableFormOf(TableKind kind);
 
 } // namespace talvex::textform

@@ -3,31 +3,28 @@
 #include <algorithm>
 #include <cctype>
 #include <charconv>
+#include <memory>
 
+#include "config/config_file.h"
 #include "config/dotted_hex.h"
 #include "config/number_texts.h"
+#include "textform/text_messages.h"
 
 namespace talvex::textform {
 
 namespace {
 
-std::uint32_t LoadBits(const FieldForm& field, RecordView record)
+// The action whose parameter is a time, 0 to 65535 tens of microseconds;
+// every other parameter names an entry or a small value, signed.
+constexpr std::uint8_t UNSIGNED_PARAM_ACTION = ACTION_DELAY_FRAME;
+
+// The little-endian number of `width` bytes at `offset`.
+std::uint32_t NumberAt(RecordView record, std::size_t offset, std::size_t width)
 {
     std::uint32_t value = 0;
-    for (int i = 0; i < field.width; ++i)
-        value |= static_cast<std::uint32_t>(record[field.offset + static_cast<std::size_t>(i)])
-            << (8 * i);
-    return value & field.ownedBits();
-}
-
-void StoreBits(const FieldForm& field, RecordSpan record, std::uint32_t value)
-{
-    const std::uint32_t owned = field.ownedBits();
-    for (int i = 0; i < field.width; ++i) {
-        auto& byte = record[field.offset + static_cast<std::size_t>(i)];
-        const auto mask = static_cast<std::uint8_t>(owned >> (8 * i));
-        byte = static_cast<std::uint8_t>((byte & ~mask) | ((value >> (8 * i)) & mask));
-    }
+    for (std::size_t i = 0; i < width; ++i)
+        value |= static_cast<std::uint32_t>(record[offset + i]) << (8 * i);
+    return value;
 }
 
 // "0x" and two digits a byte of the field's width.
@@ -89,13 +86,35 @@ std::string FlagsText(const FieldForm& field, std::uint32_t value)
     return text;
 }
 
+// How many bytes of a span the record says are in use: its length member,
+// 0 to the span's width; none for a span without one.
+int UsedBytes(const FieldForm& field, RecordView record)
+{
+    const LinkedMember& length = field.link;
+    if (length.width == 0)
+        return 0;
+    const std::int64_t used = length.isSigned
+        ? SignedValue(NumberAt(record, length.offset, length.width), length.width)
+        : NumberAt(record, length.offset, length.width);
+    return static_cast<int>(std::clamp<std::int64_t>(used, 0, field.width));
+}
+
+// Every byte in use and every byte up to the last one that is not zero.
 std::string BytesText(const FieldForm& field, RecordView record)
 {
     const auto bytes = record.subspan(field.offset, field.width);
     const auto last
         = std::find_if(bytes.rbegin(), bytes.rend(), [](std::uint8_t b) { return b != 0; });
-    const int count = std::max(1, static_cast<int>(bytes.rend() - last));
+    const int count
+        = std::max({1, static_cast<int>(bytes.rend() - last), UsedBytes(field, record)});
     return FormatDottedHex(bytes, count);
+}
+
+// A parameter is unsigned where its action (the whole byte, so a code with
+// a kept high bit set is none) makes it a time.
+bool IsUnsignedParam(const FieldForm& field, RecordView record)
+{
+    return record[field.link.offset] == UNSIGNED_PARAM_ACTION;
 }
 
 // A decimal number with an optional minus, or 0x and hexadecimal digits
@@ -133,7 +152,7 @@ std::optional<std::uint32_t> ReadBits(const FieldForm& field, std::string_view t
 bool Refuse(const FieldForm& field, std::string_view value, std::string_view wrong,
             Failure& failure)
 {
-    return Fail(&failure, std::string(field.name) + ": '" + std::string(value) + "' "
+    return Fail(&failure, std::string(field.name) + ": '" + ShownToken(value) + "' "
                               + std::string(wrong));
 }
 
@@ -169,10 +188,11 @@ std::string FlagList(const FieldForm& field)
 bool StoreNumber(const FieldForm& field, std::string_view value, RecordSpan record,
                  Failure& failure)
 {
+    // A parameter is read in either meaning, signed or unsigned.
     const std::int64_t range = std::int64_t{1} << (8 * field.width);
-    const bool isSigned = field.form == ValueForm::Signed;
+    const bool isSigned = field.form == ValueForm::Signed || field.form == ValueForm::Param;
     const std::int64_t low = isSigned ? -range / 2 : 0;
-    const std::int64_t high = isSigned ? range / 2 - 1 : range - 1;
+    const std::int64_t high = field.form == ValueForm::Signed ? range / 2 - 1 : range - 1;
     const auto number = ReadInteger(value);
     const bool fits = number
         && (number->hex ? number->value < range : number->value >= low && number->value <= high);
@@ -182,7 +202,7 @@ bool StoreNumber(const FieldForm& field, std::string_view value, RecordSpan reco
                           + DecimalText(high) + ", nor its bits as 0x and hexadecimal digits",
                       failure);
     }
-    StoreBits(field, record, static_cast<std::uint32_t>(number->value));
+    SetFieldBits(field, record, static_cast<std::uint32_t>(number->value));
     return true;
 }
 
@@ -197,7 +217,7 @@ bool StoreWord(const FieldForm& field, std::string_view value, RecordSpan record
                       "is none of " + WordList(field) + ", nor a code as 0x and hexadecimal digits",
                       failure);
     }
-    StoreBits(field, record, *code);
+    SetFieldBits(field, record, *code);
     return true;
 }
 
@@ -220,7 +240,7 @@ bool StoreFlags(const FieldForm& field, std::string_view value, RecordSpan recor
         bits |= *number;
         start = bar + 1;
     }
-    StoreBits(field, record, bits);
+    SetFieldBits(field, record, bits);
     return true;
 }
 
@@ -249,16 +269,104 @@ bool StoreBytes(const FieldForm& field, std::string_view value, RecordSpan recor
 
 } // namespace
 
+RecordBits RuntimeBits(const TableForm& table)
+{
+    auto image = std::make_unique<ConfigImage>();
+    std::ranges::fill(table.entry(*image, 0), 0xFF);
+    ClearRuntimeFields(*image);
+    RecordBits bits{};
+    std::ranges::transform(table.entry(*image, 0), bits.begin(),
+                           [](std::uint8_t b) { return static_cast<std::uint8_t>(~b); });
+    return bits;
+}
+
+std::string FormText(const TableForm& table, const FieldForm& field)
+{
+    const std::int64_t range = std::int64_t{1} << (8 * field.width);
+    std::string text;
+    switch (field.form) {
+    case ValueForm::Signed:
+        text = "a number from " + DecimalText(-range / 2) + " to " + DecimalText(range / 2 - 1);
+        break;
+    case ValueForm::Unsigned:
+        text = "a number from 0 to " + DecimalText(range - 1);
+        break;
+    case ValueForm::Param:
+        text = "a number: after " + QuotedIfNeeded(std::string(*LookupCodeText(
+                   ActionTable(), UNSIGNED_PARAM_ACTION)))
+            + " from 0 to " + DecimalText(range - 1) + " (tens of microseconds), else from "
+            + DecimalText(-range / 2) + " to " + DecimalText(range / 2 - 1)
+            + "; either form is read";
+        break;
+    case ValueForm::Hex:
+        text = "the engine's number: 0x and " + DecimalText(2 * field.width)
+            + " hexadecimal digits";
+        break;
+    case ValueForm::Bytes: {
+        text = "up to " + DecimalText(field.width) + " bytes in dotted hexadecimal";
+        const auto length = std::ranges::find(table.fields, field.link.offset, &FieldForm::offset);
+        if (field.link.width != 0 && length != table.fields.end())
+            text += ", written as far as " + std::string(length->name) + " says";
+        break;
+    }
+    case ValueForm::Words:
+        text = "one of " + WordList(field) + ", or a code as 0x and hexadecimal digits";
+        break;
+    case ValueForm::Flags:
+        text = "flag names joined by |: " + FlagList(field) + ", other bits as 0x and "
+               "hexadecimal digits";
+        break;
+    }
+    // The run-time bits every load clears: refused by the reader.
+    const RecordBits runtime = RuntimeBits(table);
+    const std::uint32_t cleared = field.form == ValueForm::Bytes ? 0 : FieldBits(field, runtime);
+    if (cleared != 0 && cleared == field.ownedBits())
+        return text + "; the engine's run-time state, which every load clears: only 0 is read";
+    std::string names;
+    for (const FlagName& flag : field.flags) {
+        if ((cleared & flag.bit) != 0)
+            names += (names.empty() ? "" : " and ") + std::string(flag.name);
+    }
+    if (!names.empty())
+        text += "; " + names
+            + ", the engine's run-time state, which every load clears, are refused";
+    return text;
+}
+
+std::optional<std::int64_t> ReadWholeNumber(std::string_view text)
+{
+    const auto number = ReadInteger(text);
+    return number ? std::optional(number->value) : std::nullopt;
+}
+
+std::uint32_t FieldBits(const FieldForm& field, RecordView record)
+{
+    return NumberAt(record, field.offset, field.width) & field.ownedBits();
+}
+
+void SetFieldBits(const FieldForm& field, RecordSpan record, std::uint32_t value)
+{
+    const std::uint32_t owned = field.ownedBits();
+    for (int i = 0; i < field.width; ++i) {
+        auto& byte = record[field.offset + static_cast<std::size_t>(i)];
+        const auto mask = static_cast<std::uint8_t>(owned >> (8 * i));
+        byte = static_cast<std::uint8_t>((byte & ~mask) | ((value >> (8 * i)) & mask));
+    }
+}
+
 std::string FormatField(const FieldForm& field, RecordView record)
 {
     if (field.form == ValueForm::Bytes)
         return BytesText(field, record);
-    const std::uint32_t value = LoadBits(field, record);
+    const std::uint32_t value = FieldBits(field, record);
     switch (field.form) {
     case ValueForm::Signed:
         return DecimalText(SignedValue(value, field.width));
     case ValueForm::Unsigned:
         return DecimalText(value);
+    case ValueForm::Param:
+        return DecimalText(IsUnsignedParam(field, record) ? value
+                                                          : SignedValue(value, field.width));
     case ValueForm::Words:
         if (const auto word = WordFor(field, value))
             return QuotedIfNeeded(std::string(*word));
@@ -286,12 +394,20 @@ bool StoreField(const FieldForm& field, std::string_view value, RecordSpan recor
     }
 }
 
+void CopyField(const FieldForm& field, RecordView from, RecordSpan to)
+{
+    if (field.form == ValueForm::Bytes)
+        std::ranges::copy(from.subspan(field.offset, field.width), to.begin() + field.offset);
+    else
+        SetFieldBits(field, to, FieldBits(field, from));
+}
+
 bool FieldDiffers(const FieldForm& field, RecordView a, RecordView b)
 {
     if (field.form == ValueForm::Bytes)
         return !std::ranges::equal(a.subspan(field.offset, field.width),
                                    b.subspan(field.offset, field.width));
-    return LoadBits(field, a) != LoadBits(field, b);
+    return FieldBits(field, a) != FieldBits(field, b);
 }
 
 std::string DifferingFields(const TableForm& table, RecordView record, RecordView other)

@@ -1,25 +1,39 @@
 #include <algorithm>
 #include <array>
-#include <charconv>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "config/config_file.h"
 #include "config/number_texts.h"
+#include "config/text_recognition.h"
 #include "textform/field_values.h"
 #include "textform/text_form.h"
+#include "textform/text_messages.h"
 
 namespace talvex::textform {
 
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f'; }
+constexpr std::string_view HEADER_HINT
+    = "\"TALVEX configuration Beta 1\" or \"TALVEX configuration Beta 2\"";
+constexpr std::string_view ENTRY_WORD_UNUSED = "unused";
+
+bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\v' || c == '\f'; }
+
+// A word of a line and where it stands: the column of its first character
+// and, for name=value, of the value's first character.
+struct Word {
+    std::string text;
+    int column = 0;
+    int valueColumn = 0;
+};
 
 // The words of a line: runs of characters between blanks, where double
 // quotes group blanks into a word and are taken off, and "#" outside quotes
-// ends the line.
-bool SplitWords(std::string_view line, std::vector<std::string>& words, Failure& failure)
+// ends the line. False at a double quote that is not closed.
+bool SplitWords(std::string_view line, std::vector<Word>& words, Failure& failure)
 {
     words.clear();
     std::size_t i = 0;
@@ -28,171 +42,357 @@ bool SplitWords(std::string_view line, std::vector<std::string>& words, Failure&
             ++i;
         if (i == line.size() || line[i] == '#')
             return true;
-        std::string word;
+        Word word{{}, static_cast<int>(i + 1), 0};
+        bool valueNext = false;
         while (i < line.size() && !IsBlank(line[i]) && line[i] != '#') {
+            if (valueNext) {
+                word.valueColumn = static_cast<int>(i + 1);
+                valueNext = false;
+            }
             if (line[i] != '"') {
-                word += line[i++];
+                valueNext = line[i] == '=' && word.valueColumn == 0;
+                word.text += line[i++];
                 continue;
             }
             const std::size_t close = line.find('"', i + 1);
-            if (close == std::string_view::npos)
-                return Fail(&failure, "a double quote is not closed");
-            word.append(line.substr(i + 1, close - i - 1));
+            if (close == std::string_view::npos) {
+                failure = {"a double quote is not closed", 0, static_cast<int>(i + 1)};
+                return false;
+            }
+            const std::string_view quoted = line.substr(i + 1, close - i - 1);
+            const std::size_t equals = word.valueColumn == 0 ? quoted.find('=') : quoted.npos;
+            if (equals != quoted.npos)
+                word.valueColumn = static_cast<int>(i + equals + 3);
+            word.text.append(quoted);
             i = close + 1;
         }
+        if (valueNext)
+            word.valueColumn = static_cast<int>(i + 1);
         words.push_back(std::move(word));
     }
     return true;
 }
 
-constexpr std::string_view HEADER_HINT
-    = "\"TALVEX configuration Beta 1\" or \"TALVEX configuration Beta 2\"";
-
-// The run-time bits of each record kind: those ClearRuntimeFields clears.
-using RecordBits = std::array<std::uint8_t, RECORD_SIZE>;
-std::vector<RecordBits> RuntimeBits()
+// What is wrong with the text as a whole, before its lines: an encoding
+// other than ASCII or UTF-8 without a byte-order mark.
+std::optional<std::string> EncodingProblem(std::string_view text)
 {
-    auto image = std::make_unique<ConfigImage>();
-    std::vector<RecordBits> bits;
-    for (const TableForm& table : TableForms()) {
-        const auto entry = table.entry(*image, 0);
-        std::ranges::fill(entry, 0xFF);
-    }
-    ClearRuntimeFields(*image);
-    for (const TableForm& table : TableForms()) {
-        RecordBits cleared{};
-        std::ranges::transform(table.entry(*image, 0), cleared.begin(),
-                               [](std::uint8_t b) { return static_cast<std::uint8_t>(~b); });
-        bits.push_back(cleared);
-    }
-    return bits;
+    if (text.starts_with("\xEF\xBB\xBF"))
+        return "the text starts with a UTF-8 byte-order mark (EF BB BF); save it without one";
+    if (text.starts_with("\xFF\xFE"))
+        return "the text is UTF-16 (it starts with the byte-order mark FF FE); save it as UTF-8";
+    if (text.starts_with("\xFE\xFF"))
+        return "the text is UTF-16 (it starts with the byte-order mark FE FF); save it as UTF-8";
+    if (text.size() >= 2 && (text[0] == '\0') != (text[1] == '\0'))
+        return "the text is UTF-16 (every other byte is 0), without a byte-order mark; "
+               "save it as UTF-8";
+    return std::nullopt;
 }
 
-class Reader {
-public:
-    explicit Reader(ConfigImage& image) : image_(image), runtime_(RuntimeBits())
-    {
-        ResetTables(image_);
-        image_.masksBlockAbsent = false;
-        image_.priQBlockAbsent = false;
-        for (const TableForm& table : TableForms())
-            lines_.emplace_back(static_cast<std::size_t>(table.count()), 0);
-    }
+std::vector<std::string_view> NamesOf(const TableForm& table)
+{
+    std::vector<std::string_view> names;
+    for (const FieldForm& field : table.fields)
+        names.push_back(field.name);
+    return names;
+}
 
-    // The words of line `number`; false with the reason when the line is
-    // wrong.
-    bool Line(int number, const std::vector<std::string>& words, Failure& failure)
-    {
-        if (!haveHeader_)
-            return Header(words, failure);
-        return Entry(number, words, failure);
-    }
-
-    bool haveHeader() const { return haveHeader_; }
-
-private:
-    bool Header(const std::vector<std::string>& words, Failure& failure)
-    {
-        const bool isHeader = words.size() == 4 && words[0] == "TALVEX"
-            && words[1] == "configuration" && words[2] == "Beta"
-            && (words[3] == "1" || words[3] == "2");
-        if (!isHeader)
-            return Fail(&failure, "expected the header line " + std::string(HEADER_HINT));
-        image_.priQBlockAbsent = words[3] == "1";
-        haveHeader_ = true;
-        return true;
-    }
-
-    bool Entry(int number, const std::vector<std::string>& words, Failure& failure)
-    {
-        const auto tables = TableForms();
-        const auto table = std::ranges::find(tables, std::string_view(words[0]), &TableForm::name);
-        if (table == tables.end())
-            return Fail(&failure, "unknown table '" + words[0] + "' (rule, qos, mask or priq)");
-        if (table->beta2Only && image_.priQBlockAbsent)
-            return Fail(&failure, "a Beta 1 configuration has no priority queues");
-        const auto at = static_cast<std::size_t>(table - tables.begin());
-        const std::string& entryText = words.size() > 1 ? words[1] : "";
-        int n = -1;
-        const auto [end, error]
-            = std::from_chars(entryText.data(), entryText.data() + entryText.size(), n);
-        if (error != std::errc() || end != entryText.data() + entryText.size() || n < 0
-            || n >= table->count()) {
-            return Fail(&failure, "expected an entry number from 0 to "
-                                      + DecimalText(table->count() - 1) + " after '" + words[0]
-                                      + "'");
-        }
-        int& firstLine = lines_[at][static_cast<std::size_t>(n)];
-        if (firstLine != 0) {
-            return Fail(&failure, words[0] + " " + entryText + " is already given on line "
-                                      + DecimalText(firstLine));
-        }
-        firstLine = number;
-        const auto record = table->entry(image_, n);
-        std::vector<const FieldForm*> given;
-        for (std::size_t w = 2; w < words.size(); ++w) {
-            const std::string_view word = words[w];
-            const std::size_t equals = word.find('=');
-            const FieldForm* field
-                = equals == std::string_view::npos ? nullptr : table->field(word.substr(0, equals));
-            if (!field) {
-                return Fail(&failure, equals == std::string_view::npos
-                                          ? "expected name=value, found '" + std::string(word) + "'"
-                                          : "a " + words[0] + " has no field '"
-                                              + std::string(word.substr(0, equals)) + "'");
-            }
-            if (std::ranges::find(given, field) != given.end())
-                return Fail(&failure, std::string(field->name) + " is given twice");
-            given.push_back(field);
-            if (!StoreField(*field, word.substr(equals + 1), record, failure))
-                return false;
-        }
-        return KeepsNoRuntimeState(*table, record, runtime_[at], failure);
-    }
-
-    static bool KeepsNoRuntimeState(const TableForm& table, RecordView record,
-                                    const RecordBits& runtime, Failure& failure)
-    {
-        RecordBits kept{};
-        std::ranges::transform(record, runtime, kept.begin(), std::bit_and<>());
-        const RecordBits none{};
-        for (const FieldForm& field : table.fields) {
-            if (FieldDiffers(field, kept, none)) {
-                return Fail(&failure, std::string(field.name) + ": " + FormatField(field, kept)
-                                          + " is the engine's run-time state, which every load "
-                                            "clears; leave it out");
-            }
-        }
-        return true;
-    }
-
-    ConfigImage& image_;
-    std::vector<RecordBits> runtime_;
-    std::vector<std::vector<int>> lines_; // per table and entry: the line that gave it, or 0
-    bool haveHeader_ = false;
-};
+// "; did you mean 'NAME'?" when one of the names is near the word, else
+// `otherwise`.
+std::string Suggestion(std::string_view word, std::span<const std::string_view> names,
+                       std::string_view otherwise = "")
+{
+    const auto nearest = NearestName(word, names);
+    return nearest ? "; did you mean '" + std::string(*nearest) + "'?" : std::string(otherwise);
+}
 
 } // namespace
 
-bool ReadConfigText(std::string_view text, ConfigImage& image, Failure& failure)
-{
-    Reader reader(image);
-    std::vector<std::string> words;
-    int number = 0;
-    for (std::size_t start = 0; start < text.size();) {
-        const std::size_t end = std::min(text.find('\n', start), text.size());
-        ++number;
-        if (!SplitWords(text.substr(start, end - start), words, failure)
-            || (!words.empty() && !reader.Line(number, words, failure))) {
-            failure.line = number;
+// The lines of one text read into a TextImport.
+class TextReader {
+public:
+    TextReader(TextImport& import, std::vector<Failure>& failures)
+        : import_(import), failures_(failures)
+    {
+        for (const TableForm& table : TableForms())
+            runtime_[static_cast<std::size_t>(table.kind)] = RuntimeBits(table);
+    }
+
+    bool read(std::string_view text)
+    {
+        const std::size_t before = failures_.size();
+        if (const auto problem = EncodingProblem(text)) {
+            fail(*problem, 1, 1);
             return false;
         }
-        start = end + 1;
+        for (std::size_t start = 0; start < text.size() && !stopped_;) {
+            const std::size_t end = std::min(text.find('\n', start), text.size());
+            std::string_view line = text.substr(start, end - start);
+            if (line.ends_with('\r'))
+                line.remove_suffix(1);
+            ++number_;
+            readLine(line);
+            start = end + 1;
+        }
+        if (headerLine_ == 0 && !stopped_)
+            fail("no header line: expected " + std::string(HEADER_HINT), 1, 1);
+        return failures_.size() == before;
     }
-    if (!reader.haveHeader()) {
-        failure = {"no header line: expected " + std::string(HEADER_HINT), 1};
+
+private:
+    // Adds a failure; reading stops after the last one reported and one
+    // more, which tells that there are more.
+    void fail(std::string reason, int line, int column)
+    {
+        if (stopped_)
+            return;
+        failures_.push_back({std::move(reason), line, column});
+        stopped_ = failures_.size() > MAX_TEXT_FAILURES;
+    }
+    void fail(std::string reason, int column) { fail(std::move(reason), number_, column); }
+
+    void readLine(std::string_view line)
+    {
+        if (const std::size_t cr = line.find('\r'); cr != line.npos) {
+            fail("a CR alone ends a line here (CR-only line ends); save the text with LF or "
+                 "CR LF line ends",
+                 static_cast<int>(cr + 1));
+            // Before the header, the lines cannot be told apart.
+            stopped_ = stopped_ || headerLine_ == 0;
+            return;
+        }
+        Failure failure;
+        if (!SplitWords(line, words_, failure)) {
+            fail(failure.reason, failure.column);
+            return;
+        }
+        if (words_.empty())
+            return;
+        const std::string_view first = words_.front().text;
+        if (IsMergeConflictMarker(line.substr(static_cast<std::size_t>(words_[0].column - 1)))) {
+            fail("a merge-conflict marker '" + ShownToken(first)
+                     + "': resolve the conflict and take the markers out",
+                 words_[0].column);
+        } else if (headerLine_ == 0) {
+            header(line);
+        } else if (first == "TALVEX" && words_.size() > 1 && words_[1].text == "configuration") {
+            fail("a second header line; the text's header is line " + DecimalText(headerLine_),
+                 words_[0].column);
+        } else {
+            entry();
+        }
+    }
+
+    void header(std::string_view line)
+    {
+        const bool isHeader = words_.size() == 4 && words_[0].text == "TALVEX"
+            && words_[1].text == "configuration" && words_[2].text == "Beta"
+            && (words_[3].text == "1" || words_[3].text == "2");
+        if (!isHeader) {
+            const auto from = static_cast<std::size_t>(words_[0].column - 1);
+            fail("expected the header line " + std::string(HEADER_HINT) + ", found '"
+                     + ShownToken(line.substr(from)) + "'",
+                 words_[0].column);
+            stopped_ = true;
+            return;
+        }
+        import_.given_->priQBlockAbsent = words_[3].text == "1";
+        headerLine_ = number_;
+    }
+
+    void entry()
+    {
+        const auto tables = TableForms();
+        const Word& tableWord = words_[0];
+        const auto table = std::ranges::find(tables, std::string_view(tableWord.text),
+                                             &TableForm::name);
+        if (table == tables.end()) {
+            std::vector<std::string_view> names;
+            for (const TableForm& t : tables)
+                names.push_back(t.name());
+            fail("unknown table '" + ShownToken(tableWord.text)
+                     + "', expected rule, qos, mask or priq" + Suggestion(tableWord.text, names),
+                 tableWord.column);
+            return;
+        }
+        if (table->beta2Only && import_.given_->priQBlockAbsent) {
+            fail("a Beta 1 configuration has no priority queues", tableWord.column);
+            return;
+        }
+        const std::optional<int> n = entryNumber(*table);
+        if (!n)
+            return;
+        auto& lines = lines_[static_cast<std::size_t>(table->kind)];
+        lines.resize(static_cast<std::size_t>(table->count()));
+        int& firstLine = lines[static_cast<std::size_t>(*n)];
+        if (firstLine != 0) {
+            fail(tableWord.text + " " + DecimalText(*n) + " is already given on line "
+                     + DecimalText(firstLine),
+                 tableWord.column);
+            return;
+        }
+        firstLine = number_;
+        if (words_.size() > 2 && words_[2].text == ENTRY_WORD_UNUSED)
+            emptyEntry(*table, *n);
+        else
+            fields(*table, *n);
+    }
+
+    std::optional<int> entryNumber(const TableForm& table)
+    {
+        const std::string expected = "expected an entry number from 0 to "
+            + DecimalText(table.count() - 1) + " after '" + words_[0].text + "', found ";
+        if (words_.size() < 2) {
+            fail(expected + "the end of the line",
+                 words_[0].column + static_cast<int>(words_[0].text.size()));
+            return std::nullopt;
+        }
+        const auto n = ReadWholeNumber(words_[1].text);
+        if (!n || *n < 0 || *n >= table.count()) {
+            fail(expected + "'" + ShownToken(words_[1].text) + "'", words_[1].column);
+            return std::nullopt;
+        }
+        return static_cast<int>(*n);
+    }
+
+    // "TABLE ENTRY unused": the entry as new, every field to be derived.
+    void emptyEntry(const TableForm& table, int n)
+    {
+        if (words_.size() > 3) {
+            fail("'unused' makes the entry new and takes no fields, found '"
+                     + ShownToken(words_[3].text) + "'",
+                 words_[3].column);
+            return;
+        }
+        auto fresh = std::make_unique<ConfigImage>();
+        ResetTables(*fresh);
+        std::ranges::copy(table.entry(*fresh, n), table.entry(*import_.given_, n).begin());
+        givenFields(table)[static_cast<std::size_t>(n)] = 0;
+    }
+
+    void fields(const TableForm& table, int n)
+    {
+        const auto record = table.entry(*import_.given_, n);
+        std::uint64_t& given = givenFields(table)[static_cast<std::size_t>(n)];
+        std::vector<const FieldForm*> named;
+        std::vector<int> columns;
+        for (std::size_t w = 2; w < words_.size(); ++w) {
+            const Word& word = words_[w];
+            const std::size_t equals = word.text.find('=');
+            if (equals == std::string::npos) {
+                fail("expected name=value, found '" + ShownToken(word.text) + "'", word.column);
+                continue;
+            }
+            const std::string_view name = std::string_view(word.text).substr(0, equals);
+            const FieldForm* field = table.field(name);
+            if (field == nullptr) {
+                fail("a " + words_[0].text + " has no field '" + ShownToken(name) + "'"
+                         + Suggestion(name, NamesOf(table),
+                                      "; talvexcfg fields " + words_[0].text + " lists them"),
+                     word.column);
+                continue;
+            }
+            if (std::ranges::find(named, field) != named.end()) {
+                fail(std::string(field->name) + " is given twice", word.column);
+                continue;
+            }
+            named.push_back(field);
+            columns.push_back(word.column);
+            Failure failure;
+            if (!StoreField(*field, std::string_view(word.text).substr(equals + 1), record,
+                            failure)) {
+                fail(failure.reason, word.valueColumn);
+                continue;
+            }
+            given |= std::uint64_t{1} << table.indexOf(*field);
+        }
+        keepsNoRuntimeState(table, record, [&](const FieldForm& field) {
+            const auto at = std::ranges::find(named, &field);
+            return at == named.end() ? words_[0].column
+                                     : columns[static_cast<std::size_t>(at - named.begin())];
+        });
+    }
+
+    void keepsNoRuntimeState(const TableForm& table, RecordView record,
+                             const std::function<int(const FieldForm&)>& columnOf)
+    {
+        RecordBits kept{};
+        std::ranges::transform(record, runtime_[static_cast<std::size_t>(table.kind)],
+                               kept.begin(), std::bit_and<>());
+        const RecordBits none{};
+        for (const FieldForm& field : table.fields) {
+            if (FieldDiffers(field, kept, none)) {
+                fail(std::string(field.name) + ": " + FormatField(field, kept)
+                         + " is the engine's run-time state, which every load clears; leave it "
+                           "out",
+                     columnOf(field));
+            }
+        }
+    }
+
+    std::vector<std::uint64_t>& givenFields(const TableForm& table)
+    {
+        return import_.givenFields_[static_cast<std::size_t>(table.kind)];
+    }
+
+    TextImport& import_;
+    std::vector<Failure>& failures_;
+    std::array<RecordBits, TABLE_KIND_COUNT> runtime_{};
+    // By table kind, by entry: the line that gave it in this text, or 0.
+    std::array<std::vector<int>, TABLE_KIND_COUNT> lines_;
+    std::vector<Word> words_;
+    int number_ = 0;
+    int headerLine_ = 0;
+    bool stopped_ = false;
+};
+
+TextImport::TextImport(DerivingTables tables)
+    : tables_(tables), given_(std::make_unique<ConfigImage>())
+{
+    ResetTables(*given_);
+    given_->masksBlockAbsent = false;
+    given_->priQBlockAbsent = false;
+    for (const TableForm& table : TableForms())
+        givenFields_[static_cast<std::size_t>(table.kind)].assign(
+            static_cast<std::size_t>(table.count()), 0);
+}
+
+TextImport::~TextImport() = default;
+
+bool TextImport::read(std::string_view text, std::vector<Failure>& failures)
+{
+    return TextReader(*this, failures).read(text);
+}
+
+bool TextImport::gives(const TableForm& table, int entry, const FieldForm& field) const
+{
+    const auto& given = givenFields_[static_cast<std::size_t>(table.kind)];
+    return (given[static_cast<std::size_t>(entry)] >> table.indexOf(field) & 1) != 0;
+}
+
+void TextImport::finish(ConfigImage& image) const
+{
+    // A field the pages do not derive is the same in both images.
+    auto derived = std::make_unique<ConfigImage>(*given_);
+    DeriveOnOpen(*derived, tables_);
+    image = *given_;
+    for (const TableForm& table : TableForms()) {
+        for (int n = 0; n < table.count(); ++n) {
+            for (const FieldForm& field : table.fields) {
+                if (!gives(table, n, field))
+                    CopyField(field, table.entry(*derived, n), table.entry(image, n));
+            }
+        }
+    }
+}
+
+bool ReadConfigText(std::string_view text, ConfigImage& image, std::vector<Failure>& failures,
+                    DerivingTables tables)
+{
+    TextImport import(tables);
+    if (!import.read(text, failures))
         return false;
-    }
+    import.finish(image);
     return true;
 }
 

@@ -19,7 +19,8 @@ TEST(TalvexCfg, UsageErrorsExitTwoAndHelpAndVersionSucceed)
 {
     for (const std::vector<std::string>& args :
          {std::vector<std::string>{}, {"resave", "only-one"}, {"frobnicate"}, {"list", "x"},
-          {"list", "tables", "f"}, {"export"}, {"import", "t"}, {"diff", "a"}}) {
+          {"list", "tables", "f"}, {"export"}, {"export", "--base"}, {"export", "--base", "b"},
+          {"import", "t"}, {"diff", "a"}, {"fields", "tables"}, {"fields", "rule", "qos"}}) {
         const auto result = RunCfg(args);
         EXPECT_EQ(result.status, 2);
         EXPECT_EQ(result.out, "");
@@ -28,7 +29,7 @@ TEST(TalvexCfg, UsageErrorsExitTwoAndHelpAndVersionSucceed)
     auto help = RunCfg({"--help"});
     EXPECT_EQ(help.status, 0);
     EXPECT_NE(help.out.find("talvexcfg verify FILE"), std::string::npos);
-    EXPECT_NE(help.out.find("talvexcfg import TEXT|- OUT"), std::string::npos);
+    EXPECT_NE(help.out.find("talvexcfg import TEXT... OUT"), std::string::npos);
     EXPECT_EQ(RunCfg({"--version"}).status, 0);
 }
 

@@ -13,6 +13,7 @@
 #include <unistd.h>
 #endif
 
+#include "config/text_recognition.h"
 #include "support/temp_dir.h"
 
 namespace talvex {
@@ -133,6 +134,44 @@ TEST(LoadConfig, AMissingFileOrADirectoryFailsWithBothBlocksAbsent)
     EXPECT_TRUE(image->priQBlockAbsent);
     EXPECT_FALSE(LoadConfig(*image, dir.path().string(), &failure));
     EXPECT_FALSE(failure.reason.empty());
+}
+
+// A configuration text, recognised by its header line, is never loaded as
+// records, however long: the load fails naming talvexcfg import, the tables
+// keep their defaults and no block counts as read.
+TEST(LoadConfig, AConfigurationTextFailsAndLoadsNothing)
+{
+    const std::string utf16 = "#\nTALVEX configuration";
+    std::string wide = "\xFF\xFE";
+    for (char c : utf16)
+        wide += std::string{c, '\0'};
+    const struct {
+        std::string start;
+        bool text;
+    } cases[] = {
+        {"TALVEX configuration Beta 2\n", true},
+        {"\xEF\xBB\xBF# kept in git\n\n<<<<<<< ours\n\t TALVEX configuration Beta 7\n", true},
+        {wide, true},
+        {"TALVEX configuration Beta 2\rrule 1\r", true},
+        {std::string("# a NUL ") + '\0' + " before it\nTALVEX configuration Beta 2\n", false},
+        {"rule 1\nTALVEX configuration Beta 2\n", false},
+    };
+    TempDir dir;
+    for (const auto& c : cases) {
+        const std::string text = c.start + std::string(30000, '\n');
+        const std::span bytes(reinterpret_cast<const std::uint8_t*>(text.data()), text.size());
+        EXPECT_EQ(IsConfigText(bytes), c.text) << c.start;
+        WriteBytes(dir.file("text"), {bytes.begin(), bytes.end()});
+        auto image = ResetImage();
+        Failure failure;
+        EXPECT_EQ(LoadConfig(*image, dir.file("text"), &failure), !c.text) << c.start;
+        if (c.text) {
+            EXPECT_EQ(failure.reason, CONFIG_TEXT_REASON);
+            EXPECT_TRUE(image->masksBlockAbsent && image->priQBlockAbsent);
+            image->masksBlockAbsent = image->priQBlockAbsent = false;
+            EXPECT_EQ(ConfigFileBytes(*image), ConfigFileBytes(*ResetImage()));
+        }
+    }
 }
 
 TEST(ClearRuntimeFields, ZeroesOnlyTheEngineRunTimeBytesOfRulesAndQosNodes)

@@ -54,7 +54,9 @@ TEST(ConfigTables, AreFoundByTalvexCfgsNamesInTheOrderOfThePages)
         EXPECT_EQ(table->entryCount(), rows[i].count);
         EXPECT_EQ(table->moves(), rows[i].moves);
     }
-    EXPECT_EQ(FindConfigTable("rule"), nullptr);
+    EXPECT_EQ(FindConfigTable("rule"), ConfigTables()[0]);
+    EXPECT_EQ(FindConfigTable("mask"), ConfigTables()[1]);
+    EXPECT_EQ(FindConfigTable("tables"), nullptr);
 }
 
 TEST(ConfigTables, AddTakesTheLowestUnusedEntryAndNothingInAFullTable)

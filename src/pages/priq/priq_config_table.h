@@ -21,6 +21,8 @@ public:
     // other entries.
     void deriveOnOpen(ConfigImage& image) const override;
     void deriveAfterChange(ConfigImage& image) const override;
+    // qosNode and queueNumber, the queue structure.
+    DerivedFields derivedFields() const override;
     ListUpdate openUpdate() const override;
     ListUpdate changeUpdate() const override;
 

@@ -1,6 +1,7 @@
 #include "pages/rules/rule_config_table.h"
 
 #include <algorithm>
+#include <array>
 
 #include "config/action_references.h"
 #include "config/preconditions.h"
@@ -16,6 +17,12 @@ constexpr std::size_t CLEAR_FIRST_END = 26;
 constexpr std::size_t CLEAR_SECOND_BEGIN = 28;
 constexpr std::size_t CLEAR_SECOND_END = 32;
 
+constexpr std::array STAMPS{
+    DerivedMember{TALVEX_MEMBER_NAME(RuleRecord, ruleNumber),
+                  "every rule's own entry number, stamped when the Rules page opens"},
+    DerivedMember{TALVEX_MEMBER_NAME(RuleRecord, ruleIndex),
+                  "every rule's own entry number, stamped when the Rules page opens"}};
+
 } // namespace
 
 std::string RuleConfigTable::lineText(const ConfigImage& image, int slot) const
@@ -26,6 +33,11 @@ std::string RuleConfigTable::lineText(const ConfigImage& image, int slot) const
 void RuleConfigTable::deriveOnOpen(ConfigImage& image) const
 {
     StampRuleNumbers(image.ruleTable);
+}
+
+DerivedFields RuleConfigTable::derivedFields() const
+{
+    return {"rule stamps", STAMPS};
 }
 
 ListUpdate RuleConfigTable::openUpdate() const { return {.allLines = true, .fitWidth = true}; }

@@ -17,6 +17,8 @@ public:
 
     // Stamps every slot (StampRuleNumbers).
     void deriveOnOpen(ConfigImage& image) const override;
+    // ruleNumber and ruleIndex, the rule stamps.
+    DerivedFields derivedFields() const override;
     // Every line, then the width.
     ListUpdate openUpdate() const override;
     // The other pages rewrite rule parameters when they move their entries:

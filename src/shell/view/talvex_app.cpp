@@ -16,6 +16,7 @@
 #include "shell/view/old_format_dialog.h"
 #include "shell/view/splash_window.h"
 #include "shell/view/window_layout.h"
+#include "tables/config_tables.h"
 #include "textform/entry_text.h"
 #include "verify/view/verify_page.h"
 
@@ -52,7 +53,10 @@ TalvexApp::TalvexApp(Options options)
         *image_, modified_, CourierNew(14), CourierNew(16),
         [hints = hints_.get()](const QString& text) { hints->ShowHint(text); });
     context_->setHintsWindow(hints_.get());
-    context_->setEntriesText(textform::WriteEntriesText);
+    context_->setEntriesText(
+        [](const ConfigImage& image, TableKind table, std::span<const int> entries) {
+            return textform::WriteEntriesText(image, table, entries, ConfigTables());
+        });
 }
 
 TalvexApp::~TalvexApp() = default;

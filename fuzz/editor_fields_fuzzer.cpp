@@ -272,7 +272,8 @@ void QueueEditor(FuzzedDataProvider& input)
     }
     const auto& was = (*before)[static_cast<std::size_t>(entry)];
     const auto& now = (*table)[static_cast<std::size_t>(entry)];
-    Expect((now.flags & ~(PQ_POSITION_MASK | PQ_IN_USE)) == (was.flags & ~(PQ_POSITION_MASK | PQ_IN_USE)),
+    constexpr std::uint16_t OWNED = PQ_POSITION_MASK | PQ_IN_USE;
+    Expect((now.flags & ~OWNED) == (was.flags & ~OWNED),
            "the queue editor keeps the flag bits it does not own");
     Expect(now.flags == openedFlags
                || ((now.flags & PQ_IN_USE) != 0 && (now.flags & PQ_POSITION_MASK) != 0),

@@ -132,6 +132,32 @@ bool EncodeSide(const AddressSide& side, const MaskEditorFields& fields, Address
     return true;
 }
 
+// A side's offset, mask bytes, length, base and key type are encoded
+// together, from the templates box and the side's list and two boxes; with
+// templates at open the boxes showed the template, so the side is stored as
+// shown. A mask needs at least one byte on one of its sides, kept or stored.
+bool AcceptSides(const ShownAtOpen<MaskEditorFields>& opening, const MaskEditorFields& fields,
+                 AddressMask& result, FieldRefusal* refusal)
+{
+    using F = MaskEditorFields;
+    const bool templatesShown = opening && opening->useTemplates;
+    for (const AddressSide& side : ADDRESS_SIDES) {
+        if ((templatesShown
+             || InputsEdited(opening, fields, &F::useTemplates, side.choice, side.offsetText,
+                             side.maskText))
+            && !EncodeSide(side, fields, result, refusal))
+            return false;
+    }
+    if (result.srcLength + result.dstLength != 0)
+        return true;
+    return fields.useTemplates
+        ? Refuse(refusal, &F::srcChoice,
+                 "Source Address: choose a template other than <Don't Care> here or under"
+                 " Destination Address")
+        : Refuse(refusal, &F::srcMask,
+                 "Source Mask: give at least one byte here or in the Destination Mask");
+}
+
 } // namespace
 
 std::span<const CodeEntry> AddressListTable(bool useTemplates)
@@ -216,26 +242,8 @@ bool AcceptMaskEditor(const ShownAtOpen<MaskEditorFields>& opening,
     // The fields are read in the order the keyboard reaches them, so a
     // refusal names the first invalid one.
     AddressMask result = record;
-
-    // A side's offset, mask bytes, length, base and key type are encoded
-    // together, from the templates box and the side's list and two boxes;
-    // with templates at open the boxes showed the template, so the side is
-    // stored as shown.
-    const bool templatesShown = opening && opening->useTemplates;
-    for (const AddressSide& side : ADDRESS_SIDES) {
-        if ((templatesShown || edited(&F::useTemplates, side.choice, side.offsetText,
-                                      side.maskText))
-            && !EncodeSide(side, fields, result, refusal))
-            return false;
-    }
-    // A mask needs at least one byte on one of its sides, kept or stored.
-    if (result.srcLength + result.dstLength == 0)
-        return fields.useTemplates
-            ? Refuse(refusal, &F::srcChoice,
-                     "Source Address: choose a template other than <Don't Care> here or under"
-                     " Destination Address")
-            : Refuse(refusal, &F::srcMask,
-                     "Source Mask: give at least one byte here or in the Destination Mask");
+    if (!AcceptSides(opening, fields, result, refusal))
+        return false;
 
     // Numbers are read with "%u" and keep the low bits their field holds.
     // Disabled boxes are read too: an emptied parameter box refuses OK even

@@ -282,7 +282,9 @@ RecordBits RuntimeBits(const TableForm& table)
 
 std::string FormText(const TableForm& table, const FieldForm& field)
 {
-    const std::int64_t range = std::int64_t{1} << (8 * field.width);
+    // How many values a number of the field's width has; numbers are 1, 2 or
+    // 4 bytes wide, byte spans up to 16, which have no range.
+    const std::int64_t range = field.width <= 4 ? std::int64_t{1} << (8 * field.width) : 0;
     std::string text;
     switch (field.form) {
     case ValueForm::Signed:

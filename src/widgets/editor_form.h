@@ -22,25 +22,25 @@ public:
     using FormBuilder::textBox;
 
     // The controls of FormBuilder, bound to `member` (and for an array
-    // member, its element `index`: textBox(spec, &Fields::params, 2)).
+    // member, its element `index`: textBox(look, &Fields::params, 2)).
     template <typename Member, typename... Index>
-    LabelledBox textBox(const FieldSpec& spec, Member member, Index... index)
+    LabelledBox textBox(const FieldLook& look, Member member, Index... index)
     {
-        const LabelledBox made = FormBuilder::textBox(spec);
+        const LabelledBox made = FormBuilder::textBox(look);
         bindings_.bind(made.box, member, index...);
         return made;
     }
     template <typename Member>
-    LabelledBox display(const FieldSpec& spec, Member member)
+    LabelledBox display(const FieldLook& look, Member member)
     {
-        const LabelledBox made = FormBuilder::display(spec);
+        const LabelledBox made = FormBuilder::display(look);
         bindings_.bind(made.box, member);
         return made;
     }
     template <typename Member>
-    LabelledChoice choice(const FieldSpec& spec, std::span<const CodeEntry> table, Member member)
+    LabelledChoice choice(const FieldLook& look, std::span<const CodeEntry> table, Member member)
     {
-        const LabelledChoice made = FormBuilder::choice(spec, table);
+        const LabelledChoice made = FormBuilder::choice(look, table);
         bindings_.bind(made.list, member);
         return made;
     }

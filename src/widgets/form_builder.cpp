@@ -33,13 +33,13 @@ int CharWidth(const QFont& font)
                     metrics.horizontalAdvance(QLatin1Char('F')));
 }
 
-// The control's label, which also names it, unless the spec names it
-// otherwise.
-QLabel* LabelAndName(QWidget* control, const FieldSpec& spec, QWidget* parent)
+// The control's label, which also names it, unless the look gives it
+// another name.
+QLabel* LabelAndName(QWidget* control, const FieldLook& look, QWidget* parent)
 {
-    QLabel* label = spec.label.isEmpty() ? nullptr : BuddyLabel(spec.label, control, parent);
-    if (!spec.accessibleName.isEmpty())
-        control->setAccessibleName(spec.accessibleName);
+    QLabel* label = look.label.isEmpty() ? nullptr : BuddyLabel(look.label, control, parent);
+    if (!look.accessibleName.isEmpty())
+        control->setAccessibleName(look.accessibleName);
     return label;
 }
 
@@ -50,51 +50,51 @@ FormBuilder::FormBuilder(QDialog& dialog, const ShellContext& context)
 {
 }
 
-void FormBuilder::styleBox(QLineEdit& box, const FieldSpec& spec) const
+void FormBuilder::styleBox(QLineEdit& box, const FieldLook& look) const
 {
-    box.setObjectName(QString::fromLatin1(spec.name));
-    if (spec.dataFont)
+    box.setObjectName(QString::fromLatin1(look.name));
+    if (look.dataFont)
         box.setFont(context_.dataFont());
-    if (spec.chars > 0) {
-        const int width = CharWidth(box.font()) * spec.chars + BOX_MARGIN;
-        if (spec.widthAtLeast)
+    if (look.chars > 0) {
+        const int width = CharWidth(box.font()) * look.chars + BOX_MARGIN;
+        if (look.widthAtLeast)
             box.setMinimumWidth(width);
         else
             box.setFixedWidth(width);
     }
-    if (spec.digitsOnly)
+    if (look.digitsOnly)
         box.setValidator(
             new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), &box));
 }
 
-LabelledBox FormBuilder::textBox(const FieldSpec& spec)
+LabelledBox FormBuilder::textBox(const FieldLook& look)
 {
     auto* box = new QLineEdit(&dialog_);
-    styleBox(*box, spec);
+    styleBox(*box, look);
     joinTabOrder(box);
-    if (!spec.hint.empty())
-        hints_->watchFocus(box, spec.hint);
-    return {LabelAndName(box, spec, &dialog_), box};
+    if (!look.hint.empty())
+        hints_->watchFocus(box, look.hint);
+    return {LabelAndName(box, look, &dialog_), box};
 }
 
-LabelledBox FormBuilder::display(const FieldSpec& spec)
+LabelledBox FormBuilder::display(const FieldLook& look)
 {
     auto* box = new QLineEdit(&dialog_);
-    styleBox(*box, spec);
+    styleBox(*box, look);
     MakeDisplayField(*box);
-    return {LabelAndName(box, spec, &dialog_), box};
+    return {LabelAndName(box, look, &dialog_), box};
 }
 
-LabelledChoice FormBuilder::choice(const FieldSpec& spec, std::span<const CodeEntry> table)
+LabelledChoice FormBuilder::choice(const FieldLook& look, std::span<const CodeEntry> table)
 {
     auto* list = new QComboBox(&dialog_);
-    list->setObjectName(QString::fromLatin1(spec.name));
+    list->setObjectName(QString::fromLatin1(look.name));
     list->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     FillChoiceList(*list, table);
     joinTabOrder(list);
-    if (!spec.hint.empty())
-        hints_->watchFocus(list, spec.hint);
-    return {LabelAndName(list, spec, &dialog_), list};
+    if (!look.hint.empty())
+        hints_->watchFocus(list, look.hint);
+    return {LabelAndName(list, look, &dialog_), list};
 }
 
 QCheckBox* FormBuilder::checkBox(const QString& text, const char* name, std::string_view hint)

@@ -27,8 +27,8 @@ namespace talvex {
 class FocusHintFilter;
 class ShellContext;
 
-// One text box or choice list.
-struct FieldSpec {
+// How one text box or choice list looks, is named and is reached.
+struct FieldLook {
     const char* name;              // object name
     QString label = {};            // visible label with its mnemonic; none when empty
     QString accessibleName = {};   // what a screen reader calls it, when not its label
@@ -53,12 +53,12 @@ class FormBuilder {
 public:
     FormBuilder(QDialog& dialog, const ShellContext& context);
 
-    LabelledBox textBox(const FieldSpec& spec);
+    LabelledBox textBox(const FieldLook& look);
     // Read-only: shows a value the operator cannot change (an entry number);
     // out of the Tab order, a click still selects its text for copying.
-    LabelledBox display(const FieldSpec& spec);
+    LabelledBox display(const FieldLook& look);
     // A drop-down list filled from `table` (FillChoiceList).
-    LabelledChoice choice(const FieldSpec& spec, std::span<const CodeEntry> table);
+    LabelledChoice choice(const FieldLook& look, std::span<const CodeEntry> table);
     // Buttons with their text (and mnemonic) as accessible name; a check box
     // or radio button shows its hint when clicked.
     QCheckBox* checkBox(const QString& text, const char* name, std::string_view hint = {});
@@ -73,7 +73,7 @@ public:
     FocusHintFilter& hints() { return *hints_; }
 
 private:
-    void styleBox(QLineEdit& box, const FieldSpec& spec) const;
+    void styleBox(QLineEdit& box, const FieldLook& look) const;
     void joinTabOrder(QWidget* control);
     void watchClicks(QAbstractButton* button, std::string_view hint);
 

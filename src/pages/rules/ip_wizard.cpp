@@ -9,7 +9,7 @@ namespace talvex {
 
 namespace {
 
-constexpr std::array<IpFieldSpec, IP_FIELD_COUNT> IP_FIELD_SPEC_ROWS{{
+constexpr std::array<IpFieldRow, IP_FIELD_COUNT> IP_FIELD_ROWS{{
     {"TOS / DiffServ ( 0 - 63 )", 1, 1, 0, IpFieldKind::Number, 63},
     {"Length ( 0 - 65535 )", 2, 2, 5, IpFieldKind::Number, 65535},
     {"Protocol ( 6 = TCP, 17 = UDP, etc. )", 9, 1, 2, IpFieldKind::Number, 255},
@@ -41,7 +41,7 @@ std::array<std::uint8_t, 4> AddressMaskBytes(const std::array<std::uint8_t, 4>& 
 }
 
 // The bytes of a field whose text holds an accepted value, or nothing.
-std::optional<FieldBytes> AcceptedBytes(const IpFieldSpec& field, const std::string& text)
+std::optional<FieldBytes> AcceptedBytes(const IpFieldRow& field, const std::string& text)
 {
     FieldBytes bytes;
     if (field.kind == IpFieldKind::Address) {
@@ -76,7 +76,7 @@ std::string DottedDecimal(std::span<const std::uint8_t> bytes)
 }
 
 // The text a field gets from the pattern bytes it covers.
-std::string LoadedText(const IpFieldSpec& field, std::span<const std::uint8_t> bytes)
+std::string LoadedText(const IpFieldRow& field, std::span<const std::uint8_t> bytes)
 {
     if (field.kind == IpFieldKind::Address)
         return DottedDecimal(bytes);
@@ -97,7 +97,7 @@ IpWizardFields WalkPattern(const LoadedPattern& pattern)
         const int left = pattern.count - index;
         int consumed = 1;
         for (int f = 0; f < IP_FIELD_COUNT; ++f) {
-            const IpFieldSpec& field = IP_FIELD_SPEC_ROWS[static_cast<std::size_t>(f)];
+            const IpFieldRow& field = IP_FIELD_ROWS[static_cast<std::size_t>(f)];
             if (field.headerPosition != position || field.size > left)
                 continue;
             const auto first = static_cast<std::size_t>(index);
@@ -116,7 +116,7 @@ IpWizardFields WalkPattern(const LoadedPattern& pattern)
 
 } // namespace
 
-std::span<const IpFieldSpec, IP_FIELD_COUNT> IpFieldSpecs() { return IP_FIELD_SPEC_ROWS; }
+std::span<const IpFieldRow, IP_FIELD_COUNT> IpFieldRows() { return IP_FIELD_ROWS; }
 
 WizardOutput GenerateIpPattern(const IpWizardFields& fields)
 {
@@ -128,7 +128,7 @@ WizardOutput GenerateIpPattern(const IpWizardFields& fields)
     bool unreadable = false;
     for (int f = 0; f < IP_FIELD_COUNT; ++f) {
         const auto i = static_cast<std::size_t>(f);
-        const IpFieldSpec& field = IP_FIELD_SPEC_ROWS[i];
+        const IpFieldRow& field = IP_FIELD_ROWS[i];
         const bool checked = fields.checked[i];
         if (checked && offset == 0)
             offset = field.headerPosition;

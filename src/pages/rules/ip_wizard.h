@@ -15,7 +15,7 @@ namespace talvex {
 
 enum class IpFieldKind { Number, Address };
 
-struct IpFieldSpec {
+struct IpFieldRow {
     std::string_view label;
     int headerPosition;   // position of the field's first byte in the header
     int size;             // bytes of the field
@@ -29,7 +29,7 @@ enum IpField : int { IP_TOS, IP_LENGTH, IP_PROTOCOL, IP_SOURCE, IP_DEST, IP_SOUR
                      IP_DEST_PORT };
 
 // The seven fields in header order.
-std::span<const IpFieldSpec, IP_FIELD_COUNT> IpFieldSpecs();
+std::span<const IpFieldRow, IP_FIELD_COUNT> IpFieldRows();
 
 struct IpWizardFields {
     std::array<bool, IP_FIELD_COUNT> checked{};

@@ -28,10 +28,10 @@ CIpWizardDlg::CIpWizardDlg(ShellContext& context, const PatternTexts& given, QWi
     const IpWizardState state = OpenIpWizard(given);
 
     auto* fieldGrid = new QGridLayout;
-    const auto fieldSpecs = IpFieldSpecs();
+    const auto fieldRows = IpFieldRows();
     QString mnemonics;
-    for (std::size_t i = 0; i < fieldSpecs.size(); ++i) {
-        const QString label = ToQString(fieldSpecs[i].label);
+    for (std::size_t i = 0; i < fieldRows.size(); ++i) {
+        const QString label = ToQString(fieldRows[i].label);
         boxes_[i] = new QCheckBox(this);
         boxes_[i]->setObjectName(FieldName(i, "Box"));
         SetButtonText(*boxes_[i], WithFreeMnemonic(label, mnemonics));

@@ -12,6 +12,7 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <type_traits>
 
 #include "config/code_tables.h"
 #include "config/field_refusal.h"
@@ -53,27 +54,37 @@ std::uint32_t Choice(FuzzedDataProvider& input, std::span<const CodeEntry> table
 
 bool Same(const void* a, const void* b) { return std::memcmp(a, b, RECORD_SIZE) == 0; }
 
-// OK as Accept(opening, fields, record, refusal) with and without asking why,
-// on two copies of the record: both must end alike. A refusal names one of
-// `fields` (FieldOffset) and says why in one line; an accepted OK says nothing.
-template <typename Record, typename Accept>
-bool AcceptAndCheckRefusal(Record& record, Accept accept, std::initializer_list<std::size_t> fields)
+// OK as `accept` (an Accept<T>Editor) with and without asking why, on two
+// copies of the record: both must end alike. A refusal names one of
+// `refusable` (FieldOffset) and says why in one line; an accepted OK says
+// nothing.
+template <typename Record, typename Accept, typename Fields>
+bool AcceptAndCheckRefusal(Record& record, Accept accept, const ShownAtOpen<Fields>& shown,
+                           const Fields& fields, std::initializer_list<std::size_t> refusable)
 {
     Record asked = record;
     FieldRefusal refusal;
-    const bool acceptedWhenAsked = accept(asked, &refusal);
-    const bool accepted = accept(record, nullptr);
+    const bool acceptedWhenAsked = accept(shown, fields, asked, &refusal);
+    const bool accepted = accept(shown, fields, record, nullptr);
     Expect(acceptedWhenAsked == accepted && Same(&asked, &record),
            "asking why OK was refused changes nothing OK does");
     if (accepted) {
         Expect(refusal == FieldRefusal{}, "an accepted OK names no field");
         return true;
     }
-    Expect(std::find(fields.begin(), fields.end(), refusal.field) != fields.end(),
+    Expect(std::find(refusable.begin(), refusable.end(), refusal.field) != refusable.end(),
            "a refused OK names a field of its editor");
     Expect(!refusal.reason.empty() && refusal.reason.find_first_of("\r\n") == std::string::npos,
            "a refused OK says why in one line");
     return false;
+}
+
+// The fields a session's OK takes as shown at open: none for a new entry.
+template <typename Session>
+auto ShownBy(const Session& session)
+{
+    using Fields = std::decay_t<decltype(session.openingFields())>;
+    return session.makesNewEntry() ? std::nullopt : ShownAtOpen<Fields>(session.openingFields());
 }
 
 void RuleEditor(FuzzedDataProvider& input)
@@ -101,10 +112,7 @@ void RuleEditor(FuzzedDataProvider& input)
     const ShownAtOpen<RuleEditorFields> shown =
         input.ConsumeBool() ? std::nullopt : ShownAtOpen<RuleEditorFields>(opening);
     using F = RuleEditorFields;
-    const auto accept = [&](RuleRecord& record, FieldRefusal* refusal) {
-        return AcceptRuleEditor(shown, fields, record, refusal);
-    };
-    if (!AcceptAndCheckRefusal(rule, accept,
+    if (!AcceptAndCheckRefusal(rule, AcceptRuleEditor, shown, fields,
                                {FieldOffset(&F::offset), FieldOffset(&F::length),
                                 FieldOffset(&F::patternMask), FieldOffset(&F::params, 0),
                                 FieldOffset(&F::params, 1), FieldOffset(&F::params, 2),
@@ -169,10 +177,7 @@ void MaskEditor(FuzzedDataProvider& input)
     const ShownAtOpen<MaskEditorFields> shown =
         input.ConsumeBool() ? std::nullopt : ShownAtOpen<MaskEditorFields>(opening);
     using F = MaskEditorFields;
-    const auto accept = [&](AddressMask& record, FieldRefusal* refusal) {
-        return AcceptMaskEditor(shown, fields, record, refusal);
-    };
-    if (!AcceptAndCheckRefusal(mask, accept,
+    if (!AcceptAndCheckRefusal(mask, AcceptMaskEditor, shown, fields,
                                {FieldOffset(&F::srcChoice), FieldOffset(&F::srcOffset),
                                 FieldOffset(&F::srcMask), FieldOffset(&F::dstChoice),
                                 FieldOffset(&F::dstOffset), FieldOffset(&F::dstMask),
@@ -242,14 +247,9 @@ void QueueEditor(FuzzedDataProvider& input)
         openedFlags = opened.flags;
         const PriQEditorFields& chosen = input.ConsumeBool() ? fields : session.openingFields();
         // The editor's OK on a copy of the entry, then the session's.
-        const ShownAtOpen<F> shown =
-            session.makesNewEntry() ? std::nullopt : ShownAtOpen<F>(session.openingFields());
         PriorityQueueEntry alone = opened;
-        const auto accept = [&](PriorityQueueEntry& record, FieldRefusal* refusal) {
-            return AcceptPriQEditor(shown, chosen, record, refusal);
-        };
         const bool acceptedAlone = AcceptAndCheckRefusal(
-            alone, accept,
+            alone, AcceptPriQEditor, ShownBy(session), chosen,
             {FieldOffset(&F::qos), FieldOffset(&F::metrics, 0), FieldOffset(&F::metrics, 1),
              FieldOffset(&F::metrics, 2), FieldOffset(&F::metrics, 3)});
         accepted = session.accept(chosen);
@@ -299,14 +299,9 @@ void QosEditor(FuzzedDataProvider& input)
     const QosNode before = node;
     // The editor's OK on a copy of the node, then the session's.
     using F = QosEditorFields;
-    const ShownAtOpen<F> shown =
-        session.makesNewEntry() ? std::nullopt : ShownAtOpen<F>(session.openingFields());
     QosNode alone = node;
-    const auto accept = [&](QosNode& record, FieldRefusal* refusal) {
-        return AcceptQosEditor(shown, fields, record, refusal);
-    };
     const bool acceptedAlone = AcceptAndCheckRefusal(
-        alone, accept,
+        alone, AcceptQosEditor, ShownBy(session), fields,
         {FieldOffset(&F::rate), FieldOffset(&F::seconds), FieldOffset(&F::low),
          FieldOffset(&F::high)});
     const bool accepted = session.accept(fields);

@@ -88,16 +88,6 @@ bool ChangeHistory::record(const ConfigImage& before, const ConfigImage& after,
     return true;
 }
 
-const ChangeStep* ChangeHistory::nextUndo() const
-{
-    return canUndo() ? &steps_[done_ - 1] : nullptr;
-}
-
-const ChangeStep* ChangeHistory::nextRedo() const
-{
-    return canRedo() ? &steps_[done_] : nullptr;
-}
-
 const ChangeStep* ChangeHistory::undo(ConfigImage& image)
 {
     if (!canUndo())

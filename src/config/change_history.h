@@ -51,9 +51,6 @@ public:
 
     bool canUndo() const { return done_ > 0; }
     bool canRedo() const { return done_ < steps_.size(); }
-    // The step the next undo or redo would take, or nullptr.
-    const ChangeStep* nextUndo() const;
-    const ChangeStep* nextRedo() const;
     // Puts the records of the last step done back as they were before it, or
     // those of the next step undone as they were after it; the step, or
     // nullptr when there is none.

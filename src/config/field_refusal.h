@@ -10,6 +10,7 @@
 #include <array>
 #include <cstddef>
 #include <string>
+#include <string_view>
 #include <utility>
 
 namespace talvex {
@@ -41,6 +42,13 @@ std::size_t FieldOffset(std::array<Element, N> Fields::*member, std::size_t inde
 {
     static const Fields PROBE{};
     return OffsetIn(PROBE, (PROBE.*member).at(index));
+}
+
+// The reason of a box that takes a whole number and holds none: its label,
+// then ": type a whole number".
+inline std::string WholeNumberReason(std::string_view label)
+{
+    return std::string(label).append(": type a whole number");
 }
 
 // Fills `refusal`, when the caller asked for one, and returns false.

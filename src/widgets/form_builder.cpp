@@ -121,11 +121,6 @@ QPushButton* FormBuilder::pushButton(const QString& text, const char* name)
     return button;
 }
 
-QLabel* FormBuilder::labelFor(QWidget* control, const QString& text)
-{
-    return BuddyLabel(text, control, &dialog_);
-}
-
 QDialogButtonBox* FormBuilder::okCancel()
 {
     QDialogButtonBox* buttons = OkCancelButtons(dialog_);

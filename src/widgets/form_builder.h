@@ -64,13 +64,8 @@ public:
     QCheckBox* checkBox(const QString& text, const char* name, std::string_view hint = {});
     QRadioButton* radioButton(const QString& text, const char* name, std::string_view hint = {});
     QPushButton* pushButton(const QString& text, const char* name);
-    // A further label for a control already made, e.g. a unit beside it.
-    QLabel* labelFor(QWidget* control, const QString& text);
     // OK and Cancel (OkCancelButtons), last in the Tab order.
     QDialogButtonBox* okCancel();
-
-    // The hints of the controls made so far and to come.
-    FocusHintFilter& hints() { return *hints_; }
 
 private:
     void styleBox(QLineEdit& box, const FieldLook& look) const;

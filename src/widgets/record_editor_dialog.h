@@ -69,7 +69,6 @@ protected:
     }
 
     ShellContext& context() const { return context_; }
-    Session& session() { return session_; }
     const Session& session() const { return session_; }
 
 private:

@@ -60,11 +60,12 @@ void ShellContext::setModified()
 
 void ShellContext::recordChange(const ConfigImage& before, ChangeDescription description)
 {
-    if (SameTables(before, image_))
-        return;
-    if (history_ != nullptr)
-        history_->record(before, image_, std::move(description));
-    setModified();
+    // The history tells whether anything changed, where there is one.
+    const bool changed = history_ != nullptr
+        ? history_->record(before, image_, std::move(description))
+        : !SameTables(before, image_);
+    if (changed)
+        setModified();
 }
 
 std::string ShellContext::entriesText(TableKind table, std::span<const int> entries) const

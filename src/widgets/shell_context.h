@@ -45,7 +45,6 @@ public:
     // where there is one, and setModified() is called.
     void recordChange(const ConfigImage& before, ChangeDescription description);
     void setHistory(ChangeHistory* history) { history_ = history; }
-    ChangeHistory* history() const { return history_; }
 
     // The given entries as the configuration text writes them; empty when
     // the application gives no such text.

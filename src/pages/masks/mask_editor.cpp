@@ -115,7 +115,7 @@ bool EncodeSide(const AddressSide& side, const MaskEditorFields& fields, Address
         == nullptr)
         return Refuse(refusal, side.choice, name + " Address: choose a row of the list");
     if (!offset)
-        return Refuse(refusal, side.offsetText, name + " Offset: type a whole number");
+        return Refuse(refusal, side.offsetText, WholeNumberReason(name + " Offset"));
     if (!mask.acceptable)
         return Refuse(refusal, side.maskText,
                       name + " Mask: type bytes in dotted hexadecimal such as FF.FF, or leave it"
@@ -253,7 +253,7 @@ bool AcceptMaskEditor(const ShownAtOpen<MaskEditorFields>& opening,
             return true;
         const std::optional<std::uint32_t> number = ReadUnsigned(fields.*text);
         if (!number)
-            return Refuse(refusal, text, std::string(label).append(": type a whole number"));
+            return Refuse(refusal, text, WholeNumberReason(label));
         store(*number);
         return true;
     };

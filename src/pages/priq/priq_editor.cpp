@@ -61,7 +61,7 @@ bool AcceptPriQEditor(const ShownAtOpen<PriQEditorFields>& opening,
     if (InputsEdited(opening, fields, &F::qos)) {
         const std::optional<std::uint32_t> qos = ReadUnsigned(fields.qos);
         if (!qos)
-            return Refuse(refusal, &F::qos, "QoS: type a whole number");
+            return Refuse(refusal, &F::qos, WholeNumberReason("QoS"));
         result.qosNode = static_cast<std::int32_t>(*qos);
     }
     LeU16* const metrics[] = {&result.metric1, &result.metric2, &result.metric3, &result.metric4};
@@ -71,7 +71,7 @@ bool AcceptPriQEditor(const ShownAtOpen<PriQEditorFields>& opening,
         const std::optional<std::uint32_t> metric = ReadUnsigned(fields.metrics[i]);
         if (!metric)
             return Refuse(refusal, FieldOffset(&F::metrics, i),
-                          "Metric " + std::to_string(i + 1) + ": type a whole number");
+                          WholeNumberReason("Metric " + std::to_string(i + 1)));
         *metrics[i] = static_cast<std::uint16_t>(*metric);
     }
     if (InputsEdited(opening, fields, &F::startChecked, &F::endChecked))

@@ -4,11 +4,11 @@ namespace talvex {
 
 namespace {
 
-constexpr ConditionParams NO_PARAMS{0, {}};
+constexpr ConditionParams NO_PARAMS{};
 // The editor shows the labels and does not hold the numbers to any range.
-constexpr ConditionParams CONNECTION_PARAMS{1, {"Mask:"}};
+constexpr ConditionParams CONNECTION_PARAMS{{"Mask:"}};
 constexpr ConditionParams POPULATION_PARAMS{
-    3, {"Key Group:", "Minimum Population:", "Maximum Population:"}};
+    {"Key Group:", "Minimum Population:", "Maximum Population:"}};
 
 // One row per condition-table row, in its order.
 constexpr std::array<const ConditionParams*, 7> PARAMS_BY_CONDITION{

@@ -6,9 +6,9 @@
 
 namespace talvex {
 
+// The rows a condition uses come first; a row it does not use has no label.
 struct ConditionParams {
-    int count;                             // rows in use, 0 to 4
-    std::array<std::string_view, 4> labels; // empty for a row the condition does not use
+    std::array<std::string_view, 4> labels;
 };
 
 constexpr int CONDITION_PARAM_ROWS = 4;

@@ -36,14 +36,6 @@ bool TakesParameter(std::uint32_t action)
     return row != nullptr && row->argument == 1;
 }
 
-// What a number box takes, after its label.
-constexpr std::string_view WHOLE_NUMBER = ": type a whole number";
-
-std::string NumberReason(std::string_view label)
-{
-    return std::string(label).append(WHOLE_NUMBER);
-}
-
 // A 16-bit number field read from its box; false when the box holds no number.
 bool ReadWord(const std::string& text, LeI16& field)
 {
@@ -73,7 +65,7 @@ bool EncodePattern(const RuleEditorFields& fields, bool blockEdited, bool length
     using F = RuleEditorFields;
     // "Len:" must hold a number, although the pattern length replaces it.
     if (lengthEdited && !ReadSignedDecimal(fields.length))
-        return Refuse(refusal, &F::length, NumberReason("Len"));
+        return Refuse(refusal, &F::length, WholeNumberReason("Len"));
     Bytes<16> data{};
     Bytes<16> mask{};
     mask.fill(0xFF);
@@ -94,7 +86,7 @@ bool EncodePattern(const RuleEditorFields& fields, bool blockEdited, bool length
         const auto param = ReadSignedDecimal(fields.params[k]);
         if (!param)
             return Refuse(refusal, FieldOffset(&F::params, k),
-                          NumberReason(ParameterName(fields.condition, k)));
+                          WholeNumberReason(ParameterName(fields.condition, k)));
         params[k] = *param;
     }
     // Only the bytes read belong to the pattern; an empty Mask tests them all.
@@ -157,10 +149,9 @@ RuleEditorEnabling RuleEditorEnablingFor(const RuleEditorFields& fields)
     enabling.comparisonShown = row.argument == FORM_COMPARISON;
     enabling.parametersShown = row.argument > FORM_COMPARISON;
     const ConditionParams& params = ConditionParamsFor(row.ordinal);
-    for (int k = 0; k < CONDITION_PARAM_ROWS; ++k) {
-        const auto i = static_cast<std::size_t>(k);
+    for (std::size_t i = 0; i < params.labels.size(); ++i) {
         enabling.parameterLabels[i] = params.labels[i];
-        enabling.parameterEnabled[i] = k < params.count;
+        enabling.parameterEnabled[i] = !params.labels[i].empty();
     }
     return enabling;
 }
@@ -181,14 +172,14 @@ bool AcceptRuleEditor(const ShownAtOpen<RuleEditorFields>& opening,
     const bool blockEdited = edited(&F::condition, &F::patternData, &F::patternMask, &F::params);
     const bool lengthEdited = edited(&F::length, &F::patternData, &F::patternMask);
     if (edited(&F::offset) && !ReadWord(fields.offset, result.offset))
-        return Refuse(refusal, &F::offset, NumberReason("Offset"));
+        return Refuse(refusal, &F::offset, WholeNumberReason("Offset"));
     if ((blockEdited || lengthEdited)
         && !EncodePattern(fields, blockEdited, lengthEdited, result, refusal))
         return false;
     if (edited(&F::thenParam) && !ReadWord(fields.thenParam, result.thenParam))
-        return Refuse(refusal, &F::thenParam, NumberReason("Then Parameter"));
+        return Refuse(refusal, &F::thenParam, WholeNumberReason("Then Parameter"));
     if (edited(&F::elseParam) && !ReadWord(fields.elseParam, result.elseParam))
-        return Refuse(refusal, &F::elseParam, NumberReason("Else Parameter"));
+        return Refuse(refusal, &F::elseParam, WholeNumberReason("Else Parameter"));
 
     // The codes of bytes 4 to 7, each from its list; the condition bits from
     // the condition and operator lists. The flags and the three high bits of

@@ -45,6 +45,12 @@ void ConfigTable::deriveOnOpen(ConfigImage&) const {}
 
 void ConfigTable::deriveAfterChange(ConfigImage&) const {}
 
+void DeriveOnOpen(ConfigImage& image, std::span<const ConfigTable* const> tables)
+{
+    for (const ConfigTable* table : tables)
+        table->deriveOnOpen(image);
+}
+
 std::optional<int> ConfigTable::duplicate(ConfigImage& image, int entry) const
 {
     RequireEntry(entry, entryCount());

@@ -205,6 +205,10 @@ std::optional<int> ImageTable<Member>::firstUnused(const ConfigImage& image) con
     return FirstUnusedIn(image.*Member);
 }
 
+// The opening step of each of `tables` run on the image (deriveOnOpen): the
+// image as their pages leave it when they open.
+void DeriveOnOpen(ConfigImage& image, std::span<const ConfigTable* const> tables);
+
 // The neighbour of `caret` in a table of `count` entries.
 std::optional<int> NeighbourOf(int caret, MoveStep step, int count);
 

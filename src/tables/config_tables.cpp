@@ -32,10 +32,6 @@ const ConfigTable* FindConfigTable(std::string_view name)
 
 const ConfigTable& ConfigTableOf(TableKind kind) { return *TABLES[static_cast<std::size_t>(kind)]; }
 
-void DeriveAsPagesOpen(ConfigImage& image)
-{
-    for (const ConfigTable* table : TABLES)
-        table->deriveOnOpen(image);
-}
+void DeriveAsPagesOpen(ConfigImage& image) { DeriveOnOpen(image, TABLES); }
 
 } // namespace talvex

@@ -5,12 +5,6 @@
 
 namespace talvex::textform {
 
-void DeriveOnOpen(ConfigImage& image, DerivingTables tables)
-{
-    for (const ConfigTable* table : tables)
-        table->deriveOnOpen(image);
-}
-
 // A page writes a field of an entry when its step changes what the entry
 // held there. To see that also where it writes the value already held, the
 // step runs on copies whose field holds, in each entry n, its value plus

@@ -19,9 +19,6 @@ namespace talvex::textform {
 // ConfigTables()); with none, nothing is derived.
 using DerivingTables = std::span<const ConfigTable* const>;
 
-// Every table's opening step (ConfigTable::deriveOnOpen) run on the image.
-void DeriveOnOpen(ConfigImage& image, DerivingTables tables);
-
 class Derivation {
 public:
     Derivation(const ConfigImage& image, DerivingTables tables);

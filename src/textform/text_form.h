@@ -59,6 +59,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -117,5 +118,12 @@ bool ReadConfigText(std::string_view text, ConfigImage& image, std::vector<Failu
 // new that the base gives otherwise is written "unused".
 std::string WriteConfigText(const ConfigImage& image, DerivingTables tables,
                             const TextImport* base = nullptr);
+
+// Some entries of one table as the text writes them: the header line and
+// the lines of those entries, in entry order (an entry as a new
+// configuration holds it has no line). What the manager copies for a ticket
+// or a text file.
+std::string WriteEntriesText(const ConfigImage& image, TableKind table,
+                             std::span<const int> entries, DerivingTables tables);
 
 } // namespace talvex::textform

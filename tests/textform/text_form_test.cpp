@@ -6,7 +6,6 @@
 #include "config/config_file.h"
 #include "support/fresh_image.h"
 #include "tables/config_tables.h"
-#include "textform/entry_text.h"
 #include "textform/text_form.h"
 
 namespace talvex::textform {

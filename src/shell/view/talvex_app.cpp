@@ -17,7 +17,7 @@
 #include "shell/view/splash_window.h"
 #include "shell/view/window_layout.h"
 #include "tables/config_tables.h"
-#include "textform/entry_text.h"
+#include "textform/text_form.h"
 #include "verify/view/verify_page.h"
 
 namespace talvex {

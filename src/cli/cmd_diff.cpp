@@ -37,12 +37,17 @@ struct Side {
     std::unique_ptr<textform::Derivation> derivation;
 };
 
-// Whether the entry differs between the sides only in fields the pages
-// derive on both.
-bool DiffersOnlyInDerived(const textform::TableForm& table, int n, const Side& a, const Side& b)
+// A difference's two sides: A's after "<", B's after ">".
+void AppendSides(std::string& text, std::string_view mine, std::string_view theirs)
 {
-    const auto entryA = table.entry(*a.image, n);
-    const auto entryB = table.entry(*b.image, n);
+    text.append("<").append(mine).append("\n>").append(theirs).append("\n");
+}
+
+// Whether entry n, entryA on side a and entryB on side b, differs only in
+// fields the pages derive on both sides.
+bool DiffersOnlyInDerived(const textform::TableForm& table, int n, const Side& a,
+                          textform::RecordView entryA, const Side& b, textform::RecordView entryB)
+{
     return std::ranges::all_of(table.fields, [&](const textform::FieldForm& field) {
         return !textform::FieldDiffers(field, entryA, entryB)
             || (a.derivation->derives(table, field, n) && b.derivation->derives(table, field, n));
@@ -54,9 +59,6 @@ bool DiffersOnlyInDerived(const textform::TableForm& table, int n, const Side& a
 // differ only in derived fields.
 void DiffEntries(const Side& a, const Side& b, std::string& text)
 {
-    const auto sides = [&text](std::string_view mine, std::string_view theirs) {
-        text.append("<").append(mine).append("\n>").append(theirs).append("\n");
-    };
     std::string derivedOnly;
     for (const textform::TableForm& table : textform::TableForms()) {
         const ConfigTable& lines = ConfigTableOf(table.kind);
@@ -66,16 +68,16 @@ void DiffEntries(const Side& a, const Side& b, std::string& text)
             const auto entryB = table.entry(*b.image, n);
             if (std::ranges::equal(entryA, entryB))
                 continue;
-            if (DiffersOnlyInDerived(table, n, a, b)) {
+            if (DiffersOnlyInDerived(table, n, a, entryA, b, entryB)) {
                 ++differInDerived;
                 continue;
             }
             // The list lines as the pages show them, on the images as the
             // pages leave them when they open.
             text.append(table.name()).append(" ").append(DecimalText(n)).append("\n");
-            sides(" " + lines.lineText(a.derivation->derived(), n),
+            AppendSides(text, " " + lines.lineText(a.derivation->derived(), n),
                   " " + lines.lineText(b.derivation->derived(), n));
-            sides(textform::DifferingFields(table, entryA, entryB),
+            AppendSides(text, textform::DifferingFields(table, entryA, entryB),
                   textform::DifferingFields(table, entryB, entryA));
         }
         if (differInDerived != 0) {
@@ -126,8 +128,10 @@ int CmdDiff(const Args& args, const Console& io)
     std::string text;
     const auto genA = textform::GenerationName(*a.image);
     const auto genB = textform::GenerationName(*b.image);
-    if (genA != genB)
-        text.append("generation\n< ").append(genA).append("\n> ").append(genB).append("\n");
+    if (genA != genB) {
+        text += "generation\n";
+        AppendSides(text, " " + std::string(genA), " " + std::string(genB));
+    }
     DiffEntries(a, b, text);
     if (text.empty())
         return EXIT_OK;

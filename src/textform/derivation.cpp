@@ -18,13 +18,10 @@ Derivation::Derivation(const ConfigImage& image, DerivingTables tables)
     auto probe = std::make_unique<ConfigImage>();
     for (const ConfigTable* table : tables) {
         const TableForm& form = TableFormOf(table->kind());
-        auto& derives = derives_[static_cast<std::size_t>(table->kind())];
-        derives.assign(static_cast<std::size_t>(form.count()), 0);
         for (const DerivedMember& derived : table->derivedFields().members) {
             const FieldForm* field = form.field(derived.name);
             Require(field != nullptr && field->form != ValueForm::Bytes && field->width >= 2,
                     "a derived field is a number of the text form of 16 bits or more");
-            const std::uint64_t bit = std::uint64_t{1} << form.indexOf(*field);
             for (std::uint32_t step = 1; step <= 2; ++step) {
                 *probe = image;
                 std::vector<std::uint32_t> held;
@@ -38,7 +35,7 @@ Derivation::Derivation(const ConfigImage& image, DerivingTables tables)
                 for (int n = 0; n < form.count(); ++n) {
                     if (FieldBits(*field, form.entry(std::as_const(*probe), n))
                         != held[static_cast<std::size_t>(n)])
-                        derives[static_cast<std::size_t>(n)] |= bit;
+                        derives_.mark(form, n, *field);
                 }
             }
         }
@@ -47,9 +44,7 @@ Derivation::Derivation(const ConfigImage& image, DerivingTables tables)
 
 bool Derivation::derives(const TableForm& table, const FieldForm& field, int entry) const
 {
-    const auto& derives = derives_[static_cast<std::size_t>(table.kind)];
-    return !derives.empty()
-        && (derives[static_cast<std::size_t>(entry)] >> table.indexOf(field) & 1) != 0;
+    return derives_.marked(table, entry, field);
 }
 
 } // namespace talvex::textform

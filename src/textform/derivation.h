@@ -30,8 +30,7 @@ public:
 
 private:
     std::unique_ptr<ConfigImage> derived_;
-    // By table kind, by entry: one bit for each field of the table's form.
-    std::array<std::vector<std::uint64_t>, TABLE_KIND_COUNT> derives_;
+    FieldMarks derives_;
 };
 
 } // namespace talvex::textform

@@ -314,4 +314,29 @@ const TableForm& TableFormOf(TableKind kind)
     return *std::ranges::find(TABLE_FORMS, kind, &TableForm::kind);
 }
 
+FieldMarks::FieldMarks()
+{
+    for (const TableForm& table : TableForms())
+        bits_[static_cast<std::size_t>(table.kind)].assign(static_cast<std::size_t>(table.count()),
+                                                           0);
+}
+
+void FieldMarks::mark(const TableForm& table, int entry, const FieldForm& field)
+{
+    bits_[static_cast<std::size_t>(table.kind)][static_cast<std::size_t>(entry)] |=
+        std::uint64_t{1} << table.indexOf(field);
+}
+
+void FieldMarks::clear(const TableForm& table, int entry)
+{
+    bits_[static_cast<std::size_t>(table.kind)][static_cast<std::size_t>(entry)] = 0;
+}
+
+bool FieldMarks::marked(const TableForm& table, int entry, const FieldForm& field) const
+{
+    const std::uint64_t bits =
+        bits_[static_cast<std::size_t>(table.kind)][static_cast<std::size_t>(entry)];
+    return (bits >> table.indexOf(field) & 1) != 0;
+}
+
 } // namespace talvex::textform

@@ -8,10 +8,12 @@
 // writing each row that differs from another record and reading those rows
 // back over that record gives the record again. A row also names the editor
 // field that shows it, for `talvexcfg fields` and the manual page.
+#include <array>
 #include <cstdint>
 #include <span>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 #include "config/code_tables.h"
 #include "config/records.h"
@@ -104,5 +106,19 @@ struct TableForm {
 // Rules, QoS nodes, address masks and priority queues, in file order.
 std::span<const TableForm> TableForms();
 const TableForm& TableFormOf(TableKind kind);
+
+// A mark for each field of each entry of the four tables, none at first.
+class FieldMarks {
+public:
+    FieldMarks();
+    void mark(const TableForm& table, int entry, const FieldForm& field);
+    // Takes every mark of the entry away.
+    void clear(const TableForm& table, int entry);
+    bool marked(const TableForm& table, int entry, const FieldForm& field) const;
+
+private:
+    // By table kind, by entry: one bit for each field of the table's form.
+    std::array<std::vector<std::uint64_t>, TABLE_KIND_COUNT> bits_;
+};
 
 } // namespace talvex::textform

@@ -103,8 +103,7 @@ private:
 
     DerivingTables tables_;
     std::unique_ptr<ConfigImage> given_;
-    // By table kind, by entry: one bit for each field of the table's form.
-    std::array<std::vector<std::uint64_t>, TABLE_KIND_COUNT> givenFields_;
+    FieldMarks givenFields_;
 };
 
 // One text read into the image: `talvexcfg import TEXT`.

@@ -3,6 +3,8 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <span>
+#include <utility>
 #include <vector>
 
 #include "config/config_file.h"
@@ -87,6 +89,14 @@ std::optional<std::string> EncodingProblem(std::string_view text)
         return "the text is UTF-16 (every other byte is 0), without a byte-order mark; "
                "save it as UTF-8";
     return std::nullopt;
+}
+
+// The column of `field` among the named ones, else `otherwise`.
+int ColumnOf(std::span<const std::pair<const FieldForm*, int>> named, const FieldForm& field,
+             int otherwise)
+{
+    const auto at = std::ranges::find(named, &field, &std::pair<const FieldForm*, int>::first);
+    return at == named.end() ? otherwise : at->second;
 }
 
 std::vector<std::string_view> NamesOf(const TableForm& table)
@@ -175,7 +185,7 @@ private:
                  words_[0].column);
         } else if (headerLine_ == 0) {
             header(line);
-        } else if (first == "TALVEX" && words_.size() > 1 && words_[1].text == "configuration") {
+        } else if (startsAsHeader()) {
             fail("a second header line; the text's header is line " + DecimalText(headerLine_),
                  words_[0].column);
         } else {
@@ -183,10 +193,17 @@ private:
         }
     }
 
+    // Whether the line's first two words are the header's (CONFIG_TEXT_HEADER).
+    bool startsAsHeader() const
+    {
+        const std::size_t space = CONFIG_TEXT_HEADER.find(' ');
+        return words_.size() > 1 && words_[0].text == CONFIG_TEXT_HEADER.substr(0, space)
+            && words_[1].text == CONFIG_TEXT_HEADER.substr(space + 1);
+    }
+
     void header(std::string_view line)
     {
-        const bool isHeader = words_.size() == 4 && words_[0].text == "TALVEX"
-            && words_[1].text == "configuration" && words_[2].text == "Beta"
+        const bool isHeader = words_.size() == 4 && startsAsHeader() && words_[2].text == "Beta"
             && (words_[3].text == "1" || words_[3].text == "2");
         if (!isHeader) {
             const auto from = static_cast<std::size_t>(words_[0].column - 1);
@@ -267,15 +284,14 @@ private:
         auto fresh = std::make_unique<ConfigImage>();
         ResetTables(*fresh);
         std::ranges::copy(table.entry(*fresh, n), table.entry(*import_.given_, n).begin());
-        givenFields(table)[static_cast<std::size_t>(n)] = 0;
+        import_.givenFields_.clear(table, n);
     }
 
     void fields(const TableForm& table, int n)
     {
         const auto record = table.entry(*import_.given_, n);
-        std::uint64_t& given = givenFields(table)[static_cast<std::size_t>(n)];
-        std::vector<const FieldForm*> named;
-        std::vector<int> columns;
+        // The fields named, each with the column of its name.
+        std::vector<std::pair<const FieldForm*, int>> named;
         for (std::size_t w = 2; w < words_.size(); ++w) {
             const Word& word = words_[w];
             const std::size_t equals = word.text.find('=');
@@ -292,29 +308,27 @@ private:
                      word.column);
                 continue;
             }
-            if (std::ranges::find(named, field) != named.end()) {
+            if (std::ranges::find(named, field, &std::pair<const FieldForm*, int>::first)
+                != named.end()) {
                 fail(std::string(field->name) + " is given twice", word.column);
                 continue;
             }
-            named.push_back(field);
-            columns.push_back(word.column);
+            named.emplace_back(field, word.column);
             Failure failure;
             if (!StoreField(*field, std::string_view(word.text).substr(equals + 1), record,
                             failure)) {
                 fail(failure.reason, word.valueColumn);
                 continue;
             }
-            given |= std::uint64_t{1} << table.indexOf(*field);
+            import_.givenFields_.mark(table, n, *field);
         }
-        keepsNoRuntimeState(table, record, [&](const FieldForm& field) {
-            const auto at = std::ranges::find(named, &field);
-            return at == named.end() ? words_[0].column
-                                     : columns[static_cast<std::size_t>(at - named.begin())];
-        });
+        keepsNoRuntimeState(table, record, named);
     }
 
+    // Run-time state in the record fails at the column of the field's name,
+    // or of the line's table word where no name gave it.
     void keepsNoRuntimeState(const TableForm& table, RecordView record,
-                             const std::function<int(const FieldForm&)>& columnOf)
+                             std::span<const std::pair<const FieldForm*, int>> named)
     {
         RecordBits kept{};
         std::ranges::transform(record, runtime_[static_cast<std::size_t>(table.kind)],
@@ -325,14 +339,9 @@ private:
                 fail(std::string(field.name) + ": " + FormatField(field, kept)
                          + " is the engine's run-time state, which every load clears; leave it "
                            "out",
-                     columnOf(field));
+                     ColumnOf(named, field, words_[0].column));
             }
         }
-    }
-
-    std::vector<std::uint64_t>& givenFields(const TableForm& table)
-    {
-        return import_.givenFields_[static_cast<std::size_t>(table.kind)];
     }
 
     TextImport& import_;
@@ -352,9 +361,6 @@ TextImport::TextImport(DerivingTables tables)
     ResetTables(*given_);
     given_->masksBlockAbsent = false;
     given_->priQBlockAbsent = false;
-    for (const TableForm& table : TableForms())
-        givenFields_[static_cast<std::size_t>(table.kind)].assign(
-            static_cast<std::size_t>(table.count()), 0);
 }
 
 TextImport::~TextImport() = default;
@@ -366,8 +372,7 @@ bool TextImport::read(std::string_view text, std::vector<Failure>& failures)
 
 bool TextImport::gives(const TableForm& table, int entry, const FieldForm& field) const
 {
-    const auto& given = givenFields_[static_cast<std::size_t>(table.kind)];
-    return (given[static_cast<std::size_t>(entry)] >> table.indexOf(field) & 1) != 0;
+    return givenFields_.marked(table, entry, field);
 }
 
 void TextImport::finish(ConfigImage& image) const

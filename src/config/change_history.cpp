@@ -46,6 +46,16 @@ void Apply(const ChangeStep& step, ConfigImage& image, bool after)
 
 } // namespace
 
+std::vector<int> ChangeStep::entriesOf(TableKind table) const
+{
+    std::vector<int> entries;
+    for (const RecordChange& change : records) {
+        if (change.table == table)
+            entries.push_back(change.entry);
+    }
+    return entries;
+}
+
 std::string ChangeStep::text() const
 {
     std::vector<int> entries = description.selectedBefore;

@@ -36,6 +36,8 @@ struct ChangeStep {
 
     // "Delete of rules 3 and 7", "Edit of QoS node 4".
     std::string text() const;
+    // The entries of `table` whose records the step changed, in entry order.
+    std::vector<int> entriesOf(TableKind table) const;
 };
 
 class ChangeHistory {

@@ -35,7 +35,7 @@ CTalvexPropertySheet::CTalvexPropertySheet(ShellContext& context, std::string fi
     : QDialog(parent), context_(context), fileName_(std::move(fileName)), pages_(std::move(pages)),
       save_(std::move(save)), savedImage_(context.image()), tabs_(new QTabWidget(this))
 {
-    setWindowTitle(ToQString(SheetCaption(fileName_)) + QStringLiteral("[*]"));
+    showCaption();
     for (TalvexPage* page : pages_)
         tabs_->addTab(page, page->caption());
     QDialogButtonBox* buttons = makeButtons();
@@ -62,10 +62,10 @@ CTalvexPropertySheet::~CTalvexPropertySheet()
 QDialogButtonBox* CTalvexPropertySheet::makeButtons()
 {
     auto* buttons = new QDialogButtonBox(this);
-    const auto add = [buttons](const char* text, const char* name, QDialogButtonBox::ButtonRole role) {
-        auto* button = buttons->addButton(QString::fromUtf8(text), role);
-        SetButtonText(*button, QString::fromUtf8(text));
-        button->setObjectName(QString::fromLatin1(name));
+    const auto add = [buttons](const char* text, const char* name,
+                               QDialogButtonBox::ButtonRole role) {
+        auto* button = NamedButton<QPushButton>(QString::fromUtf8(text), name, buttons);
+        buttons->addButton(button, role);
         return button;
     };
     undoButton_ = add("Und&o", "undoButton", QDialogButtonBox::ResetRole);
@@ -183,10 +183,16 @@ void CTalvexPropertySheet::saveAs()
 void CTalvexPropertySheet::saved(const std::string& target)
 {
     fileName_ = target;
-    setWindowTitle(ToQString(SheetCaption(fileName_)) + QStringLiteral("[*]"));
+    showCaption();
     savedImage_.markSaved(context_.image());
     refreshChangedState();
     context_.ShowHint(QStringLiteral("Saved to \"%1\".").arg(ToQString(fileName_)));
+}
+
+// The file's caption, with the place of the changed mark.
+void CTalvexPropertySheet::showCaption()
+{
+    setWindowTitle(ToQString(SheetCaption(fileName_)) + QStringLiteral("[*]"));
 }
 
 void CTalvexPropertySheet::undo()
@@ -205,15 +211,8 @@ void CTalvexPropertySheet::showStep(const ChangeStep& step, const std::vector<in
                                     const char* done)
 {
     for (TalvexPage* page : pages_) {
-        auto* list = qobject_cast<TableListPage*>(page);
-        if (list == nullptr)
-            continue;
-        std::vector<int> touched;
-        for (const RecordChange& change : step.records) {
-            if (change.table == list->table())
-                touched.push_back(change.entry);
-        }
-        list->renderEntries(touched);
+        if (auto* list = qobject_cast<TableListPage*>(page))
+            list->renderEntries(step.entriesOf(list->table()));
     }
     showEntries(step.description.table, selected);
     context_.ShowHint(QString::fromLatin1(done) + QStringLiteral(": ")

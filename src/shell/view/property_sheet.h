@@ -73,6 +73,7 @@ private:
     // image.
     void refreshChangedState();
     void saved(const std::string& target);
+    void showCaption();
 
     ShellContext& context_;
     std::string fileName_;

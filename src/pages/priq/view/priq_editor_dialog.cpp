@@ -43,7 +43,8 @@ void CEditQueuePriorityDlg::buildWidgets(Form& form)
     const LabelledBox qos = form.textBox({.name = "qosBox", .label = QStringLiteral("&QoS"),
                                           .chars = NUMBER_CHARS, .dataFont = true},
                                          &F::qos);
-    qosBox_ = qos.box;
+    // Decided once, at open: later clicks on the boxes do not change it.
+    qos.box->setEnabled(session().qosBoxEnabled());
     QCheckBox* start = form.checkBox(QString::fromUtf8(START_LABEL), "startBox", {},
                                      &F::startChecked);
     QCheckBox* end = form.checkBox(QString::fromUtf8(END_LABEL), "endBox", {}, &F::endChecked);
@@ -53,7 +54,7 @@ void CEditQueuePriorityDlg::buildWidgets(Form& form)
     top->addWidget(entry.label, 0, 0);
     top->addWidget(entry.box, 0, 1);
     top->addWidget(qos.label, 1, 0);
-    top->addWidget(qosBox_, 1, 1);
+    top->addWidget(qos.box, 1, 1);
     top->addWidget(new QLabel(QString::fromUtf8(QOS_NOTE), this), 1, 2);
     top->addWidget(start, 2, 0, 1, 3);
     top->addWidget(end, 3, 0, 1, 3);
@@ -103,12 +104,6 @@ QWidget* CEditQueuePriorityDlg::buildMetrics(Form& form)
     layout->addSpacing(12);
     layout->addLayout(aside, 1);
     return frame;
-}
-
-// Decided once, at open: later clicks on the boxes do not change it.
-void CEditQueuePriorityDlg::afterShow(const PriQEditorFields&)
-{
-    qosBox_->setEnabled(session().qosBoxEnabled());
 }
 
 } // namespace talvex

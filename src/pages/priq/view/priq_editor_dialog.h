@@ -17,10 +17,7 @@ public:
 
 private:
     void buildWidgets(Form& form) override;
-    void afterShow(const PriQEditorFields& fields) override;
     QWidget* buildMetrics(Form& form);
-
-    QLineEdit* qosBox_ = nullptr;
 };
 
 } // namespace talvex

@@ -51,10 +51,15 @@ protected:
 
     void showFields(const Fields& fields)
     {
+        showing_ = true;
         beforeShow(fields);
         bindings_.show(fields);
+        showing_ = false;
         afterShow(fields);
     }
+    // Whether fields are being shown: what the controls signal meanwhile
+    // comes from the showing, not from the operator, and afterShow() follows.
+    bool showingFields() const { return showing_; }
 
     // Builds the widgets, shows the fields as the session opened them, takes
     // back what the widgets show (a widget may present a value its own way)
@@ -90,6 +95,7 @@ private:
     Session session_;
     FieldBindings<Fields> bindings_;
     RefusalMark* refusalMark_;
+    bool showing_ = false;
 };
 
 } // namespace talvex

@@ -237,7 +237,6 @@ bool CEditAddressMaskDlg::eventFilter(QObject* watched, QEvent* event)
 
 void CEditAddressMaskDlg::beforeShow(const MaskEditorFields& fields)
 {
-    updating_ = true;
     if (listsForTemplates_ != fields.useTemplates) {
         const auto table = AddressListTable(fields.useTemplates);
         FillChoiceList(*src_.list, table);
@@ -246,7 +245,9 @@ void CEditAddressMaskDlg::beforeShow(const MaskEditorFields& fields)
     }
 }
 
-void CEditAddressMaskDlg::afterShow(const MaskEditorFields& fields)
+void CEditAddressMaskDlg::afterShow(const MaskEditorFields& fields) { applyEnabling(fields); }
+
+void CEditAddressMaskDlg::applyEnabling(const MaskEditorFields& fields)
 {
     const MaskEditorEnabling enabling = MaskEditorEnablingFor(fields);
     for (const AddressSide* side : {&src_, &dst_}) {
@@ -256,12 +257,11 @@ void CEditAddressMaskDlg::afterShow(const MaskEditorFields& fields)
     }
     keyGroupBox_->setEnabled(enabling.keyGroup);
     paramBox_->setEnabled(enabling.defaultParam);
-    updating_ = false;
 }
 
 void CEditAddressMaskDlg::runModeRefresh()
 {
-    if (updating_)
+    if (showingFields())
         return;
     MaskEditorFields fields = readFields();
     ModeRefresh(record(), fields);
@@ -270,13 +270,13 @@ void CEditAddressMaskDlg::runModeRefresh()
 
 void CEditAddressMaskDlg::runEnabling()
 {
-    if (!updating_)
-        afterShow(readFields());
+    if (!showingFields())
+        applyEnabling(readFields());
 }
 
 void CEditAddressMaskDlg::runFieldRefresh()
 {
-    if (updating_ || !templatesBox_->isChecked())
+    if (showingFields() || !templatesBox_->isChecked())
         return;
     MaskEditorFields fields = readFields();
     FieldRefresh(record(), fields);

@@ -51,6 +51,8 @@ private:
     // the lists start wait while fields are shown.
     void beforeShow(const MaskEditorFields& fields) override;
     void afterShow(const MaskEditorFields& fields) override;
+    // The controls enabled as the fields say.
+    void applyEnabling(const MaskEditorFields& fields);
     // The parts of the dialog, top to bottom, in the keyboard's order.
     QLayout* buildTop(Form& form);
     QLayout* buildNumbers(Form& form);
@@ -67,7 +69,6 @@ private:
     void runEnabling();
     void runFieldRefresh();
 
-    bool updating_ = false;
     // The mode whose rows the address lists hold; none before the first showing.
     std::optional<bool> listsForTemplates_;
 

@@ -4,8 +4,6 @@
 #include "pages/priq/priq_editor.h"
 #include "widgets/record_editor_dialog.h"
 
-class QLineEdit;
-
 namespace talvex {
 
 class CEditQueuePriorityDlg : public RecordEditorDialog<PriQEditorSession> {

@@ -226,7 +226,10 @@ void CEditRuleDlg::afterShow(const RuleEditorFields&) { applyEnabling(); }
 
 void CEditRuleDlg::watchChoice(QComboBox* list)
 {
-    connect(list, &QComboBox::currentIndexChanged, this, &CEditRuleDlg::applyEnabling);
+    connect(list, &QComboBox::currentIndexChanged, this, [this] {
+        if (!showingFields())
+            applyEnabling();
+    });
 }
 
 void CEditRuleDlg::applyEnabling()

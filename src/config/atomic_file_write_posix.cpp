@@ -40,17 +40,14 @@ bool ResolveLinks(std::string& path, Failure* failure)
             return true;
         std::vector<char> buffer(static_cast<std::size_t>(st.st_size > 0 ? st.st_size : PATH_MAX) + 1);
         const ssize_t n = ::readlink(path.c_str(), buffer.data(), buffer.size());
-        if (n < 0) {
-            Fail(failure, "cannot follow the link: " + ErrnoText(errno));
-            return false;
-        }
+        if (n < 0)
+            return Fail(failure, "cannot follow the link: " + ErrnoText(errno));
         std::string target(buffer.data(), static_cast<std::size_t>(n));
         if (target.empty() || target.front() != '/')
             target = DirectoryOf(path) + "/" + target;
         path = std::move(target);
     }
-    Fail(failure, ErrnoText(ELOOP));
-    return false;
+    return Fail(failure, ErrnoText(ELOOP));
 }
 
 // Writes all bytes from the start of the file, whatever its position.
@@ -113,10 +110,8 @@ bool RewriteInPlace(const std::string& path, std::span<const std::uint8_t> bytes
 {
     // Not blocking: a FIFO must not hang the save until someone reads it.
     const int fd = ::open(path.c_str(), O_RDWR | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) {
-        Fail(failure, ErrnoText(errno));
-        return false;
-    }
+    if (fd < 0)
+        return Fail(failure, ErrnoText(errno));
     struct stat st {};
     int error = 0;
     std::vector<std::uint8_t> old;
@@ -126,8 +121,7 @@ bool RewriteInPlace(const std::string& path, std::span<const std::uint8_t> bytes
         ok = false;
     } else if (!S_ISREG(st.st_mode)) {
         ::close(fd);
-        Fail(failure, "not a regular file");
-        return false;
+        return Fail(failure, "not a regular file");
     }
     if (ok && !WithinFileSizeLimit(bytes.size())) {
         error = EFBIG;
@@ -213,29 +207,21 @@ int CreateTemporary(const std::string& directory, mode_t mode, std::string& path
 bool WriteFileSafely(const std::string& requested, std::span<const std::uint8_t> bytes,
                      Failure* failure)
 {
-    if (requested.empty()) {
-        Fail(failure, "no file name");
-        return false;
-    }
+    if (requested.empty())
+        return Fail(failure, "no file name");
     std::string path = requested;
     if (!ResolveLinks(path, failure))
         return false;
 
     struct stat existing {};
     const bool exists = ::stat(path.c_str(), &existing) == 0;
-    if (exists && S_ISDIR(existing.st_mode)) {
-        Fail(failure, ErrnoText(EISDIR));
-        return false;
-    }
+    if (exists && S_ISDIR(existing.st_mode))
+        return Fail(failure, ErrnoText(EISDIR));
     // A device or a FIFO would be replaced by the rename: refuse it instead.
-    if (exists && !S_ISREG(existing.st_mode)) {
-        Fail(failure, "not a regular file");
-        return false;
-    }
-    if (!exists && errno != ENOENT) {
-        Fail(failure, ErrnoText(errno));
-        return false;
-    }
+    if (exists && !S_ISREG(existing.st_mode))
+        return Fail(failure, "not a regular file");
+    if (!exists && errno != ENOENT)
+        return Fail(failure, ErrnoText(errno));
 
     // A new file gets the usual permission bits; a replaced file gets its own
     // ones once the content is written.
@@ -247,8 +233,7 @@ bool WriteFileSafely(const std::string& requested, std::span<const std::uint8_t>
         if (exists && (error == EACCES || error == EPERM || error == EROFS)
             && ::access(path.c_str(), W_OK) == 0)
             return RewriteInPlace(path, bytes, failure);
-        Fail(failure, ErrnoText(error));
-        return false;
+        return Fail(failure, ErrnoText(error));
     }
 
     int error = 0;
@@ -275,8 +260,7 @@ bool WriteFileSafely(const std::string& requested, std::span<const std::uint8_t>
     }
     if (!ok) {
         ::unlink(temp.c_str());
-        Fail(failure, ErrnoText(error));
-        return false;
+        return Fail(failure, ErrnoText(error));
     }
     // Make the rename itself durable.
     const int dirFd = ::open(directory.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);

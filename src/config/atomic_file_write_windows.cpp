@@ -152,38 +152,26 @@ DWORD MoveOver(const std::string& temp, const std::string& target, bool targetEx
 bool WriteFileSafely(const std::string& path, std::span<const std::uint8_t> bytes,
                      Failure* failure)
 {
-    if (path.empty()) {
-        Fail(failure, "no file name");
-        return false;
-    }
+    if (path.empty())
+        return Fail(failure, "no file name");
     // A device would take the bytes, or the move would fail: refuse it.
-    if (IsWindowsDeviceName(path)) {
-        Fail(failure, "not a regular file");
-        return false;
-    }
+    if (IsWindowsDeviceName(path))
+        return Fail(failure, "not a regular file");
     const DWORD attributes = ::GetFileAttributesA(path.c_str());
     const bool exists = attributes != INVALID_FILE_ATTRIBUTES;
     const DWORD lookError = exists ? 0 : ::GetLastError();
-    if (lookError != 0 && lookError != ERROR_FILE_NOT_FOUND) {
-        Fail(failure, ErrorText(lookError));
-        return false;
-    }
-    if (exists && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
-        Fail(failure, std::strerror(EISDIR));
-        return false;
-    }
+    if (lookError != 0 && lookError != ERROR_FILE_NOT_FOUND)
+        return Fail(failure, ErrorText(lookError));
+    if (exists && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0)
+        return Fail(failure, std::strerror(EISDIR));
     // Windows keeps a read-only file from being replaced; so does the save.
-    if (exists && (attributes & FILE_ATTRIBUTE_READONLY) != 0) {
-        Fail(failure, std::strerror(EACCES));
-        return false;
-    }
+    if (exists && (attributes & FILE_ATTRIBUTE_READONLY) != 0)
+        return Fail(failure, std::strerror(EACCES));
 
     std::string temp;
     const HANDLE file = CreateTemporary(path, temp);
-    if (file == INVALID_HANDLE_VALUE) {
-        Fail(failure, ErrorText(::GetLastError()));
-        return false;
-    }
+    if (file == INVALID_HANDLE_VALUE)
+        return Fail(failure, ErrorText(::GetLastError()));
     DWORD error = 0;
     if (!WriteAll(file, bytes) || !::FlushFileBuffers(file))
         error = ::GetLastError();
@@ -196,8 +184,7 @@ bool WriteFileSafely(const std::string& path, std::span<const std::uint8_t> byte
         error = MoveOver(temp, path, exists);
     if (error != 0) {
         ::DeleteFileA(temp.c_str());
-        Fail(failure, ErrorText(error));
-        return false;
+        return Fail(failure, ErrorText(error));
     }
     return true;
 }

@@ -74,20 +74,14 @@ bool LoadConfigBytes(ConfigImage& image, std::span<const std::uint8_t> bytes, Fa
     if (IsConfigText(bytes))
         return Fail(failure, CONFIG_TEXT_REASON);
     BlockReader reader(bytes);
-    if (reader.read(TableBytes(image.ruleTable)) == 0) {
-        Fail(failure, ShortFileReason(bytes.size()));
-        return false;
-    }
+    if (reader.read(TableBytes(image.ruleTable)) == 0)
+        return Fail(failure, ShortFileReason(bytes.size()));
     reader.skip(GAP_SIZE);
-    if (reader.read(TableBytes(image.qosTable)) == 0) {
-        Fail(failure, ShortFileReason(bytes.size()));
-        return false;
-    }
+    if (reader.read(TableBytes(image.qosTable)) == 0)
+        return Fail(failure, ShortFileReason(bytes.size()));
     reader.skip(GAP_SIZE);
-    if (reader.read(TableBytes(image.maskTable)) == 0) {
-        Fail(failure, ShortFileReason(bytes.size()));
-        return false;
-    }
+    if (reader.read(TableBytes(image.maskTable)) == 0)
+        return Fail(failure, ShortFileReason(bytes.size()));
     reader.skip(GAP_SIZE);
     if (reader.read(TableBytes(image.priQTable)) != 0)
         image.priQBlockAbsent = false;

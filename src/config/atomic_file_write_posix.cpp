@@ -1,4 +1,5 @@
 #include "config/atomic_file_write.h"
+#include "config/path_names.h"
 
 #include <cerrno>
 #include <climits>
@@ -180,18 +181,10 @@ std::uint64_t NameNoise(int attempt)
 // umask applies, as to every new file). The file's name goes to `path`.
 int CreateTemporary(const std::string& directory, mode_t mode, std::string& path)
 {
-    constexpr int TEMP_NAME_ATTEMPTS = 100;
-    constexpr int TEMP_NAME_LETTERS = 6;
-    static constexpr char LETTERS[] =
+    constexpr std::string_view LETTERS =
         "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
-    constexpr std::uint64_t LETTER_COUNT = sizeof LETTERS - 1;
-    for (int attempt = 0; attempt < TEMP_NAME_ATTEMPTS; ++attempt) {
-        std::uint64_t noise = NameNoise(attempt);
-        std::string name = directory + "/.talvex-save-";
-        for (int i = 0; i < TEMP_NAME_LETTERS; ++i) {
-            name += LETTERS[noise % LETTER_COUNT];
-            noise /= LETTER_COUNT;
-        }
+    for (int attempt = 0; attempt < SAVE_TEMPORARY_ATTEMPTS; ++attempt) {
+        std::string name = SaveTemporaryName(directory + "/", NameNoise(attempt), LETTERS);
         const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
         if (fd >= 0 || errno != EEXIST) {
             path = std::move(name);

@@ -88,18 +88,11 @@ std::uint64_t NameNoise(int attempt)
 // `target`; its name goes to `path`.
 HANDLE CreateTemporary(std::string_view target, std::string& path)
 {
-    constexpr int TEMP_NAME_ATTEMPTS = 100;
-    constexpr int TEMP_NAME_LETTERS = 6;
-    static constexpr char LETTERS[] = "abcdefghijklmnopqrstuvwxyz0123456789";
-    constexpr std::uint64_t LETTER_COUNT = sizeof LETTERS - 1;
+    // Lower case only: Windows names ignore case.
+    constexpr std::string_view LETTERS = "abcdefghijklmnopqrstuvwxyz0123456789";
     const std::string_view folder = target.substr(0, FileNameStart(target, PathStyle::Windows));
-    for (int attempt = 0; attempt < TEMP_NAME_ATTEMPTS; ++attempt) {
-        std::uint64_t noise = NameNoise(attempt);
-        std::string name = std::string(folder) + ".talvex-save-";
-        for (int i = 0; i < TEMP_NAME_LETTERS; ++i) {
-            name += LETTERS[noise % LETTER_COUNT];
-            noise /= LETTER_COUNT;
-        }
+    for (int attempt = 0; attempt < SAVE_TEMPORARY_ATTEMPTS; ++attempt) {
+        std::string name = SaveTemporaryName(folder, NameNoise(attempt), LETTERS);
         const HANDLE file = ::CreateFileA(name.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                                           FILE_ATTRIBUTE_NORMAL, nullptr);
         if (file != INVALID_HANDLE_VALUE || ::GetLastError() != ERROR_FILE_EXISTS) {

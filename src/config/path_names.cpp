@@ -57,4 +57,16 @@ bool IsWindowsDeviceName(std::string_view path)
     return std::ranges::find(DEVICES, stem) != DEVICES.end() || IsNumberedPort(stem);
 }
 
+std::string SaveTemporaryName(std::string_view folder, std::uint64_t noise,
+                              std::string_view letters)
+{
+    constexpr int NAME_LETTERS = 6;
+    std::string name = std::string(folder) + ".talvex-save-";
+    for (int i = 0; i < NAME_LETTERS; ++i) {
+        name += letters[noise % letters.size()];
+        noise /= letters.size();
+    }
+    return name;
+}
+
 } // namespace talvex

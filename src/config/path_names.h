@@ -3,6 +3,8 @@
 // POSIX names split at '/'; Windows names also at '\' and after a drive's
 // colon ("C:net.cfg"), and a few names there are devices in every folder.
 #include <cstddef>
+#include <cstdint>
+#include <string>
 #include <string_view>
 
 namespace talvex {
@@ -24,5 +26,13 @@ std::size_t FileNameStart(std::string_view path, PathStyle style = NATIVE_PATH_S
 // CONIN$ or CONOUT$, in any case, also with an extension ("nul.cfg") or
 // trailing spaces.
 bool IsWindowsDeviceName(std::string_view path);
+
+// How many fresh names a save tries for its temporary file.
+constexpr int SAVE_TEMPORARY_ATTEMPTS = 100;
+
+// A name for a save's temporary file in `folder` ("" or ending in a
+// separator): ".talvex-save-" and six of `letters`, drawn from `noise`.
+std::string SaveTemporaryName(std::string_view folder, std::uint64_t noise,
+                              std::string_view letters);
 
 } // namespace talvex

@@ -1,7 +1,6 @@
 #include "cli/field_docs.h"
 
 #include <algorithm>
-#include <memory>
 
 #include "config/config_file.h"
 #include "config/number_texts.h"
@@ -13,9 +12,9 @@ namespace talvex::cli {
 namespace {
 
 // The field in a new configuration: one value, or the entry's own number.
-std::string NewValue(const textform::TableForm& table, const textform::FieldForm& field,
-                     const ConfigImage& fresh)
+std::string NewValue(const textform::TableForm& table, const textform::FieldForm& field)
 {
+    const ConfigImage& fresh = NewConfiguration();
     const std::string first = textform::FormatField(field, table.entry(fresh, 0));
     const std::string second = textform::FormatField(field, table.entry(fresh, 1));
     if (first == second)
@@ -27,15 +26,13 @@ std::string NewValue(const textform::TableForm& table, const textform::FieldForm
 
 std::vector<FieldDoc> FieldDocs(const textform::TableForm& table)
 {
-    auto fresh = std::make_unique<ConfigImage>();
-    ResetTables(*fresh);
     const DerivedFields derived = ConfigTableOf(table.kind).derivedFields();
     std::vector<FieldDoc> docs;
     for (const textform::FieldForm& field : table.fields) {
         const auto member = std::ranges::find(derived.members, field.name,
                                               &DerivedMember::name);
         docs.push_back({std::string(field.name), textform::FormText(table, field),
-                        NewValue(table, field, *fresh), std::string(field.editor),
+                        NewValue(table, field), std::string(field.editor),
                         member == derived.members.end()
                             ? ""
                             : std::string(member->rule) + " (" + std::string(derived.name) + ")"});

@@ -1,6 +1,7 @@
 #include "config/config_file.h"
 
 #include <algorithm>
+#include <memory>
 
 #include "config/atomic_file_write.h"
 #include "config/config_input.h"
@@ -65,6 +66,16 @@ void ResetTables(ConfigImage& image)
     }
     std::ranges::fill(TableBytes(image.maskTable), 0);
     std::ranges::fill(TableBytes(image.priQTable), 0);
+}
+
+const ConfigImage& NewConfiguration()
+{
+    static const std::unique_ptr<const ConfigImage> IMAGE = [] {
+        auto image = std::make_unique<ConfigImage>();
+        ResetTables(*image);
+        return image;
+    }();
+    return *IMAGE;
 }
 
 bool LoadConfigBytes(ConfigImage& image, std::span<const std::uint8_t> bytes, Failure* failure)

@@ -34,6 +34,8 @@ constexpr std::size_t MIN_BETA2_SIZE = PRIQ_BLOCK_OFFSET + 1;     // 27649
 
 // Every byte of the four tables to its reset value.
 void ResetTables(ConfigImage& image);
+// The tables of a new configuration, as ResetTables leaves them.
+const ConfigImage& NewConfiguration();
 
 // Reads the file into the tables over what they hold. Sets both absent flags
 // first and clears them as the blocks are found; true when the mask block was

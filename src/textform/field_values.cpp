@@ -269,15 +269,22 @@ bool StoreBytes(const FieldForm& field, std::string_view value, RecordSpan recor
 
 } // namespace
 
-RecordBits RuntimeBits(const TableForm& table)
+const RecordBits& RuntimeBits(const TableForm& table)
 {
-    auto image = std::make_unique<ConfigImage>();
-    std::ranges::fill(table.entry(*image, 0), 0xFF);
-    ClearRuntimeFields(*image);
-    RecordBits bits{};
-    std::ranges::transform(table.entry(*image, 0), bits.begin(),
-                           [](std::uint8_t b) { return static_cast<std::uint8_t>(~b); });
-    return bits;
+    // The bits a load clears, found by clearing a record of all ones.
+    static const std::array<RecordBits, TABLE_KIND_COUNT> BITS = [] {
+        std::array<RecordBits, TABLE_KIND_COUNT> bits{};
+        auto image = std::make_unique<ConfigImage>();
+        for (const TableForm& form : TableForms()) {
+            std::ranges::fill(form.entry(*image, 0), 0xFF);
+            ClearRuntimeFields(*image);
+            std::ranges::transform(form.entry(*image, 0),
+                                   bits[static_cast<std::size_t>(form.kind)].begin(),
+                                   [](std::uint8_t b) { return static_cast<std::uint8_t>(~b); });
+        }
+        return bits;
+    }();
+    return BITS[static_cast<std::size_t>(table.kind)];
 }
 
 std::string FormText(const TableForm& table, const FieldForm& field)

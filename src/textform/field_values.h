@@ -18,7 +18,7 @@ using RecordBits = std::array<std::uint8_t, RECORD_SIZE>;
 
 // The bits of the table's records that hold the engine's run-time state,
 // those ClearRuntimeFields clears.
-RecordBits RuntimeBits(const TableForm& table);
+const RecordBits& RuntimeBits(const TableForm& table);
 
 // The field's value as the text form writes it, in double quotes when it
 // holds anything but letters, digits and "_.|+-" (so "==" and words with

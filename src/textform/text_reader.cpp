@@ -124,8 +124,6 @@ public:
     TextReader(TextImport& import, std::vector<Failure>& failures)
         : import_(import), failures_(failures)
     {
-        for (const TableForm& table : TableForms())
-            runtime_[static_cast<std::size_t>(table.kind)] = RuntimeBits(table);
     }
 
     bool read(std::string_view text)
@@ -281,9 +279,8 @@ private:
                  words_[3].column);
             return;
         }
-        auto fresh = std::make_unique<ConfigImage>();
-        ResetTables(*fresh);
-        std::ranges::copy(table.entry(*fresh, n), table.entry(*import_.given_, n).begin());
+        std::ranges::copy(table.entry(NewConfiguration(), n),
+                          table.entry(*import_.given_, n).begin());
         import_.givenFields_.clear(table, n);
     }
 
@@ -331,7 +328,7 @@ private:
                              std::span<const std::pair<const FieldForm*, int>> named)
     {
         RecordBits kept{};
-        std::ranges::transform(record, runtime_[static_cast<std::size_t>(table.kind)],
+        std::ranges::transform(record, RuntimeBits(table),
                                kept.begin(), std::bit_and<>());
         const RecordBits none{};
         for (const FieldForm& field : table.fields) {
@@ -346,7 +343,6 @@ private:
 
     TextImport& import_;
     std::vector<Failure>& failures_;
-    std::array<RecordBits, TABLE_KIND_COUNT> runtime_{};
     // By table kind, by entry: the line that gave it in this text, or 0.
     std::array<std::vector<int>, TABLE_KIND_COUNT> lines_;
     std::vector<Word> words_;

@@ -1,6 +1,5 @@
 #include <algorithm>
 #include <array>
-#include <memory>
 #include <vector>
 
 #include "config/config_file.h"
@@ -17,10 +16,8 @@ namespace {
 class TextWriter {
 public:
     TextWriter(const ConfigImage& image, DerivingTables tables, const TextImport* base)
-        : image_(image), base_(base), fresh_(std::make_unique<ConfigImage>()),
-          derivation_(image, tables)
+        : image_(image), base_(base), derivation_(image, tables)
     {
-        ResetTables(*fresh_);
     }
 
     std::string header() const
@@ -42,9 +39,9 @@ public:
         // a new entry is after the pages derived their fields.
         std::array<std::uint8_t, RECORD_SIZE> leftOut{};
         std::array<std::uint8_t, RECORD_SIZE> unused{};
-        std::ranges::copy(table.entry(base_ != nullptr ? base_->given() : *fresh_, n),
+        std::ranges::copy(table.entry(base_ != nullptr ? base_->given() : NewConfiguration(), n),
                           leftOut.begin());
-        std::ranges::copy(table.entry(*fresh_, n), unused.begin());
+        std::ranges::copy(table.entry(NewConfiguration(), n), unused.begin());
         const auto derived = table.entry(derivation_.derived(), n);
         for (const FieldForm& field : table.fields) {
             if (!derivation_.derives(table, field, n))
@@ -65,7 +62,6 @@ public:
 private:
     const ConfigImage& image_;
     const TextImport* base_;
-    std::unique_ptr<ConfigImage> fresh_;
     const Derivation derivation_;
 };
 

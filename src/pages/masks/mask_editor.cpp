@@ -79,24 +79,19 @@ std::uint16_t EncodeMaskFlags(std::uint16_t oldFlags, const MaskEditorFields& fi
 
 // One address side: the record fields it stores and the fields it is read from.
 struct AddressSide {
-    const char* name;  // as its group's title names it: "Source"
     Bytes<16> AddressMask::*mask;
     std::uint8_t AddressMask::*keyType;
     std::uint8_t AddressMask::*base;
     std::uint8_t AddressMask::*offset;
     std::uint8_t AddressMask::*length;
-    int MaskEditorFields::*choice;
-    std::string MaskEditorFields::*offsetText;
-    std::string MaskEditorFields::*maskText;
+    MaskSideFields inputs;
 };
 
 constexpr AddressSide ADDRESS_SIDES[] = {
-    {"Source", &AddressMask::srcMask, &AddressMask::srcKeyType, &AddressMask::srcBase,
-     &AddressMask::srcOffset, &AddressMask::srcLength, &MaskEditorFields::srcChoice,
-     &MaskEditorFields::srcOffset, &MaskEditorFields::srcMask},
-    {"Destination", &AddressMask::dstMask, &AddressMask::dstKeyType, &AddressMask::dstBase,
-     &AddressMask::dstOffset, &AddressMask::dstLength, &MaskEditorFields::dstChoice,
-     &MaskEditorFields::dstOffset, &MaskEditorFields::dstMask},
+    {&AddressMask::srcMask, &AddressMask::srcKeyType, &AddressMask::srcBase,
+     &AddressMask::srcOffset, &AddressMask::srcLength, MASK_SOURCE},
+    {&AddressMask::dstMask, &AddressMask::dstKeyType, &AddressMask::dstBase,
+     &AddressMask::dstOffset, &AddressMask::dstLength, MASK_DESTINATION},
 };
 
 // Reads one side's list, offset and mask into the record. False, naming the
@@ -107,17 +102,17 @@ constexpr AddressSide ADDRESS_SIDES[] = {
 bool EncodeSide(const AddressSide& side, const MaskEditorFields& fields, AddressMask& record,
                 FieldRefusal* refusal)
 {
-    const int choice = fields.*side.choice;
-    const std::optional<std::uint32_t> offset = ReadUnsigned(fields.*side.offsetText);
-    const MaskSide mask = ReadMaskSide(fields.*side.maskText);
-    const std::string name = side.name;
+    const int choice = fields.*side.inputs.choice;
+    const std::optional<std::uint32_t> offset = ReadUnsigned(fields.*side.inputs.offsetText);
+    const MaskSide mask = ReadMaskSide(fields.*side.inputs.maskText);
+    const std::string name = side.inputs.name;
     if (LookupCodeEntry(AddressListTable(fields.useTemplates), static_cast<std::uint32_t>(choice))
         == nullptr)
-        return Refuse(refusal, side.choice, name + " Address: choose a row of the list");
+        return Refuse(refusal, side.inputs.choice, name + " Address: choose a row of the list");
     if (!offset)
-        return Refuse(refusal, side.offsetText, WholeNumberReason(name + " Offset"));
+        return Refuse(refusal, side.inputs.offsetText, WholeNumberReason(name + " Offset"));
     if (!mask.acceptable)
-        return Refuse(refusal, side.maskText,
+        return Refuse(refusal, side.inputs.maskText,
                       name + " Mask: type bytes in dotted hexadecimal such as FF.FF, or leave it"
                              " empty");
     record.*side.offset = static_cast<std::uint8_t>(*offset);
@@ -143,8 +138,8 @@ bool AcceptSides(const ShownAtOpen<MaskEditorFields>& opening, const MaskEditorF
     const bool templatesShown = opening && opening->useTemplates;
     for (const AddressSide& side : ADDRESS_SIDES) {
         if ((templatesShown
-             || InputsEdited(opening, fields, &F::useTemplates, side.choice, side.offsetText,
-                             side.maskText))
+             || InputsEdited(opening, fields, &F::useTemplates, side.inputs.choice, side.inputs.offsetText,
+                             side.inputs.maskText))
             && !EncodeSide(side, fields, result, refusal))
             return false;
     }

@@ -39,6 +39,21 @@ struct MaskEditorFields {
     bool operator==(const MaskEditorFields&) const = default;
 };
 
+// One address side of the editor: its name, as its group's title gives it
+// ("&Source Address"), and its list and two boxes.
+struct MaskSideFields {
+    const char* name;  // "Source"
+    int MaskEditorFields::*choice;
+    std::string MaskEditorFields::*offsetText;
+    std::string MaskEditorFields::*maskText;
+};
+
+constexpr MaskSideFields MASK_SOURCE{"Source", &MaskEditorFields::srcChoice,
+                                     &MaskEditorFields::srcOffset, &MaskEditorFields::srcMask};
+constexpr MaskSideFields MASK_DESTINATION{"Destination", &MaskEditorFields::dstChoice,
+                                          &MaskEditorFields::dstOffset,
+                                          &MaskEditorFields::dstMask};
+
 struct MaskEditorEnabling {
     bool offsetsAndMasks;           // the two offset and the two mask boxes
     bool keyGroup;

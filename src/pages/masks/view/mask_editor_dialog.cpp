@@ -33,17 +33,15 @@ const AddressMask& CEditAddressMaskDlg::record() const
 
 void CEditAddressMaskDlg::buildWidgets(Form& form)
 {
-    using F = MaskEditorFields;
     QLayout* top = buildTop(form);
     auto* groups = new QHBoxLayout;
     groups->addWidget(addressGroup(
-        form, QStringLiteral("&Source Address"), "src",
-        {MASK_SOURCE_FROM_HINT, MASK_SOURCE_OFFSET_HINT, MASK_SOURCE_MASK_HINT},
-        {&F::srcChoice, &F::srcOffset, &F::srcMask}, src_));
+        form, MASK_SOURCE, "src",
+        {MASK_SOURCE_FROM_HINT, MASK_SOURCE_OFFSET_HINT, MASK_SOURCE_MASK_HINT}, src_));
     groups->addWidget(addressGroup(
-        form, QStringLiteral("&Destination Address"), "dst",
+        form, MASK_DESTINATION, "dst",
         {MASK_DESTINATION_FROM_HINT, MASK_DESTINATION_OFFSET_HINT, MASK_DESTINATION_MASK_HINT},
-        {&F::dstChoice, &F::dstOffset, &F::dstMask}, dst_));
+        dst_));
     QLayout* numbers = buildNumbers(form);
     QLayout* flags = buildFlags(form);
     QLayout* action = buildDefaultAction(form);
@@ -152,27 +150,29 @@ QLayout* CEditAddressMaskDlg::buildDefaultAction(Form& form)
     return row;
 }
 
-QWidget* CEditAddressMaskDlg::addressGroup(Form& form, const QString& title, const char* side,
+QWidget* CEditAddressMaskDlg::addressGroup(Form& form, const MaskSideFields& inputs,
+                                           const char* side,
                                            const std::array<std::string_view, 3>& hints,
-                                           SideFields fields, AddressSide& made)
+                                           AddressSide& made)
 {
     // The group's mnemonic puts the focus on its list.
+    const QString sideName = QString::fromLatin1(inputs.name);
+    const QString title = QStringLiteral("&%1 Address").arg(sideName);
     const QString name = AccessibleName(title);
-    const QString sideName = name.section(u' ', 0, 0);
     const QByteArray prefix(side);
     const QByteArray listName = prefix + "List";
     const QByteArray offsetName = prefix + "OffsetBox";
     const QByteArray maskName = prefix + "MaskBox";
     made.list = form.choice({.name = listName.constData(), .accessibleName = name,
                              .hint = hints[0]},
-                            OffsetBaseTable(), fields.choice)
+                            OffsetBaseTable(), inputs.choice)
                     .list;
     const LabelledBox offset = form.textBox({.name = offsetName.constData(),
                                              .label = QStringLiteral("Offset:"),
                                              .accessibleName = sideName + QStringLiteral(" Offset"),
                                              .chars = 5,
                                              .hint = hints[1]},
-                                            fields.offset);
+                                            inputs.offsetText);
     made.offset = offset.box;
     made.arrows = offsetArrows(made.offset, name);
     made.mask = form.textBox({.name = maskName.constData(),
@@ -181,7 +181,7 @@ QWidget* CEditAddressMaskDlg::addressGroup(Form& form, const QString& title, con
                               .widthAtLeast = true,
                               .dataFont = true,
                               .hint = hints[2]},
-                             fields.mask)
+                             inputs.maskText)
                     .box;
 
     auto* group = new QGroupBox(title, this);

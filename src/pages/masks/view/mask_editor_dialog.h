@@ -39,13 +39,6 @@ private:
     // Room for twelve dotted bytes in a mask box; longer masks scroll.
     static constexpr int MASK_CHARS = 35;
 
-    // One address side as the fields name it.
-    struct SideFields {
-        int MaskEditorFields::*choice;
-        std::string MaskEditorFields::*offset;
-        std::string MaskEditorFields::*mask;
-    };
-
     void buildWidgets(Form& form) override;
     // The two address lists hold the rows of the mode shown; the refreshes
     // the lists start wait while fields are shown.
@@ -58,10 +51,10 @@ private:
     QLayout* buildNumbers(Form& form);
     QLayout* buildFlags(Form& form);
     QLayout* buildDefaultAction(Form& form);
-    // The group of one address side, titled `title` ("&Source Address").
-    QWidget* addressGroup(Form& form, const QString& title, const char* side,
-                          const std::array<std::string_view, 3>& hints, SideFields fields,
-                          AddressSide& made);
+    // The group of one address side, titled by its name ("&Source Address");
+    // `side` starts its controls' object names ("srcList").
+    QWidget* addressGroup(Form& form, const MaskSideFields& inputs, const char* side,
+                          const std::array<std::string_view, 3>& hints, AddressSide& made);
     QWidget* offsetArrows(QLineEdit* box, const QString& name);
     // The live record (after the opening defaults).
     const AddressMask& record() const;

@@ -7,6 +7,7 @@
 
 #include "config/number_reads.h"
 #include "config/number_texts.h"
+#include "pages/qos/qos_hints.h"
 #include "pages/qos/qos_units.h"
 
 namespace talvex {
@@ -16,9 +17,9 @@ namespace {
 // What the editor takes in the rate and seconds boxes, as their hints say it:
 // the whole rates whose single-precision value lies below 1000000000, and the
 // seconds whose microseconds lie strictly between 10000 and 1000000000.
-constexpr const char* RATE_REASON = "Per Second: type a whole number from 1 to 999999967";
+constexpr const char* RATE_REASON = "Per Second: type a whole number from " TALVEX_QOS_RATE_RANGE;
 constexpr const char* SECONDS_REASON =
-    "Seconds Per Sample: type a number of seconds from 0.010001 to 999.9999";
+    "Seconds Per Sample: type a number of seconds from " TALVEX_QOS_SAMPLE_RANGE;
 
 // A threshold's reason: its label and the numbers it takes at these seconds.
 std::string ThresholdReason(std::string_view label, float seconds)

@@ -5,6 +5,10 @@
 namespace talvex {
 
 #define TALVEX_QOS_BREAK "\r\n\r\n"
+// What the editor takes in its rate and seconds boxes, as the hints and a
+// refused OK quote it.
+#define TALVEX_QOS_RATE_RANGE "1 to 999999967"
+#define TALVEX_QOS_SAMPLE_RANGE "0.010001 to 999.9999"
 
 // The QoS list receives the focus.
 constexpr const char* QOS_LIST_HINT =
@@ -23,7 +27,7 @@ constexpr const char* QOS_LIST_HINT =
 constexpr const char* QOS_RATE_HINT =
     "Desired Data Rate" TALVEX_QOS_BREAK
     "The desired data rate, in bytes or in frames per second as chosen with Bytes and Frames." TALVEX_QOS_BREAK
-    "The rate is an integer from 1 to 999999967.  In practice it is limited so that the rate "
+    "The rate is an integer from " TALVEX_QOS_RATE_RANGE ".  In practice it is limited so that the rate "
     "multiplied by the sample period stays below 4000000000." TALVEX_QOS_BREAK
     "Typical values are 1 to 10000 frames per second, or 1000 to 10000000 bytes per second.  "
     "Above 1000000 bytes per second the observed rate may differ from the desired rate by more "
@@ -32,7 +36,8 @@ constexpr const char* QOS_RATE_HINT =
 // Editor: the seconds field receives the focus.
 constexpr const char* QOS_SAMPLE_HINT =
     "Sample Period" TALVEX_QOS_BREAK
-    "The sample period in seconds, a decimal number from 0.010001 to 999.9999." TALVEX_QOS_BREAK
+    "The sample period in seconds, a decimal number from " TALVEX_QOS_SAMPLE_RANGE "."
+    TALVEX_QOS_BREAK
     "It sets how often the thresholds are checked and how often the throughput is sampled.  "
     "Longer periods make the thresholds less reactive to bursts of traffic.";
 

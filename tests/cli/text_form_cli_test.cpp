@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <sstream>
+#include <streambuf>
 
 #include "support/run_talvexcfg.h"
 #include "support/temp_dir.h"
@@ -62,6 +64,15 @@ TEST(TalvexCfgTextForm, ImportFailuresLeaveTheOutputAsItWas)
         EXPECT_NE(result.err.find(c.err), std::string::npos) << result.err.substr(0, 200);
         EXPECT_EQ(std::count(result.err.begin(), result.err.end(), '\n'), 1) << c.err;
     }
+    // Standard input that cannot be read (closed, or a folder): every read fails.
+    struct Unreadable : std::streambuf {
+        int_type underflow() override { throw std::ios_base::failure("unreadable"); }
+    } unreadable;
+    std::istream in(&unreadable);
+    std::ostringstream sink;
+    std::ostringstream err;
+    EXPECT_EQ(cli::RunTalvexCfg({"import", "-", out}, in, sink, err), 2);
+    EXPECT_EQ(err.str(), "talvexcfg: (standard input): cannot read it\n");
     EXPECT_EQ(ReadBytes(out), PatternBytes(100));
 
     WriteText(dir.file("good.txt"), "TALVEX configuration Beta 2\n");

@@ -55,16 +55,23 @@ bool ReadTexts(std::initializer_list<std::string_view> texts, TextImport& import
     return true;
 }
 
+// The configuration of texts the writer wrote, which must read back.
+std::unique_ptr<ConfigImage> ReadBack(std::initializer_list<std::string_view> texts)
+{
+    TextImport import(ConfigTables());
+    Expect(ReadTexts(texts, import), "a written text reads back, over its base if any");
+    auto image = std::make_unique<ConfigImage>();
+    import.finish(*image);
+    return image;
+}
+
 // The image's text reads back to its bytes and is written again unchanged.
 void ExpectRoundTrip(const ConfigImage& image)
 {
-    const auto bytes = ConfigFileBytes(image);
     const std::string written = textform::WriteConfigText(image, ConfigTables());
-    auto again = std::make_unique<ConfigImage>();
-    TextImport reread(ConfigTables());
-    Expect(ReadTexts({written}, reread), "a written text reads back");
-    reread.finish(*again);
-    Expect(ConfigFileBytes(*again) == bytes, "a written text reads back to the same bytes");
+    const auto again = ReadBack({written});
+    Expect(ConfigFileBytes(*again) == ConfigFileBytes(image),
+           "a written text reads back to the same bytes");
     Expect(textform::WriteConfigText(*again, ConfigTables()) == written,
            "a written text is written again unchanged");
 }
@@ -81,11 +88,7 @@ void ReadText(std::string_view text)
             return;
         import.finish(*image);
         const std::string site = textform::WriteConfigText(*image, ConfigTables(), &baseOnly);
-        TextImport again(ConfigTables());
-        Expect(ReadTexts({base, site}, again), "a text written over its base reads over it");
-        auto rebuilt = std::make_unique<ConfigImage>();
-        again.finish(*rebuilt);
-        Expect(ConfigFileBytes(*rebuilt) == ConfigFileBytes(*image),
+        Expect(ConfigFileBytes(*ReadBack({base, site})) == ConfigFileBytes(*image),
                "a text written over its base reads over it to the same bytes");
         return;
     }

@@ -96,8 +96,7 @@ std::string WriteEntriesText(const ConfigImage& image, TableKind table,
         return text;
     std::vector<int> ordered(entries.begin(), entries.end());
     std::ranges::sort(ordered);
-    const auto [end, last] = std::ranges::unique(ordered);
-    ordered.erase(end, last);
+    ordered.erase(std::unique(ordered.begin(), ordered.end()), ordered.end());
     for (const int n : ordered) {
         if (n >= 0 && n < form.count())
             text += writer.line(form, n);

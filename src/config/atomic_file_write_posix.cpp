@@ -39,7 +39,8 @@ bool ResolveLinks(std::string& path, Failure* failure)
         struct stat st {};
         if (::lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode))
             return true;
-        std::vector<char> buffer(static_cast<std::size_t>(st.st_size > 0 ? st.st_size : PATH_MAX) + 1);
+        const auto size = static_cast<std::size_t>(st.st_size > 0 ? st.st_size : PATH_MAX);
+        std::vector<char> buffer(size + 1);
         const ssize_t n = ::readlink(path.c_str(), buffer.data(), buffer.size());
         if (n < 0)
             return Fail(failure, "cannot follow the link: " + ErrnoText(errno));

@@ -91,11 +91,14 @@ std::optional<std::string> EncodingProblem(std::string_view text)
     return std::nullopt;
 }
 
+// A field a line names, and the column of its name.
+using NamedField = std::pair<const FieldForm*, int>;
+
 // The column of `field` among the named ones, else `otherwise`.
-int ColumnOf(std::span<const std::pair<const FieldForm*, int>> named, const FieldForm& field,
+int ColumnOf(std::span<const NamedField> named, const FieldForm& field,
              int otherwise)
 {
-    const auto at = std::ranges::find(named, &field, &std::pair<const FieldForm*, int>::first);
+    const auto at = std::ranges::find(named, &field, &NamedField::first);
     return at == named.end() ? otherwise : at->second;
 }
 
@@ -287,8 +290,7 @@ private:
     void fields(const TableForm& table, int n)
     {
         const auto record = table.entry(*import_.given_, n);
-        // The fields named, each with the column of its name.
-        std::vector<std::pair<const FieldForm*, int>> named;
+        std::vector<NamedField> named;
         for (std::size_t w = 2; w < words_.size(); ++w) {
             const Word& word = words_[w];
             const std::size_t equals = word.text.find('=');
@@ -305,7 +307,7 @@ private:
                      word.column);
                 continue;
             }
-            if (std::ranges::find(named, field, &std::pair<const FieldForm*, int>::first)
+            if (std::ranges::find(named, field, &NamedField::first)
                 != named.end()) {
                 fail(std::string(field->name) + " is given twice", word.column);
                 continue;
@@ -325,7 +327,7 @@ private:
     // Run-time state in the record fails at the column of the field's name,
     // or of the line's table word where no name gave it.
     void keepsNoRuntimeState(const TableForm& table, RecordView record,
-                             std::span<const std::pair<const FieldForm*, int>> named)
+                             std::span<const NamedField> named)
     {
         RecordBits kept{};
         std::ranges::transform(record, RuntimeBits(table),

@@ -44,7 +44,9 @@ public:
             [list, member](const Fields& f) {
                 SelectChoiceByCode(*list, static_cast<std::uint32_t>(f.*member));
             },
-            [list, member](Fields& f) { f.*member = static_cast<Code>(SelectedChoiceCode(*list)); });
+            [list, member](Fields& f) {
+                f.*member = static_cast<Code>(SelectedChoiceCode(*list));
+            });
     }
     // A check box or radio button and a flag.
     void bind(QAbstractButton* button, bool Fields::*member)

@@ -88,7 +88,8 @@ TEST_P(LoadByLength, SucceedsFromTheFirstMaskByteAndKeepsQueuesFromTheFirstQueue
     EXPECT_EQ(image->masksBlockAbsent, c.masksAbsent);
     EXPECT_EQ(image->priQBlockAbsent, c.priQAbsent);
     if (!c.loads) {
-        EXPECT_NE(failure.reason.find(std::to_string(c.length)), std::string::npos) << failure.reason;
+        EXPECT_NE(failure.reason.find(std::to_string(c.length)), std::string::npos)
+            << failure.reason;
     }
 
     // Each block holds the file's bytes as far as the file reaches and its

@@ -70,7 +70,8 @@ TEST(LoadHostileFiles, AReadErrorPartWayFailsTheLoadInsteadOfShorteningTheFile)
     Failure failure;
     EXPECT_FALSE(LoadConfig(*image, dir.file("full.cfg"), &failure, ReadFailingAt25000));
     EXPECT_TRUE(image->masksBlockAbsent && image->priQBlockAbsent);
-    EXPECT_EQ(failure.reason, "cannot read it after 25000 bytes: " + std::string(std::strerror(EIO)));
+    EXPECT_EQ(failure.reason,
+              "cannot read it after 25000 bytes: " + std::string(std::strerror(EIO)));
 }
 
 } // namespace

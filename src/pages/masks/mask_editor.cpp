@@ -138,8 +138,8 @@ bool AcceptSides(const ShownAtOpen<MaskEditorFields>& opening, const MaskEditorF
     const bool templatesShown = opening && opening->useTemplates;
     for (const AddressSide& side : ADDRESS_SIDES) {
         if ((templatesShown
-             || InputsEdited(opening, fields, &F::useTemplates, side.inputs.choice, side.inputs.offsetText,
-                             side.inputs.maskText))
+             || InputsEdited(opening, fields, &F::useTemplates, side.inputs.choice,
+                             side.inputs.offsetText, side.inputs.maskText))
             && !EncodeSide(side, fields, result, refusal))
             return false;
     }

@@ -27,8 +27,8 @@ constexpr const char* QOS_LIST_HINT =
 constexpr const char* QOS_RATE_HINT =
     "Desired Data Rate" TALVEX_QOS_BREAK
     "The desired data rate, in bytes or in frames per second as chosen with Bytes and Frames." TALVEX_QOS_BREAK
-    "The rate is an integer from " TALVEX_QOS_RATE_RANGE ".  In practice it is limited so that the rate "
-    "multiplied by the sample period stays below 4000000000." TALVEX_QOS_BREAK
+    "The rate is an integer from " TALVEX_QOS_RATE_RANGE ".  In practice it is limited so "
+    "that the rate multiplied by the sample period stays below 4000000000." TALVEX_QOS_BREAK
     "Typical values are 1 to 10000 frames per second, or 1000 to 10000000 bytes per second.  "
     "Above 1000000 bytes per second the observed rate may differ from the desired rate by more "
     "than 10 %.";

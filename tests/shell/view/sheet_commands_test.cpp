@@ -89,7 +89,9 @@ private slots:
 
         const std::string other = s.dir.file("copy.cfg");
         s.app.context().setSaveNameChooser(
-            [&](QWidget*, const QString&, const QString&) { return QString::fromStdString(other); });
+            [&](QWidget*, const QString&, const QString&) {
+                return QString::fromStdString(other);
+            });
         QTest::keyClick(s.sheet.get(), Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
         QCOMPARE(ReadBytes(other), ReadBytes(s.file));
         QVERIFY(s.sheet->windowTitle().contains(QString::fromStdString(other)));

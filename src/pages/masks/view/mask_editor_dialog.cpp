@@ -69,7 +69,8 @@ void CEditAddressMaskDlg::buildWidgets(Form& form)
 QLayout* CEditAddressMaskDlg::buildTop(Form& form)
 {
     const LabelledBox entry = form.display(
-        {.name = "entryBox", .label = QStringLiteral("Mask:"), .chars = 3}, &MaskEditorFields::entry);
+        {.name = "entryBox", .label = QStringLiteral("Mask:"), .chars = 3},
+        &MaskEditorFields::entry);
     templatesBox_ =
         form.checkBox(QStringLiteral("&Use standard templates to simplify mask creation."),
                       "templatesBox", {}, &MaskEditorFields::useTemplates);
